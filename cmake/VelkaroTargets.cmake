@@ -56,6 +56,18 @@ function(velkaro_test name)
     endif()
     add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
     if(WIN32)
-        set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300)
+        set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300
+                                                 ENVIRONMENT "${VELKARO_WINE_ENV}")
     endif()
 endfunction()
+
+# Under MinGW every Windows test shares one fresh Wine prefix, display and wineserver per run.
+if(WIN32)
+    set(VELKARO_WINE_DIR ${CMAKE_BINARY_DIR}/wine)
+    set(VELKARO_WINE_ENV VELKARO_WINE_DIR=${VELKARO_WINE_DIR})
+    add_test(NAME wine_setup COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-fixture setup)
+    add_test(NAME wine_cleanup COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-fixture cleanup)
+    set_tests_properties(wine_setup PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${VELKARO_WINE_ENV}"
+                                               TIMEOUT 180)
+    set_tests_properties(wine_cleanup PROPERTIES FIXTURES_CLEANUP wine ENVIRONMENT "${VELKARO_WINE_ENV}")
+endif()

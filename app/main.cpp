@@ -1,0 +1,20 @@
+// Start-up: the application object, its title, the main window, the message loop.
+#include "app/un_velkaro.h"
+#include "framework/Application.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    using namespace velkaro;
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    Application().Initialize();
+    Application().SetTitle(L"Velkaro");
+    Tfr_velkaro mainWindow;
+    fr_velkaro = &mainWindow;
+    Application().Run();
+    fr_velkaro = nullptr;
+    return 0;
+}

@@ -1,0 +1,78 @@
+#pragma once
+// The application object: its title and owning window, the message loop shared by every modal
+// loop, and the report of errors that no handler caught.
+#include <windows.h>
+
+#include <exception>
+#include <string>
+#include <vector>
+
+namespace velkaro {
+
+class TForm;
+
+class TApplication {
+public:
+    // Creates the owning application window and reads the locale's format values.
+    void Initialize();
+    HWND Handle() const { return handle_; }
+
+    const std::wstring& Title() const { return title_; }
+    void SetTitle(const std::wstring& title);
+
+    // The first form created is the main form; closing it ends the program.
+    TForm* MainForm() const { return mainForm_; }
+    void FormCreated(TForm* form);
+    void FormDestroyed(TForm* form);
+
+    // Shows the main form and processes messages until it is closed.
+    void Run();
+    // Dispatches one message, or waits for the next one when there is none.
+    void HandleMessage();
+    // Dispatches every pending message.
+    void ProcessMessages();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+
+    // The top-level error report.
+    void HandleException(const std::exception& error);
+    // Replaces the message box of the report (tests capture the text instead).
+    void (*ShowErrorBox)(HWND owner, const std::wstring& text,
+                         const std::wstring& caption) = nullptr;
+
+    // Whether a change of the regional settings is followed (re-read and announced).
+    bool UpdateFormatSettings = true;
+
+private:
+    bool ProcessMessage();
+    bool IsKeyMessage(MSG& message);
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND handle_ = nullptr;
+    std::wstring title_;
+    TForm* mainForm_ = nullptr;
+    bool terminated_ = false;
+};
+
+TApplication& Application();
+
+// The text of the report: the message with a full stop when its last character sorts after ".".
+std::wstring ErrorReportText(const std::wstring& message);
+
+// Disables the thread's other enabled top-level windows while a modal window or box is up, and
+// gives them back (with the active window) when restored or destroyed.
+class TDisabledWindows {
+public:
+    explicit TDisabledWindows(HWND except);
+    ~TDisabledWindows();
+    TDisabledWindows(const TDisabledWindows&) = delete;
+    TDisabledWindows& operator=(const TDisabledWindows&) = delete;
+    void Restore();
+
+private:
+    std::vector<HWND> windows_;
+    HWND active_ = nullptr;
+    HWND focus_ = nullptr;
+};
+
+} // namespace velkaro

@@ -1,0 +1,578 @@
+#include "framework/Control.h"
+
+#include "framework/Application.h"
+#include "framework/Form.h"
+#include "runtime/Exceptions.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <map>
+
+namespace velkaro {
+
+namespace {
+
+constexpr wchar_t kControlProperty[] = L"VelkaroControl";
+
+// The native window procedure behind each class we registered as an extension of a native class.
+std::map<std::wstring, WNDPROC>& BaseProcedures() {
+    static std::map<std::wstring, WNDPROC> procedures;
+    return procedures;
+}
+
+} // namespace
+
+LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* control =
+            static_cast<TControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetPropW(window, kControlProperty, control);
+        control->handle_ = window;
+    }
+    TControl* control = TControl::FromHandle(window);
+    if (control == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    LRESULT result = 0;
+    try {
+        result = control->WndProc(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        Application().HandleException(error);
+    }
+    if (message == WM_NCDESTROY) {
+        RemovePropW(window, kControlProperty);
+        control->handle_ = nullptr;
+    }
+    return result;
+}
+
+TControl::TControl(TControl* parent) {
+    font_.OnChange = [this] { FontChanged(); };
+    SetParentInternal(parent);
+}
+
+TControl::~TControl() {
+    for (TControl* child : std::vector<TControl*>(children_)) {
+        child->parent_ = nullptr;
+    }
+    SetParentInternal(nullptr);
+    DestroyHandle();
+    if (brush_ != nullptr) {
+        DeleteObject(brush_);
+    }
+}
+
+void TControl::SetParentInternal(TControl* parent) {
+    if (parent_ != nullptr) {
+        auto& siblings = parent_->children_;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    }
+    parent_ = parent;
+    if (parent_ != nullptr) {
+        parent_->children_.push_back(this);
+        if (parentFont_) {
+            InheritFont();
+        }
+        if (parent_->HandleAllocated()) {
+            HandleNeeded();
+        }
+    }
+}
+
+TForm* TControl::ParentForm() {
+    TControl* control = this;
+    while (control->parent_ != nullptr) {
+        control = control->parent_;
+    }
+    return dynamic_cast<TForm*>(control);
+}
+
+TControl* TControl::FromHandle(HWND window) {
+    return window != nullptr ? static_cast<TControl*>(GetPropW(window, kControlProperty)) : nullptr;
+}
+
+HWND TControl::HandleNeeded() {
+    if (handle_ == nullptr) {
+        if (parent_ != nullptr) {
+            parent_->HandleNeeded();
+            if (handle_ != nullptr) { // the parent created its children, this one included
+                return handle_;
+            }
+        }
+        CreateWnd();
+        HandleCreated();
+    }
+    return handle_;
+}
+
+void TControl::DestroyHandle() {
+    if (handle_ != nullptr) {
+        HandleDestroying();
+        DestroyWindow(handle_);
+        handle_ = nullptr;
+    }
+}
+
+void TControl::CreateParams(TCreateParams& params) {
+    params.ClassName = L"TControl";
+    params.Style = WS_CHILD | WS_CLIPSIBLINGS;
+    if (visible_) {
+        params.Style |= WS_VISIBLE;
+    }
+    if (!enabled_) {
+        params.Style |= WS_DISABLED;
+    }
+    if (tabStop_) {
+        params.Style |= WS_TABSTOP;
+    }
+    params.X = left_;
+    params.Y = top_;
+    params.Width = width_;
+    params.Height = height_;
+    params.ParentWindow = parent_ != nullptr ? parent_->handle_ : nullptr;
+}
+
+void TControl::RegisterClassFor(const TCreateParams& params) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExW(instance, params.ClassName.c_str(), &existing)) {
+        return;
+    }
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    WNDPROC baseProcedure = DefWindowProcW;
+    if (params.BaseClass != nullptr) {
+        if (!GetClassInfoExW(nullptr, params.BaseClass, &windowClass)) {
+            throw Exception(L"Cannot find the window class " + std::wstring(params.BaseClass));
+        }
+        windowClass.cbSize = sizeof(windowClass);
+        baseProcedure = windowClass.lpfnWndProc;
+        windowClass.style &= ~CS_GLOBALCLASS;
+    } else {
+        windowClass.style = params.ClassStyle;
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    }
+    windowClass.lpfnWndProc = ControlWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = params.ClassName.c_str();
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    if (RegisterClassExW(&windowClass) == 0) {
+        throw Exception(L"Cannot register the window class " + params.ClassName);
+    }
+    BaseProcedures()[params.ClassName] = baseProcedure;
+}
+
+void TControl::CreateWnd() {
+    TCreateParams params;
+    CreateParams(params);
+    RegisterClassFor(params);
+    defaultProc_ = BaseProcedures()[params.ClassName];
+    HWND window = CreateWindowExW(params.ExStyle, params.ClassName.c_str(), caption_.c_str(),
+                                  params.Style, params.X, params.Y, params.Width, params.Height,
+                                  params.ParentWindow, nullptr, GetModuleHandleW(nullptr), this);
+    if (window == nullptr) {
+        throw Exception(L"Cannot create the window " + params.ClassName);
+    }
+}
+
+void TControl::HandleCreated() {
+    ApplyFont();
+    for (TControl* child : children_) {
+        child->HandleNeeded();
+    }
+}
+
+LRESULT TControl::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcW(defaultProc_ != nullptr ? defaultProc_ : DefWindowProcW, handle_,
+                           message, wParam, lParam);
+}
+
+LRESULT TControl::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, HWND child) {
+    TControl* control = FromHandle(child);
+    if (control != nullptr && control != this) {
+        return control->WndProc(CN_BASE + message, wParam, lParam);
+    }
+    return DefaultHandler(message, wParam, lParam);
+}
+
+LRESULT TControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (lParam != 0) {
+            return ReflectToChild(message, wParam, lParam, reinterpret_cast<HWND>(lParam));
+        }
+        break;
+    case WM_NOTIFY:
+        return ReflectToChild(message, wParam, lParam, reinterpret_cast<NMHDR*>(lParam)->hwndFrom);
+    case WM_DRAWITEM:
+        if (wParam != 0) {
+            return ReflectToChild(message, wParam, lParam,
+                                  reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem);
+        }
+        break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+        return ReflectToChild(message, wParam, lParam, reinterpret_cast<HWND>(lParam));
+    case CN_CTLCOLORSTATIC:
+    case CN_CTLCOLOREDIT:
+    case CN_CTLCOLORBTN: {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, ColorToRGB(font_.Color()));
+        SetBkColor(dc, ColorToRGB(color_));
+        return reinterpret_cast<LRESULT>(BackgroundBrush());
+    }
+    case WM_ERASEBKGND:
+        if (defaultProc_ == DefWindowProcW) {
+            PaintBackground(reinterpret_cast<HDC>(wParam));
+            return 1;
+        }
+        break;
+    case WM_SETFOCUS:
+        if (TForm* form = ParentForm(); form != nullptr && form != this) {
+            form->FocusChanged(this);
+        }
+        break;
+    case WM_CHAR: {
+        auto key = static_cast<wchar_t>(wParam);
+        if (KeyPress(key)) {
+            return 0;
+        }
+        wParam = key;
+        break;
+    }
+    case WM_KEYUP:
+    case WM_SYSKEYUP: {
+        auto key = static_cast<std::uint16_t>(wParam);
+        if (KeyUp(key, KeyboardShiftState())) {
+            return 0;
+        }
+        wParam = key;
+        break;
+    }
+    case WM_MOUSEMOVE:
+        if (!mouseInside_) {
+            mouseInside_ = true;
+            TrackMouseLeave();
+            if (OnMouseEnter) {
+                OnMouseEnter(this);
+            }
+        }
+        break;
+    case WM_MOUSELEAVE:
+        mouseInside_ = false;
+        if (OnMouseLeave) {
+            OnMouseLeave(this);
+        }
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP: {
+        const bool down = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN;
+        const TMouseButton button = message == WM_LBUTTONDOWN || message == WM_LBUTTONUP
+                                        ? TMouseButton::mbLeft
+                                        : TMouseButton::mbRight;
+        const TMouseEvent& event = down ? OnMouseDown : OnMouseUp;
+        if (event) {
+            event(this, button, KeyboardShiftState(), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        }
+        // Windows of our own have no native click; a left button released inside is one.
+        if (message == WM_LBUTTONUP && defaultProc_ == DefWindowProcW) {
+            const LRESULT result = DefaultHandler(message, wParam, lParam);
+            Click();
+            return result;
+        }
+        break;
+    }
+    case WM_SETCURSOR:
+        if (cursor_ != nullptr && LOWORD(lParam) == HTCLIENT &&
+            reinterpret_cast<HWND>(wParam) == handle_) {
+            ::SetCursor(cursor_);
+            return TRUE;
+        }
+        break;
+    case WM_CONTEXTMENU:
+        if (OnContextPopup) {
+            OnContextPopup(this);
+            return 0;
+        }
+        break;
+    default:
+        break;
+    }
+    return DefaultHandler(message, wParam, lParam);
+}
+
+void TControl::TrackMouseLeave() {
+    TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, handle_, 0};
+    TrackMouseEvent(&track);
+}
+
+void TControl::Click() {
+    if (OnClick) {
+        OnClick(this);
+    }
+}
+
+bool TControl::PreKeyDown(std::uint16_t& key, TShiftState shift) {
+    if (KeyDown(key, shift)) {
+        return true;
+    }
+    if (!WantsKey(key)) {
+        if (TForm* form = ParentForm(); form != nullptr && form->DialogKey(key, shift)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TControl::KeyDown(std::uint16_t& key, TShiftState shift) {
+    if (OnKeyDown) {
+        OnKeyDown(this, key, shift);
+    }
+    return key == 0;
+}
+
+bool TControl::KeyPress(wchar_t& key) {
+    if (OnKeyPress) {
+        OnKeyPress(this, key);
+    }
+    return key == 0;
+}
+
+bool TControl::KeyUp(std::uint16_t& key, TShiftState shift) {
+    if (OnKeyUp) {
+        OnKeyUp(this, key, shift);
+    }
+    return key == 0;
+}
+
+bool TControl::WantsKey(std::uint16_t key) {
+    if (handle_ == nullptr) {
+        return false;
+    }
+    const auto code = static_cast<UINT>(SendMessageW(handle_, WM_GETDLGCODE, key, 0));
+    switch (key) {
+    case VK_TAB:
+        return (code & DLGC_WANTTAB) != 0;
+    case VK_RETURN:
+    case VK_ESCAPE:
+        return (code & DLGC_WANTALLKEYS) != 0;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+        return (code & DLGC_WANTARROWS) != 0;
+    default:
+        return true;
+    }
+}
+
+bool TControl::HandleDialogKey(std::uint16_t key) {
+    for (TControl* child : children_) {
+        if (child->CanFocus() && child->HandleDialogKey(key)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void TControl::DoEnter() {
+    if (OnEnter) {
+        OnEnter(this);
+    }
+}
+
+void TControl::DoExit() {
+    if (OnExit) {
+        OnExit(this);
+    }
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    if (handle_ != nullptr) {
+        SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+RECT TControl::ClientRect() const {
+    RECT rect = {0, 0, width_, height_};
+    if (handle_ != nullptr) {
+        GetClientRect(handle_, &rect);
+    }
+    return rect;
+}
+
+void TControl::SetClientSize(int width, int height) {
+    const RECT client = ClientRect();
+    SetBounds(left_, top_, width_ + width - (client.right - client.left),
+              height_ + height - (client.bottom - client.top));
+}
+
+std::wstring TControl::Caption() const {
+    if (handle_ == nullptr) {
+        return caption_;
+    }
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(handle_)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(handle_, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void TControl::SetCaption(const std::wstring& text) {
+    caption_ = text;
+    if (handle_ != nullptr && Caption() != text) {
+        SetWindowTextW(handle_, text.c_str());
+    }
+}
+
+void TControl::SetColor(TColor color) {
+    if (color != color_) {
+        color_ = color;
+        Invalidate();
+    }
+}
+
+void TControl::SetParentFont(bool value) {
+    parentFont_ = value;
+    if (value && parent_ != nullptr) {
+        InheritFont();
+    }
+}
+
+void TControl::InheritFont() {
+    inheritingFont_ = true;
+    font_.Assign(parent_->font_);
+    inheritingFont_ = false;
+}
+
+void TControl::FontChanged() {
+    if (!inheritingFont_) {
+        parentFont_ = false; // a font of its own
+    }
+    ApplyFont();
+    for (TControl* child : children_) {
+        if (child->parentFont_) {
+            child->InheritFont();
+        }
+    }
+}
+
+void TControl::ApplyFont() {
+    if (handle_ != nullptr) {
+        SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
+    }
+}
+
+HBRUSH TControl::BackgroundBrush() {
+    if (brush_ == nullptr || brushColor_ != color_) {
+        if (brush_ != nullptr) {
+            DeleteObject(brush_);
+        }
+        brush_ = CreateSolidBrush(ColorToRGB(color_));
+        brushColor_ = color_;
+    }
+    return brush_;
+}
+
+void TControl::PaintBackground(HDC dc) {
+    RECT rect;
+    GetClientRect(handle_, &rect);
+    FillRect(dc, &rect, BackgroundBrush());
+}
+
+void TControl::SetEnabled(bool value) {
+    enabled_ = value;
+    if (handle_ != nullptr) {
+        EnableWindow(handle_, value);
+    }
+}
+
+void TControl::SetVisible(bool value) {
+    visible_ = value;
+    if (handle_ != nullptr) {
+        ShowWindow(handle_, value ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
+void TControl::SetTabStop(bool value) {
+    tabStop_ = value;
+    if (handle_ != nullptr) {
+        const LONG_PTR style = GetWindowLongPtrW(handle_, GWL_STYLE);
+        SetWindowLongPtrW(handle_, GWL_STYLE, value ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+    }
+}
+
+int TControl::TabOrder() const {
+    if (parent_ == nullptr) {
+        return -1;
+    }
+    const auto& siblings = parent_->children_;
+    return static_cast<int>(std::find(siblings.begin(), siblings.end(), this) - siblings.begin());
+}
+
+void TControl::SetTabOrder(int order) {
+    if (parent_ == nullptr) {
+        return;
+    }
+    auto& siblings = parent_->children_;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    order = std::clamp(order, 0, static_cast<int>(siblings.size()));
+    siblings.insert(siblings.begin() + order, this);
+}
+
+bool TControl::CanFocus() const {
+    for (const TControl* control = this; control != nullptr; control = control->parent_) {
+        if (!control->visible_ || !control->enabled_) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TControl::Focused() const {
+    return handle_ != nullptr && GetFocus() == handle_;
+}
+
+void TControl::SetFocus() {
+    if (TForm* form = ParentForm(); form != nullptr && form != this && !form->Visible()) {
+        form->SetActiveControl(this);
+        return;
+    }
+    ::SetFocus(HandleNeeded());
+}
+
+void TControl::Invalidate() {
+    if (handle_ != nullptr) {
+        InvalidateRect(handle_, nullptr, TRUE);
+    }
+}
+
+void TControl::Update() {
+    if (handle_ != nullptr) {
+        UpdateWindow(handle_);
+    }
+}
+
+TShiftState KeyboardShiftState() {
+    TShiftState state = 0;
+    if (GetKeyState(VK_SHIFT) < 0) {
+        state |= ssShift;
+    }
+    if (GetKeyState(VK_CONTROL) < 0) {
+        state |= ssCtrl;
+    }
+    if (GetKeyState(VK_MENU) < 0) {
+        state |= ssAlt;
+    }
+    return state;
+}
+
+} // namespace velkaro

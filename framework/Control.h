@@ -1,0 +1,179 @@
+#pragma once
+// The base of every window of the program: a form, a standard control or an edit control.
+// Properties live in the object and are applied to the window when it exists, so a layout can be
+// built before any window is created. Every window class is registered under the control's own
+// class name and routed through one virtual window procedure.
+#include "framework/Color.h"
+#include "framework/Events.h"
+#include "framework/Font.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace velkaro {
+
+class TForm;
+
+// Messages a parent hands back to the child they concern (notifications, owner drawing, colours).
+constexpr UINT CN_BASE = WM_APP + 0x3000;
+constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
+constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
+constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
+constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
+constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
+
+struct TCreateParams {
+    std::wstring ClassName;             // registered under this name
+    const wchar_t* BaseClass = nullptr; // native class it extends (BUTTON, EDIT, ...), or none
+    DWORD Style = WS_CHILD | WS_CLIPSIBLINGS;
+    DWORD ExStyle = 0;
+    UINT ClassStyle = CS_DBLCLKS;
+    HWND ParentWindow = nullptr;
+    int X = 0, Y = 0, Width = 0, Height = 0;
+};
+
+class TControl : public TObject {
+public:
+    explicit TControl(TControl* parent);
+    ~TControl() override;
+    TControl(const TControl&) = delete;
+    TControl& operator=(const TControl&) = delete;
+
+    // Tree
+    TControl* Parent() const { return parent_; }
+    const std::vector<TControl*>& Controls() const { return children_; }
+    TForm* ParentForm();
+
+    // Window
+    HWND Handle() const { return handle_; }
+    bool HandleAllocated() const { return handle_ != nullptr; }
+    HWND HandleNeeded(); // creates the window (and the parent's) when there is none
+    void DestroyHandle();
+    // The object behind a window of ours (inner windows answer their owning control).
+    static TControl* FromHandle(HWND window);
+
+    // Geometry, in pixels of the parent's client area.
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    virtual void SetBounds(int left, int top, int width, int height);
+    RECT ClientRect() const;
+    virtual void SetClientSize(int width, int height);
+
+    // Text
+    std::wstring Caption() const;
+    virtual void SetCaption(const std::wstring& text);
+
+    // Look
+    TFont& Font() { return font_; }
+    TColor Color() const { return color_; }
+    void SetColor(TColor color);
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool value);
+
+    // State
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool value);
+    bool Visible() const { return visible_; }
+    virtual void SetVisible(bool value);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool value);
+    int TabOrder() const;
+    void SetTabOrder(int order);
+    HCURSOR Cursor() const { return cursor_; }
+    void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
+
+    // Focus
+    virtual bool CanFocus() const;
+    bool Focused() const;
+    virtual void SetFocus();
+
+    void Invalidate();
+    void Update();
+
+    // Events
+    TNotifyEvent OnClick;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+    TKeyEvent OnKeyDown;
+    TKeyEvent OnKeyUp;
+    TKeyPressEvent OnKeyPress;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    TNotifyEvent OnContextPopup;
+
+    // Keyboard routing, in the order a key travels: key-down (before translation into a
+    // character), then the character, then key-up. Each returns true when the key was consumed.
+    virtual bool PreKeyDown(std::uint16_t& key, TShiftState shift);
+    virtual bool KeyDown(std::uint16_t& key, TShiftState shift);
+    virtual bool KeyPress(wchar_t& key);
+    virtual bool KeyUp(std::uint16_t& key, TShiftState shift);
+    // Whether the control handles this key itself rather than the dialog (Tab, Enter, Esc, arrows).
+    virtual bool WantsKey(std::uint16_t key);
+
+    // Enter and Esc that no focused control took: default and cancel buttons answer them.
+    virtual bool HandleDialogKey(std::uint16_t key);
+
+    // Focus entering and leaving this control, as the form tracks it.
+    virtual void DoEnter();
+    virtual void DoExit();
+
+    // Called by the default window procedure for clicks; descendants add their own sources.
+    virtual void Click();
+
+protected:
+    virtual void CreateParams(TCreateParams& params);
+    virtual void CreateWnd();
+    // After the window exists: children are created and state is applied.
+    virtual void HandleCreated();
+    virtual void HandleDestroying() {}
+    virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual void FontChanged();
+    virtual void PaintBackground(HDC dc);
+    HBRUSH BackgroundBrush();
+    void SetParentInternal(TControl* parent);
+
+    bool visible_ = true;
+
+private:
+    friend class TForm;
+    friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
+
+    void RegisterClassFor(const TCreateParams& params);
+    void ApplyFont();
+    void InheritFont();
+    void TrackMouseLeave();
+    LRESULT ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, HWND child);
+
+    TControl* parent_ = nullptr;
+    std::vector<TControl*> children_;
+    HWND handle_ = nullptr;
+    WNDPROC defaultProc_ = nullptr;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    std::wstring caption_;
+    TFont font_;
+    TColor color_ = clBtnFace;
+    bool parentFont_ = true;
+    bool inheritingFont_ = false;
+    bool enabled_ = true;
+    bool tabStop_ = false;
+    bool mouseInside_ = false;
+    HCURSOR cursor_ = nullptr;
+    HBRUSH brush_ = nullptr;
+    TColor brushColor_ = clNone;
+};
+
+// The keyboard state as shift flags.
+TShiftState KeyboardShiftState();
+
+} // namespace velkaro

@@ -1,0 +1,48 @@
+#pragma once
+// A font description that owns the GDI font made from it; a change tells the owner.
+#include "framework/Color.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace velkaro {
+
+enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+using TFontStyles = std::uint8_t;
+
+class TFont {
+public:
+    TFont();
+    ~TFont();
+    TFont(const TFont&) = delete;
+    TFont& operator=(const TFont&) = delete;
+
+    const std::wstring& Name() const { return name_; }
+    void SetName(const std::wstring& name);
+    // Character height in pixels, without internal leading (as point sizes map to).
+    int Height() const { return height_; }
+    void SetHeight(int height);
+    TFontStyles Style() const { return style_; }
+    void SetStyle(TFontStyles style);
+    TColor Color() const { return color_; }
+    void SetColor(TColor color);
+    void Assign(const TFont& source);
+
+    HFONT Handle() const;
+    std::function<void()> OnChange;
+
+private:
+    void Changed();
+    void ReleaseHandle() const;
+
+    std::wstring name_ = L"MS Sans Serif";
+    int height_ = 11;
+    TFontStyles style_ = 0;
+    TColor color_ = clWindowText;
+    mutable HFONT handle_ = nullptr;
+};
+
+} // namespace velkaro

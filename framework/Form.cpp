@@ -1,0 +1,298 @@
+#include "framework/Form.h"
+
+#include "framework/Application.h"
+#include "framework/Menus.h"
+#include "runtime/Exceptions.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+namespace velkaro {
+
+namespace {
+
+// The chain from a control up to its form, the control first.
+std::vector<TControl*> Ancestry(TControl* control) {
+    std::vector<TControl*> chain;
+    for (; control != nullptr; control = control->Parent()) {
+        chain.push_back(control);
+    }
+    return chain;
+}
+
+void CollectTabStops(TControl* parent, std::vector<TControl*>& list) {
+    for (TControl* child : parent->Controls()) {
+        if (child->TabStop()) {
+            list.push_back(child);
+        }
+        CollectTabStops(child, list);
+    }
+}
+
+} // namespace
+
+TForm::TForm() : TControl(nullptr) {
+    visible_ = false;
+    Font().SetName(L"MS Sans Serif");
+    Font().SetHeight(11);
+    SetColor(clBtnFace);
+    Application().FormCreated(this);
+}
+
+TForm::~TForm() {
+    Application().FormDestroyed(this);
+    DestroyHandle();
+}
+
+void TForm::CreateParams(TCreateParams& params) {
+    TControl::CreateParams(params);
+    params.ClassName = L"TForm";
+    params.Style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_POPUP;
+    switch (borderStyle_) {
+    case TFormBorderStyle::bsDialog:
+        params.Style |= WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+        params.ExStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+        break;
+    case TFormBorderStyle::bsSingle:
+        params.Style |= WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_BORDER;
+        break;
+    case TFormBorderStyle::bsNone:
+        break;
+    }
+    params.ParentWindow = Application().Handle();
+    params.ExStyle |= WS_EX_CONTROLPARENT;
+}
+
+void TForm::HandleCreated() {
+    if (clientWidth_ > 0) {
+        SetClientSize(clientWidth_, clientHeight_);
+    }
+    TControl::HandleCreated();
+}
+
+void TForm::SetClientSize(int width, int height) {
+    clientWidth_ = width;
+    clientHeight_ = height;
+    if (!HandleAllocated()) {
+        // Estimated from the frame the window will have; corrected when it exists.
+        TCreateParams params;
+        CreateParams(params);
+        RECT rect = {0, 0, width, height};
+        AdjustWindowRectEx(&rect, params.Style, FALSE, params.ExStyle);
+        SetBounds(Left(), Top(), rect.right - rect.left, rect.bottom - rect.top);
+        return;
+    }
+    TControl::SetClientSize(width, height);
+}
+
+void TForm::PlaceOnScreen() {
+    if (position_ == TFormPosition::poDesigned) {
+        return;
+    }
+    RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (position_ == TFormPosition::poDesktopCenter) {
+        area = {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+        area.right += area.left;
+        area.bottom += area.top;
+    }
+    SetBounds(area.left + (area.right - area.left - Width()) / 2,
+              area.top + (area.bottom - area.top - Height()) / 2, Width(), Height());
+}
+
+void TForm::DoShow() {
+    if (OnShow) {
+        OnShow(this);
+    }
+}
+
+void TForm::SetVisible(bool value) {
+    ShowForm(value);
+}
+
+void TForm::ShowForm(bool visible) {
+    if (visible == visible_ && HandleAllocated()) {
+        return;
+    }
+    HandleNeeded();
+    visible_ = visible;
+    if (visible) {
+        PlaceOnScreen();
+        DoShow();
+        ShowWindow(Handle(), SW_SHOWNORMAL);
+        SetForegroundWindow(Handle());
+        if (activeControl_ == nullptr) {
+            FocusFirstControl();
+        }
+    } else {
+        if (OnHide) {
+            OnHide(this);
+        }
+        ShowWindow(Handle(), SW_HIDE);
+    }
+}
+
+void TForm::Close() {
+    if (OnClose) {
+        OnClose(this);
+    }
+    if (modal_) {
+        modalResult_ = mrCancel;
+        return;
+    }
+    ShowForm(false);
+    if (Application().MainForm() == this) {
+        Application().Terminate();
+    }
+}
+
+int TForm::ShowModal() {
+    if (modal_ || (visible_ && HandleAllocated())) {
+        throw Exception(L"Cannot make a visible window modal");
+    }
+    HWND previousActive = GetActiveWindow();
+    TDisabledWindows disabled(Handle());
+    modal_ = true;
+    modalResult_ = mrNone;
+    try {
+        ShowForm(true);
+        while (modalResult_ == mrNone) {
+            Application().HandleMessage();
+            if (Application().Terminated()) {
+                modalResult_ = mrCancel;
+            }
+        }
+    } catch (...) {
+        modal_ = false;
+        ShowForm(false);
+        throw;
+    }
+    modal_ = false;
+    disabled.Restore();
+    ShowForm(false);
+    if (previousActive != nullptr && IsWindow(previousActive)) {
+        SetActiveWindow(previousActive);
+    }
+    return modalResult_;
+}
+
+void TForm::SetActiveControl(TControl* control) {
+    if (control == nullptr || !Visible() || !HandleAllocated()) {
+        activeControl_ = control;
+        return;
+    }
+    control->SetFocus();
+}
+
+void TForm::FocusChanged(TControl* control) {
+    TControl* previous = activeControl_;
+    if (previous == control) {
+        return;
+    }
+    activeControl_ = control;
+    const std::vector<TControl*> oldChain = Ancestry(previous);
+    const std::vector<TControl*> newChain = Ancestry(control);
+    const auto inNew = [&](TControl* c) {
+        return std::find(newChain.begin(), newChain.end(), c) != newChain.end();
+    };
+    const auto inOld = [&](TControl* c) {
+        return std::find(oldChain.begin(), oldChain.end(), c) != oldChain.end();
+    };
+    // Leave the controls that lose the focus, innermost first; then enter, outermost first.
+    for (TControl* c : oldChain) {
+        if (c == this || inNew(c)) {
+            break;
+        }
+        c->DoExit();
+    }
+    for (auto it = newChain.rbegin(); it != newChain.rend(); ++it) {
+        if (*it != this && !inOld(*it)) {
+            (*it)->DoEnter();
+        }
+    }
+}
+
+std::vector<TControl*> TForm::TabList() {
+    std::vector<TControl*> list;
+    CollectTabStops(this, list);
+    return list;
+}
+
+void TForm::FocusFirstControl() {
+    for (TControl* control : TabList()) {
+        if (control->CanFocus()) {
+            control->SetFocus();
+            return;
+        }
+    }
+}
+
+void TForm::SelectNext(TControl* current, bool forward) {
+    const std::vector<TControl*> list = TabList();
+    if (list.empty()) {
+        return;
+    }
+    auto position = std::find(list.begin(), list.end(), current);
+    auto index = position == list.end() ? (forward ? list.size() - 1 : 0)
+                                        : static_cast<std::size_t>(position - list.begin());
+    for (std::size_t step = 0; step < list.size(); ++step) {
+        index = forward ? (index + 1) % list.size() : (index + list.size() - 1) % list.size();
+        if (list[index]->CanFocus()) {
+            list[index]->SetFocus();
+            return;
+        }
+    }
+}
+
+bool TForm::DialogKey(std::uint16_t key, TShiftState shift) {
+    if (key == VK_TAB && (shift & (ssCtrl | ssAlt)) == 0) {
+        SelectNext(activeControl_, (shift & ssShift) == 0);
+        return true;
+    }
+    if (key == VK_RETURN || key == VK_ESCAPE) {
+        return HandleDialogKey(key);
+    }
+    return false;
+}
+
+void TForm::ShowPopupMenu(LPARAM position) {
+    POINT point = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    if (point.x == -1 && point.y == -1) { // from the keyboard: at the focused control
+        point = {0, 0};
+        HWND focus = GetFocus();
+        ClientToScreen(focus != nullptr ? focus : Handle(), &point);
+    }
+    popupMenu_->Popup(point.x, point.y, Handle());
+}
+
+LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CLOSE:
+        Close();
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) {
+            if (activeControl_ != nullptr && activeControl_->CanFocus()) {
+                ::SetFocus(activeControl_->Handle());
+            } else {
+                FocusFirstControl();
+            }
+            if (GetFocus() != nullptr) {
+                return 0;
+            }
+        }
+        break;
+    case WM_CONTEXTMENU:
+        if (popupMenu_ != nullptr) {
+            ShowPopupMenu(lParam);
+            return 0;
+        }
+        break;
+    default:
+        break;
+    }
+    return TControl::WndProc(message, wParam, lParam);
+}
+
+} // namespace velkaro

@@ -1,0 +1,83 @@
+#pragma once
+// A top-level window: border, client size, centring, show events, the focused control, keyboard
+// navigation, the popup menu and modal showing.
+#include "framework/Control.h"
+
+namespace velkaro {
+
+class TPopupMenu;
+
+enum TModalResult : int {
+    mrNone = 0,
+    mrOk = 1,
+    mrCancel = 2,
+    mrAbort = 3,
+    mrRetry = 4,
+    mrIgnore = 5,
+    mrYes = 6,
+    mrNo = 7
+};
+
+enum class TFormBorderStyle { bsDialog, bsSingle, bsNone };
+enum class TFormPosition { poDesigned, poScreenCenter, poDesktopCenter };
+
+class TForm : public TControl {
+public:
+    TForm();
+    ~TForm() override;
+
+    TFormBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TFormBorderStyle style) { borderStyle_ = style; }
+    TFormPosition Position() const { return position_; }
+    void SetPosition(TFormPosition position) { position_ = position; }
+    void SetClientSize(int width, int height) override;
+    void SetVisible(bool value) override;
+
+    TPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }
+
+    // The control that has, or gets on activation, the keyboard focus.
+    TControl* ActiveControl() const { return activeControl_; }
+    void SetActiveControl(TControl* control);
+
+    void Close();
+    int ShowModal();
+    int ModalResult() const { return modalResult_; }
+    void SetModalResult(int result) { modalResult_ = result; }
+    bool Modal() const { return modal_; }
+
+    // Moves the focus to the next (or previous) tab stop after the given control.
+    void SelectNext(TControl* current, bool forward);
+    // Tab, Enter and Esc when the focused control does not take them itself.
+    virtual bool DialogKey(std::uint16_t key, TShiftState shift);
+
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnClose;
+
+    // Called by a control of this form that received the focus.
+    void FocusChanged(TControl* control);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void HandleCreated() override;
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    virtual void DoShow();
+    void ShowForm(bool visible);
+
+private:
+    void PlaceOnScreen();
+    void ShowPopupMenu(LPARAM position);
+    void FocusFirstControl();
+    std::vector<TControl*> TabList();
+
+    TFormBorderStyle borderStyle_ = TFormBorderStyle::bsDialog;
+    TFormPosition position_ = TFormPosition::poScreenCenter;
+    TPopupMenu* popupMenu_ = nullptr;
+    TControl* activeControl_ = nullptr;
+    int clientWidth_ = 0, clientHeight_ = 0;
+    int modalResult_ = mrNone;
+    bool modal_ = false;
+};
+
+} // namespace velkaro

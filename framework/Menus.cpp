@@ -1,0 +1,32 @@
+#include "framework/Menus.h"
+
+namespace velkaro {
+
+void TMenuItem::Click() {
+    if (enabled_ && OnClick) {
+        OnClick(this);
+    }
+}
+
+void TPopupMenu::Popup(int x, int y, HWND owner) {
+    if (OnPopup) {
+        OnPopup(this);
+    }
+    HMENU menu = CreatePopupMenu();
+    for (std::size_t index = 0; index < items_.size(); ++index) {
+        const UINT flags = MF_STRING | (items_[index]->Enabled() ? MF_ENABLED : MF_GRAYED);
+        AppendMenuW(menu, flags, index + 1, items_[index]->Caption().c_str());
+    }
+    // The owner must be in the foreground, or the menu does not close when clicked away.
+    SetForegroundWindow(owner);
+    const auto chosen = static_cast<std::size_t>(
+        TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y,
+                         owner, nullptr));
+    DestroyMenu(menu);
+    PostMessageW(owner, WM_NULL, 0, 0);
+    if (chosen >= 1 && chosen <= items_.size()) {
+        items_[chosen - 1]->Click();
+    }
+}
+
+} // namespace velkaro
