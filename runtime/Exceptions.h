@@ -23,6 +23,12 @@ public:
     using Exception::Exception;
 };
 
+// A variant whose content cannot become the requested kind.
+class EVariantError : public Exception {
+public:
+    using Exception::Exception;
+};
+
 class EDivByZero : public Exception {
 public:
     EDivByZero() : Exception(L"Division by zero") {}

@@ -1,0 +1,33 @@
+#pragma once
+// The decimal digits of a floating value: the common ground of every number-to-text conversion,
+// so that formatting, the general form and the words all round the same way.
+#include <string>
+
+namespace velkaro {
+
+struct FloatDecimal {
+    bool Negative = false;
+    // Significant digits, no leading or trailing zeros; empty for zero.
+    std::string Digits;
+    // How many digits stand before the decimal point: the value is 0.Digits × 10^PointPosition.
+    long long PointPosition = 0;
+
+    bool IsZero() const { return Digits.empty(); }
+};
+
+// The 18 significant digits of a finite value, as the 80-bit floating type holds them.
+FloatDecimal ToFloatDecimal(long double value);
+
+// Rounds half away from zero, keeping this many significant digits.
+void RoundToSignificant(FloatDecimal& decimal, long long digits);
+
+// Rounds half away from zero, keeping this many digits after the decimal point.
+void RoundToDecimals(FloatDecimal& decimal, long long decimals);
+
+// The digits before the decimal point, without leading zeros; empty when below one.
+std::string IntegerDigits(const FloatDecimal& decimal);
+
+// The first `count` digits after the decimal point, padded with zeros.
+std::string FractionDigits(const FloatDecimal& decimal, long long count);
+
+} // namespace velkaro
