@@ -1,0 +1,188 @@
+#include "tests/e2e/Driver.h"
+
+#include <stdexcept>
+#include <thread>
+
+namespace velkaro::e2e {
+
+namespace {
+
+constexpr wchar_t kKey[] = L"Software\\Velkaro 2";
+
+std::wstring ProgramPath() {
+    // The build passes the program's path in the host's form; Wine maps the host's root to Z:.
+    std::wstring path = VELKARO_PROGRAM_PATH;
+    for (auto& c : path) {
+        if (c == L'/') {
+            c = L'\\';
+        }
+    }
+    return L"Z:" + path;
+}
+
+void WriteRegistry(const RegistryValues& values) {
+    RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
+    if (values.empty()) {
+        return;
+    }
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS) {
+        throw std::runtime_error("cannot create the registry key");
+    }
+    for (const auto& [name, value] : values) {
+        RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    }
+    RegCloseKey(key);
+}
+
+struct WindowSearch {
+    DWORD processId;
+    const std::wstring* className;
+    const std::optional<std::wstring>* caption;
+    HWND found;
+};
+
+} // namespace
+
+RegistryValues ReadRegistry() {
+    RegistryValues values;
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
+        return values;
+    }
+    for (DWORD index = 0;; ++index) {
+        wchar_t name[256];
+        DWORD nameLength = 256;
+        wchar_t data[512];
+        DWORD dataSize = sizeof(data);
+        DWORD type = 0;
+        if (RegEnumValueW(key, index, name, &nameLength, nullptr, &type,
+                          reinterpret_cast<BYTE*>(data), &dataSize) != ERROR_SUCCESS) {
+            break;
+        }
+        values[name] = std::wstring(data, dataSize / sizeof(wchar_t)).c_str();
+    }
+    RegCloseKey(key);
+    return values;
+}
+
+ProgramUnderTest::ProgramUnderTest(const RegistryValues& values) {
+    WriteRegistry(values);
+    std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process_)) {
+        throw std::runtime_error("cannot start the program");
+    }
+    WaitIdle();
+}
+
+ProgramUnderTest::~ProgramUnderTest() {
+    if (process_.hProcess != nullptr) {
+        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(process_.hProcess, 99);
+            WaitForSingleObject(process_.hProcess, 5000);
+        }
+        CloseHandle(process_.hProcess);
+        CloseHandle(process_.hThread);
+    }
+}
+
+void ProgramUnderTest::WaitIdle() const { WaitForInputIdle(process_.hProcess, 10000); }
+
+HWND ProgramUnderTest::WaitForWindow(const std::wstring& className,
+                                     std::optional<std::wstring> caption,
+                                     std::chrono::milliseconds timeout) const {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    do {
+        WindowSearch search{process_.dwProcessId, &className, &caption, nullptr};
+        EnumWindows(
+            [](HWND window, LPARAM context) -> BOOL {
+                auto* search = reinterpret_cast<WindowSearch*>(context);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                if (owner == search->processId && IsWindowVisible(window) &&
+                    ClassOf(window) == *search->className &&
+                    (!search->caption->has_value() || TextOf(window) == **search->caption)) {
+                    search->found = window;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr) {
+            return search.found;
+        }
+        std::this_thread::sleep_for(20ms);
+    } while (std::chrono::steady_clock::now() < deadline);
+    return nullptr;
+}
+
+std::optional<DWORD> ProgramUnderTest::CloseAndWait(HWND mainWindow,
+                                                    std::chrono::milliseconds timeout) {
+    PostMessageW(mainWindow, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count())) !=
+        WAIT_OBJECT_0) {
+        return std::nullopt;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return name;
+}
+
+std::wstring TextOf(HWND window) {
+    wchar_t text[1024] = {};
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        2000, &copied);
+    return std::wstring(text, copied);
+}
+
+SIZE ClientSize(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+std::vector<HWND> ChildrenOf(HWND parent, const std::wstring& className) {
+    std::vector<HWND> found;
+    for (HWND child = FindWindowExW(parent, nullptr, className.c_str(), nullptr); child != nullptr;
+         child = FindWindowExW(parent, child, className.c_str(), nullptr)) {
+        found.push_back(child);
+    }
+    return found;
+}
+
+void PressKey(HWND window, WORD virtualKey, wchar_t character) {
+    const UINT scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
+    PostMessageW(window, WM_KEYDOWN, virtualKey, 1 | (scan << 16));
+    if (character != 0) {
+        PostMessageW(window, WM_CHAR, character, 1 | (scan << 16));
+    }
+    PostMessageW(window, WM_KEYUP, virtualKey, 1 | (scan << 16) | (3u << 30));
+}
+
+void TypeText(HWND window, const std::wstring& text) {
+    for (wchar_t c : text) {
+        const SHORT mapped = VkKeyScanW(c);
+        PressKey(window, mapped == -1 ? 0 : LOBYTE(mapped), c);
+    }
+}
+
+void Click(HWND window, int x, int y) {
+    const LPARAM position = MAKELPARAM(x, y);
+    PostMessageW(window, WM_MOUSEMOVE, 0, position);
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, position);
+    PostMessageW(window, WM_LBUTTONUP, 0, position);
+}
+
+} // namespace velkaro::e2e

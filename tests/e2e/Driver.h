@@ -1,0 +1,54 @@
+#pragma once
+// Drives the real program as a user's automation tool would: starts it with chosen registry
+// values, finds its windows by class and caption, reads them, types and clicks, closes it.
+#include <windows.h>
+
+#include <chrono>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velkaro::e2e {
+
+using namespace std::chrono_literals;
+
+// The registry values the program finds at start; an absent name is a missing value.
+using RegistryValues = std::map<std::wstring, std::wstring>;
+
+class ProgramUnderTest {
+public:
+    // Clears the program's registry key, writes the given values and starts the program.
+    explicit ProgramUnderTest(const RegistryValues& values);
+    ~ProgramUnderTest();
+    ProgramUnderTest(const ProgramUnderTest&) = delete;
+    ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
+
+    DWORD ProcessId() const { return process_.dwProcessId; }
+    // Waits until the program waits for input.
+    void WaitIdle() const;
+    // A visible top-level window of the program, waiting for it to appear.
+    HWND WaitForWindow(const std::wstring& className, std::optional<std::wstring> caption = {},
+                       std::chrono::milliseconds timeout = 10s) const;
+    // Asks the main window to close and returns the exit code (nullopt if it did not end).
+    std::optional<DWORD> CloseAndWait(HWND mainWindow, std::chrono::milliseconds timeout = 10s);
+
+private:
+    PROCESS_INFORMATION process_{};
+};
+
+// The program's registry values as they are now (absent names are missing).
+RegistryValues ReadRegistry();
+
+std::wstring ClassOf(HWND window);
+std::wstring TextOf(HWND window);
+SIZE ClientSize(HWND window);
+// Child windows of a class, in creation (z) order.
+std::vector<HWND> ChildrenOf(HWND parent, const std::wstring& className);
+// Posts a key press (down, character, up) to a window.
+void PressKey(HWND window, WORD virtualKey, wchar_t character = 0);
+void TypeText(HWND window, const std::wstring& text);
+// Posts a left click at a client position.
+void Click(HWND window, int x, int y);
+
+} // namespace velkaro::e2e

@@ -1,0 +1,45 @@
+#include "tests/e2e/Driver.h"
+
+#include <gtest/gtest.h>
+
+namespace velkaro::e2e {
+namespace {
+
+const RegistryValues kConfigured = {
+    {L"Fiyat1", L"1000000"}, {L"Fiyat2", L"1500000"}, {L"Yuvarlama", L"250000"}};
+
+TEST(MainWindow, OpensCentredWithCaptionAndClientSizeAndClosesCleanly) {
+    ProgramUnderTest program(kConfigured);
+    HWND window = program.WaitForWindow(L"Tfr_velkaro");
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(TextOf(window), L"Velkaro 2 - Dorimex\u00AE");
+    const SIZE client = ClientSize(window);
+    EXPECT_EQ(client.cx, 220);
+    EXPECT_EQ(client.cy, 139);
+
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    EXPECT_NEAR(frame.left + (frame.right - frame.left) / 2, screenWidth / 2, 1);
+    EXPECT_NEAR(frame.top + (frame.bottom - frame.top) / 2, screenHeight / 2, 1);
+
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+
+    EXPECT_EQ(program.CloseAndWait(window), 0u);
+}
+
+TEST(MainWindow, ApplicationWindowCarriesTheTitle) {
+    ProgramUnderTest program(kConfigured);
+    ASSERT_NE(program.WaitForWindow(L"Tfr_velkaro"), nullptr);
+    HWND application = FindWindowW(L"TApplication", nullptr);
+    ASSERT_NE(application, nullptr);
+    EXPECT_EQ(TextOf(application), L"Velkaro");
+}
+
+} // namespace
+} // namespace velkaro::e2e
