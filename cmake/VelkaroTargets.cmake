@@ -55,14 +55,14 @@ function(velkaro_test name)
         target_link_libraries(${name} PRIVATE GTest::gtest_main)
     endif()
     add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
-    if(WIN32)
+    if(WIN32 AND CMAKE_CROSSCOMPILING)
         set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300
                                                  ENVIRONMENT "${VELKARO_WINE_ENV}")
     endif()
 endfunction()
 
-# Under MinGW every Windows test shares one fresh Wine prefix, display and wineserver per run.
-if(WIN32)
+# Cross-compiled, every Windows test shares one fresh Wine prefix, display and wineserver per run.
+if(WIN32 AND CMAKE_CROSSCOMPILING)
     set(VELKARO_WINE_DIR ${CMAKE_BINARY_DIR}/wine)
     set(VELKARO_WINE_ENV VELKARO_WINE_DIR=${VELKARO_WINE_DIR})
     add_test(NAME wine_setup COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-fixture setup)
