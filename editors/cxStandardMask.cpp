@@ -1,6 +1,6 @@
 #include "editors/cxStandardMask.h"
 
-#include "runtime/Exceptions.h"
+#include "editors/cxListIndex.h"
 #include "runtime/FormatSettings.h"
 
 #include <algorithm>
@@ -108,9 +108,7 @@ bool TcxStandardMask::TakeSections(std::wstring_view afterSemicolon) {
 }
 
 const TcxStandardMaskCustomItem& TcxStandardMask::Items(int index) const {
-    if (index < 0 || index >= Count()) {
-        throw Exception(L"List index out of bounds (" + std::to_wstring(index) + L")");
-    }
+    CheckListIndex(index, Count());
     return *items_[static_cast<std::size_t>(index)];
 }
 
