@@ -71,3 +71,13 @@ if(WIN32 AND CMAKE_CROSSCOMPILING)
                                                TIMEOUT 180)
     set_tests_properties(wine_cleanup PROPERTIES FIXTURES_CLEANUP wine ENVIRONMENT "${VELKARO_WINE_ENV}")
 endif()
+
+# Adds every folder below the current one that has a CMakeLists.txt (one folder per area).
+function(velkaro_add_area_folders)
+    file(GLOB areas LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
+    foreach(area IN LISTS areas)
+        if(EXISTS ${area}/CMakeLists.txt)
+            add_subdirectory(${area})
+        endif()
+    endforeach()
+endfunction()
