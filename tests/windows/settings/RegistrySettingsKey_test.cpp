@@ -1,0 +1,161 @@
+#include "framework/Registry.h"
+#include "settings/RegistrySettingsKey.h"
+#include "settings/SettingsStore.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace velkaro {
+namespace {
+
+// A key of its own, so the program's real settings in the test prefix are left alone.
+const std::wstring kTestKey = L"Software\\Velkaro 2 Registry Test";
+
+class RegistrySettingsKeyTest : public ::testing::Test {
+protected:
+    void SetUp() override { RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey.c_str()); }
+    void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey.c_str()); }
+
+    // Stores raw data, as another program or an older version might have.
+    static void StoreRaw(const std::wstring& name, DWORD type, const void* data, DWORD size) {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kTestKey.c_str(), 0, nullptr, 0,
+                                  KEY_ALL_ACCESS, nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        EXPECT_EQ(RegSetValueExW(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size),
+                  ERROR_SUCCESS);
+        RegCloseKey(key);
+    }
+    static void StoreText(const std::wstring& name, DWORD type, const std::wstring& text) {
+        StoreRaw(name, type, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    }
+    static bool KeyExists() {
+        HKEY key = nullptr;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, kTestKey.c_str(), 0, KEY_READ, &key) !=
+            ERROR_SUCCESS) {
+            return false;
+        }
+        RegCloseKey(key);
+        return true;
+    }
+
+    RegistrySettingsKeys keys{kTestKey};
+};
+
+TEST_F(RegistrySettingsKeyTest, OpeningCreatesTheKeyAndMissingValuesReadEmpty) {
+    ASSERT_FALSE(KeyExists());
+    const auto key = keys.Open();
+    EXPECT_TRUE(KeyExists());
+    EXPECT_EQ(key->Read(L"Fiyat1").Kind, StoredValueKind::Missing);
+    EXPECT_EQ(ReadSettingText(*key, L"Fiyat1"), L"");
+}
+
+TEST_F(RegistrySettingsKeyTest, WrittenTextsReadBackAsStringsThroughAFreshOpen) {
+    const std::vector<std::wstring> texts = {L"1000000", L"-250", L"",
+                                             L"\u011F\u00FC\u015F\u0131\u00F6\u00E7",
+                                             std::wstring(5000, L'9')};
+    for (const std::wstring& text : texts) {
+        EXPECT_TRUE(keys.Open()->WriteString(L"Fiyat1", text));
+        const StoredValue read = keys.Open()->Read(L"Fiyat1");
+        EXPECT_EQ(read.Kind, StoredValueKind::String);
+        EXPECT_EQ(read.Text, text);
+    }
+}
+
+TEST_F(RegistrySettingsKeyTest, StringDataIsReadUpToItsFirstNul) {
+    const struct {
+        const wchar_t* Name;
+        std::vector<wchar_t> Data;
+        DWORD Bytes; // 0: the whole data
+        std::wstring Text;
+    } cases[] = {
+        {L"EmbeddedNul", {L'1', L'2', L'\0', L'3', L'4', L'\0'}, 0, L"12"},
+        {L"Unterminated", {L'1', L'2', L'3', L'4'}, 0, L"1234"},
+        {L"OddByteCount", {L'7', L'8'}, 3, L"7"},
+        {L"Empty", {}, 0, L""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.Name);
+        const DWORD bytes =
+            c.Bytes != 0 ? c.Bytes : static_cast<DWORD>(c.Data.size() * sizeof(wchar_t));
+        StoreRaw(c.Name, REG_SZ, c.Data.data(), bytes);
+        const StoredValue read = keys.Open()->Read(c.Name);
+        EXPECT_EQ(read.Kind, StoredValueKind::String);
+        EXPECT_EQ(read.Text, c.Text);
+    }
+}
+
+TEST_F(RegistrySettingsKeyTest, ExpandStringsAreAcceptedUnexpanded) {
+    StoreText(L"Yuvarlama", REG_EXPAND_SZ, L"%250000%");
+    const auto key = keys.Open();
+    EXPECT_EQ(key->Read(L"Yuvarlama").Kind, StoredValueKind::ExpandString);
+    EXPECT_EQ(ReadSettingText(*key, L"Yuvarlama"), L"%250000%");
+}
+
+TEST_F(RegistrySettingsKeyTest, OtherTypesAreRefusedWithTheValueName) {
+    const DWORD number = 1000000;
+    StoreRaw(L"Fiyat1", REG_DWORD, &number, sizeof(number));
+    StoreRaw(L"Fiyat2", REG_BINARY, "12", 2);
+    const auto key = keys.Open();
+    for (const std::wstring name : {L"Fiyat1", L"Fiyat2"}) {
+        EXPECT_EQ(key->Read(name).Kind, StoredValueKind::OtherType);
+        try {
+            ReadSettingText(*key, name);
+            ADD_FAILURE() << "no error";
+        } catch (const ERegistryException& error) {
+            EXPECT_EQ(error.Message(), L"Invalid data type for '" + name + L"'");
+        }
+    }
+}
+
+TEST_F(RegistrySettingsKeyTest, ARefusedOpenReadsNothingAndRefusesWrites) {
+    // A key name component longer than the registry allows.
+    RegistrySettingsKeys refused(kTestKey + L"\\" + std::wstring(300, L'k'));
+    const auto key = refused.Open();
+    EXPECT_EQ(key->Read(L"Fiyat1").Kind, StoredValueKind::Missing);
+    EXPECT_FALSE(key->WriteString(L"Fiyat1", L"1"));
+}
+
+TEST_F(RegistrySettingsKeyTest, TheWrapperClosesAndReopens) {
+    TRegistry registry;
+    EXPECT_FALSE(registry.WriteString(L"Fiyat1", L"1"));
+    EXPECT_FALSE(registry.OpenKey(kTestKey, false));
+    ASSERT_TRUE(registry.OpenKey(kTestKey, true));
+    EXPECT_TRUE(registry.WriteString(L"Fiyat1", L"1"));
+    const std::optional<TRegDataInfo> info = registry.GetDataInfo(L"Fiyat1");
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->Type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(info->Size, 2 * sizeof(wchar_t));
+    registry.CloseKey();
+    EXPECT_FALSE(registry.KeyOpen());
+    EXPECT_FALSE(registry.GetDataInfo(L"Fiyat1"));
+    EXPECT_TRUE(registry.OpenKey(kTestKey, false));
+}
+
+// The whole first run against the real registry: the prompts' answers end up stored as text.
+TEST_F(RegistrySettingsKeyTest, AFirstRunStoresTheAnswersAndTheNextRunAsksNothing) {
+    struct Answers : SettingsPrompt, TariffCaptionSink {
+        std::vector<std::wstring> Left = {L"1000000", L"1500000", L"250000"};
+        int Asked = 0;
+        std::wstring Ask(const std::wstring&, const std::wstring&, const std::wstring&) override {
+            return Left.at(static_cast<std::size_t>(Asked++));
+        }
+        void SetTariffCaptions(const std::wstring&, const std::wstring&) override {}
+    } answers;
+    Ayarlar first;
+    SettingsStore(first, keys, answers, answers).Load();
+    EXPECT_EQ(answers.Asked, 3);
+    const auto key = keys.Open();
+    EXPECT_EQ(ReadSettingText(*key, L"Fiyat1"), L"1000000");
+    EXPECT_EQ(ReadSettingText(*key, L"Fiyat2"), L"1500000");
+    EXPECT_EQ(ReadSettingText(*key, L"Yuvarlama"), L"250000");
+
+    Ayarlar second;
+    SettingsStore(second, keys, answers, answers).Load();
+    EXPECT_EQ(answers.Asked, 3);
+    EXPECT_EQ(second.Fiyat2, 1500000);
+}
+
+} // namespace
+} // namespace velkaro
