@@ -1,6 +1,7 @@
 #include "editors/cxEditRepository.h"
 
 #include "editors/cxListIndex.h"
+#include "editors/cxListenerList.h"
 
 #include <algorithm>
 
@@ -33,12 +34,9 @@ void TcxEditRepositoryItem::RemoveListener(IcxEditRepositoryItemListener& listen
 }
 
 void TcxEditRepositoryItem::PropertiesChanged() {
-    const auto listeners = listeners_;
-    for (auto* listener : listeners) {
-        if (std::find(listeners_.begin(), listeners_.end(), listener) != listeners_.end()) {
-            listener->ItemPropertiesChanged(*this);
-        }
-    }
+    TellListeners(listeners_, [this](IcxEditRepositoryItemListener& listener) {
+        listener.ItemPropertiesChanged(*this);
+    });
 }
 
 TcxEditRepositoryItem&

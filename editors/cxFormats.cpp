@@ -1,5 +1,7 @@
 #include "editors/cxFormats.h"
 
+#include "editors/cxListenerList.h"
+
 #include <algorithm>
 
 namespace velkaro {
@@ -96,13 +98,8 @@ void TcxFormatController::Rebuild() {
 }
 
 void TcxFormatController::BroadcastChange() {
-    // A listener may unsubscribe itself or others while it is told; those gone are skipped.
-    const auto listeners = listeners_;
-    for (auto* listener : listeners) {
-        if (IsSubscribed(*listener)) {
-            listener->LocaleFormatsChanged();
-        }
-    }
+    TellListeners(listeners_,
+                  [](IcxFormatControllerListener& listener) { listener.LocaleFormatsChanged(); });
 }
 
 void TcxFormatController::LocaleSettingsChanged() {
