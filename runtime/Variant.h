@@ -6,6 +6,7 @@
 #include <concepts>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <variant>
 
 namespace velkaro {
@@ -24,6 +25,7 @@ public:
     static Variant Unassigned();
 
     Variant(std::wstring text) : value_(std::move(text)) {}
+    Variant(std::wstring_view text) : value_(std::wstring(text)) {}
     Variant(const wchar_t* text) : value_(std::wstring(text)) {}
     Variant(wchar_t c) : value_(std::wstring(1, c)) {}
     Variant(bool value) : value_(value) {}

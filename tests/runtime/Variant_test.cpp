@@ -27,6 +27,7 @@ TEST(Variant, EqualOnlyWithTheSameKindAndContent) {
 TEST(Variant, KindsOfTheConstructors) {
     EXPECT_EQ(Variant().Kind(), VariantKind::Null);
     EXPECT_EQ(Variant(L"x").Kind(), VariantKind::String);
+    EXPECT_EQ(Variant(std::wstring_view(L"x")), Variant(L"x"));
     EXPECT_EQ(Variant(L'x').Kind(), VariantKind::String);
     EXPECT_EQ(Variant(1.5f).Kind(), VariantKind::Double);
     EXPECT_EQ(Variant(1.5L).Kind(), VariantKind::Double);
