@@ -15,7 +15,10 @@ enum TModalResult : int {
     mrRetry = 4,
     mrIgnore = 5,
     mrYes = 6,
-    mrNo = 7
+    mrNo = 7,
+    mrAll = 8,
+    mrNoToAll = 9,
+    mrYesToAll = 10
 };
 
 enum class TFormBorderStyle { bsDialog, bsSingle, bsNone };

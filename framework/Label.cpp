@@ -1,0 +1,88 @@
+#include "framework/Label.h"
+
+#include "framework/Canvas.h"
+
+namespace velkaro {
+
+TLabel::TLabel(TControl* parent) : TPaintedControl(parent) {
+    SetBounds(0, 0, 65, 17);
+}
+
+void TLabel::CreateParams(TCreateParams& params) {
+    TControl::CreateParams(params);
+    params.ClassName = L"TLabel";
+}
+
+void TLabel::SetAlignment(TAlignment alignment) {
+    alignment_ = alignment;
+    Invalidate();
+}
+
+void TLabel::SetWordWrap(bool value) {
+    wordWrap_ = value;
+    Invalidate();
+}
+
+void TLabel::SetTransparent(bool value) {
+    transparent_ = value;
+    Invalidate();
+}
+
+UINT TLabel::DrawFlags() const {
+    UINT flags = DT_EXPANDTABS;
+    if (wordWrap_) {
+        flags |= DT_WORDBREAK;
+    }
+    switch (alignment_) {
+    case TAlignment::taLeftJustify:
+        flags |= DT_LEFT;
+        break;
+    case TAlignment::taRightJustify:
+        flags |= DT_RIGHT;
+        break;
+    case TAlignment::taCenter:
+        flags |= DT_CENTER;
+        break;
+    }
+    return flags;
+}
+
+SIZE TLabel::TextSize(int maxWidth) {
+    // An empty caption still takes one line.
+    const std::wstring caption = Caption();
+    const TMeasureCanvas canvas(Font().Handle());
+    return canvas.TextRect(caption.empty() ? L" " : caption, maxWidth, DrawFlags());
+}
+
+void TLabel::FontChanged() {
+    TPaintedControl::FontChanged();
+    Invalidate();
+}
+
+void TLabel::PaintParentBackground(HDC dc) {
+    HWND parentWindow = GetParent(Handle());
+    POINT origin = {0, 0};
+    MapWindowPoints(Handle(), parentWindow, &origin, 1);
+    POINT previous{};
+    OffsetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
+    SendMessageW(parentWindow, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    SendMessageW(parentWindow, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+}
+
+void TLabel::Paint(HDC dc) {
+    RECT rect = ClientRect();
+    if (transparent_ && GetParent(Handle()) != nullptr) {
+        PaintParentBackground(dc);
+    } else {
+        FillRect(dc, &rect, BackgroundBrush());
+    }
+    const std::wstring caption = Caption();
+    const HGDIOBJ oldFont = SelectObject(dc, Font().Handle());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ColorToRGB(Enabled() ? Font().Color() : clGrayText));
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, DrawFlags());
+    SelectObject(dc, oldFont);
+}
+
+} // namespace velkaro
