@@ -1,0 +1,146 @@
+#include "framework/Form.h"
+#include "framework/StdCtrls.h"
+#include "tests/windows/framework/WindowDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace velkaro {
+namespace {
+
+using namespace test;
+
+class StdCtrlsTest : public ::testing::Test {
+protected:
+    void SetUp() override { StartApplication(); }
+};
+
+// A form with an edit, an OK button (default) and a Cancel button (cancel), of either kind.
+template <class Button> struct TButtonForm {
+    TForm Form;
+    TEdit Edit{&Form};
+    Button Ok{&Form};
+    Button Cancel{&Form};
+    int OkClicks = 0;
+
+    TButtonForm() {
+        Form.SetClientSize(200, 100);
+        Ok.SetBounds(10, 40, 75, 25);
+        Ok.SetCaption(L"Tamam");
+        Ok.SetDefault(true);
+        Ok.SetModalResult(mrOk);
+        Ok.OnClick = [this](TObject*) { ++OkClicks; };
+        Cancel.SetBounds(100, 40, 75, 25);
+        Cancel.SetCaption(L"Vazgeç");
+        Cancel.SetCancel(true);
+        Cancel.SetModalResult(mrCancel);
+    }
+
+    int ShowAnswering(std::function<void(HWND)> action) {
+        const TWindowAnswer answer(L"TForm", std::move(action));
+        return Form.ShowModal();
+    }
+};
+
+template <class Button> void CheckButtonKeysAndClicks(const wchar_t* className) {
+    const struct {
+        const char* Name;
+        std::function<HWND(TButtonForm<Button>&)> Target; // where the key goes
+        WORD Key;
+        int Result;
+    } keys[] = {
+        {"Enter in the edit presses the default button",
+         [](TButtonForm<Button>& f) { return f.Edit.Handle(); }, VK_RETURN, mrOk},
+        {"Esc in the edit presses the cancel button",
+         [](TButtonForm<Button>& f) { return f.Edit.Handle(); }, VK_ESCAPE, mrCancel},
+        {"Enter on a focused button presses that button",
+         [](TButtonForm<Button>& f) {
+             f.Cancel.SetFocus();
+             return f.Cancel.Handle();
+         },
+         VK_RETURN, mrCancel},
+    };
+    for (const auto& k : keys) {
+        TButtonForm<Button> f;
+        EXPECT_EQ(f.ShowAnswering([&](HWND) { PostKey(k.Target(f), k.Key); }), k.Result)
+            << className << ": " << k.Name;
+        EXPECT_EQ(f.OkClicks, k.Result == mrOk ? 1 : 0) << className << ": " << k.Name;
+    }
+
+    TButtonForm<Button> f;
+    EXPECT_EQ(f.ShowAnswering([&](HWND) { PostMessageW(f.Ok.Handle(), BM_CLICK, 0, 0); }), mrOk);
+    EXPECT_EQ(f.OkClicks, 1);
+    EXPECT_EQ(ChildrenOfClass(f.Form.Handle(), className).size(), 2u);
+    EXPECT_EQ(TextOf(f.Ok.Handle()), L"Tamam");
+    EXPECT_FALSE(IsWindowVisible(f.Form.Handle())) << "a closed modal form is hidden";
+}
+
+TEST_F(StdCtrlsTest, ButtonsAnswerEnterEscAndClicksWithTheirResults) {
+    CheckButtonKeysAndClicks<TButton>(L"TButton");
+    CheckButtonKeysAndClicks<TBitBtn>(L"TBitBtn");
+}
+
+TEST_F(StdCtrlsTest, EditLimitsAndRefusesTyping) {
+    TForm form;
+    TEdit edit(&form);
+    edit.SetMaxLength(3);
+    form.HandleNeeded();
+    for (wchar_t key : {L'1', L'2', L'3', L'4'}) {
+        SendMessageW(edit.Handle(), WM_CHAR, key, 1);
+    }
+    EXPECT_EQ(edit.Text(), L"123");
+    edit.SetReadOnly(true);
+    SendMessageW(edit.Handle(), WM_CHAR, VK_BACK, 1);
+    EXPECT_EQ(edit.Text(), L"123");
+    EXPECT_EQ(TextOf(edit.Handle()), L"123");
+    EXPECT_GT(edit.Height(), edit.Font().Height());
+}
+
+// The colour the label paints at its centre.
+COLORREF PaintedCentre(TLabel& label) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, label.Width(), label.Height());
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    SendMessageW(label.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    const COLORREF colour = GetPixel(memory, label.Width() / 2, label.Height() / 2);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+TEST_F(StdCtrlsTest, TransparentLabelShowsThePanelBehindIt) {
+    TForm form;
+    TPanel panel(&form);
+    panel.SetBounds(0, 0, 100, 100);
+    panel.SetColor(clRed);
+    TLabel label(&panel);
+    label.SetBounds(10, 10, 60, 30);
+    label.SetColor(clWhite);
+    form.HandleNeeded();
+    EXPECT_EQ(PaintedCentre(label), RGB(255, 255, 255));
+    label.SetTransparent(true);
+    EXPECT_EQ(PaintedCentre(label), RGB(255, 0, 0));
+}
+
+TEST_F(StdCtrlsTest, LabelAnswersItsCaptionAndMeasuresWrappedText) {
+    TForm form;
+    TLabel label(&form);
+    label.SetCaption(L"bir iki üç dört beş altı yedi sekiz");
+    form.HandleNeeded();
+    EXPECT_EQ(TextOf(label.Handle()), L"bir iki üç dört beş altı yedi sekiz");
+    EXPECT_EQ(ChildrenOfClass(form.Handle(), L"TLabel").size(), 1u);
+
+    const SIZE line = label.TextSize(0);
+    EXPECT_EQ(label.TextSize(line.cx).cy, line.cy) << "unwrapped, one line";
+    label.SetWordWrap(true);
+    EXPECT_GE(label.TextSize(line.cx / 3).cy, 3 * line.cy);
+    label.Font().SetHeight(22);
+    EXPECT_GT(label.TextSize(0).cy, line.cy) << "measured with its own font";
+}
+
+} // namespace
+} // namespace velkaro

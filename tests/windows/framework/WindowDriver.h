@@ -1,0 +1,49 @@
+#pragma once
+// Drives real windows from a test: the application with a main form of its own, answers given to
+// modal windows from inside their loops, and a look at child windows and the clipboard.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace velkaro::test {
+
+// Initialises the application once, with an invisible main form so that the windows under test
+// are never the main form, and collects the top-level error reports instead of showing them.
+void StartApplication();
+std::vector<std::wstring>& ReportedErrors();
+
+// Runs the action once on the first visible window of the class on this thread. The check runs
+// from a thread timer, which every modal loop dispatches.
+class TWindowAnswer {
+public:
+    TWindowAnswer(std::wstring className, std::function<void(HWND)> action);
+    ~TWindowAnswer();
+    TWindowAnswer(const TWindowAnswer&) = delete;
+    TWindowAnswer& operator=(const TWindowAnswer&) = delete;
+    bool Answered() const { return answered_; }
+
+private:
+    static void CALLBACK Check(HWND, UINT, UINT_PTR, DWORD);
+
+    std::wstring className_;
+    std::function<void(HWND)> action_;
+    UINT_PTR timer_ = 0;
+    bool answered_ = false;
+};
+
+// The children of a window with the class name, in creation order.
+std::vector<HWND> ChildrenOfClass(HWND parent, const std::wstring& className);
+std::wstring TextOf(HWND window);
+// A child's rectangle in its parent's client coordinates.
+RECT BoundsInParent(HWND child);
+RECT ClientBounds(HWND window);
+
+// Posts a key press, with Ctrl held for the receiving thread when asked.
+void PostKey(HWND window, WORD key);
+void HoldControlKey(bool held);
+
+std::wstring ClipboardText();
+
+} // namespace velkaro::test
