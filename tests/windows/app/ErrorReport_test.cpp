@@ -1,0 +1,124 @@
+#include "framework/Application.h"
+#include "framework/Form.h"
+#include "runtime/Exceptions.h"
+#include "tests/windows/app/TimerProbe.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <vector>
+
+namespace velkaro {
+namespace {
+
+using testing::FindThreadWindow;
+using testing::TimerProbe;
+
+std::vector<std::wstring> reported;
+
+void CaptureErrorBox(HWND, const std::wstring& text, const std::wstring&) {
+    reported.push_back(text);
+}
+
+class ErrorReportTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Application().Initialize();
+        Application().SetTitle(L"Velkaro");
+        systemBox_ = Application().ShowErrorBox;
+        Application().ShowErrorBox = CaptureErrorBox;
+        reported.clear();
+    }
+    void TearDown() override { Application().ShowErrorBox = systemBox_; }
+
+    decltype(TApplication::ShowErrorBox) systemBox_ = nullptr;
+};
+
+TEST_F(ErrorReportTest, AFullStopFollowsALastCharacterThatSortsAfterIt) {
+    const struct {
+        std::wstring Message, Text;
+    } cases[] = {
+        {L"", L""},
+        {L"x", L"x."},
+        {L"x.", L"x."},
+        {L"x!", L"x!"},
+        {L"x?", L"x?."},
+        {L"abc", L"abc."},
+        {L"x-", L"x-"},
+        {L"x ", L"x "},
+        {L"x)", L"x)"},
+        {L"x/", L"x/."},
+        {L"x0", L"x0."},
+        {L"Pano a\u00E7\u0131lam\u0131yor", L"Pano a\u00E7\u0131lam\u0131yor."},
+        {L"de\u011Fi\u015F", L"de\u011Fi\u015F."},
+        {L"\u0130", L"\u0130."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ErrorReportText(c.Message), c.Text);
+    }
+}
+
+TEST_F(ErrorReportTest, AnAbortIsSilentAndOtherErrorsAreReported) {
+    Application().HandleException(EAbort());
+    Application().HandleException(std::runtime_error("library error"));
+    Application().HandleException(EConvertError(L"'abc' is not a valid integer value"));
+    EXPECT_EQ(reported, (std::vector<std::wstring>{L"library error.",
+                                                   L"'abc' is not a valid integer value."}));
+}
+
+TEST_F(ErrorReportTest, AnErrorInAWindowHandlerIsReportedAndTheLoopGoesOn) {
+    TForm form;
+    form.OnClick = [](TObject*) { throw EDivByZero(); };
+    form.HandleNeeded();
+    PostMessageW(form.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    PostMessageW(form.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(6, 6));
+    Application().ProcessMessages();
+    EXPECT_EQ(reported, (std::vector<std::wstring>{L"Division by zero.", L"Division by zero."}));
+}
+
+// The report as the operator sees it: a system message box owned by the application window.
+TEST_F(ErrorReportTest, TheReportIsAnErrorBoxOwnedByTheApplication) {
+    Application().ShowErrorBox = systemBox_;
+    TForm form;
+    form.SetCaption(L"Ba\u015Fka pencere");
+    form.SetClientSize(100, 50);
+    form.Show();
+
+    struct Seen {
+        std::wstring Caption, Text;
+        HWND Owner = nullptr;
+        bool FormEnabled = true;
+        HICON Icon = nullptr;
+        bool HasCancel = true;
+    } seen;
+    TimerProbe probe([&] {
+        HWND box = FindThreadWindow(L"#32770");
+        if (box == nullptr) {
+            return false;
+        }
+        wchar_t text[256] = {};
+        GetWindowTextW(box, text, 256);
+        seen.Caption = text;
+        GetDlgItemTextW(box, 0xFFFF, text, 256);
+        seen.Text = text;
+        seen.Owner = GetWindow(box, GW_OWNER);
+        seen.FormEnabled = IsWindowEnabled(form.Handle()) != FALSE;
+        seen.Icon = reinterpret_cast<HICON>(SendDlgItemMessageW(box, 0x440, STM_GETICON, 0, 0));
+        seen.HasCancel = GetDlgItem(box, IDCANCEL) != nullptr;
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    Application().HandleException(Exception(L"'abc' is not a valid integer value"));
+
+    ASSERT_TRUE(probe.Done()) << "no message box";
+    EXPECT_EQ(seen.Caption, L"Velkaro");
+    EXPECT_EQ(seen.Text, L"'abc' is not a valid integer value.");
+    EXPECT_EQ(seen.Owner, Application().Handle());
+    EXPECT_EQ(seen.Icon, LoadIconW(nullptr, IDI_HAND));
+    EXPECT_FALSE(seen.HasCancel);
+    EXPECT_FALSE(seen.FormEnabled) << "other windows take input while the box is up";
+    EXPECT_TRUE(IsWindowEnabled(form.Handle())) << "not given back afterwards";
+}
+
+} // namespace
+} // namespace velkaro
