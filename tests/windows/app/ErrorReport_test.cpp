@@ -1,7 +1,7 @@
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "runtime/Exceptions.h"
-#include "tests/windows/app/TimerProbe.h"
+#include "tests/windows/framework/WindowDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,6 @@
 
 namespace velkaro {
 namespace {
-
-using testing::FindThreadWindow;
-using testing::TimerProbe;
 
 std::vector<std::wstring> reported;
 
@@ -91,26 +88,18 @@ TEST_F(ErrorReportTest, TheReportIsAnErrorBoxOwnedByTheApplication) {
         HICON Icon = nullptr;
         bool HasCancel = true;
     } seen;
-    TimerProbe probe([&] {
-        HWND box = FindThreadWindow(L"#32770");
-        if (box == nullptr) {
-            return false;
-        }
-        wchar_t text[256] = {};
-        GetWindowTextW(box, text, 256);
-        seen.Caption = text;
-        GetDlgItemTextW(box, 0xFFFF, text, 256);
-        seen.Text = text;
+    test::TWindowAnswer answer(L"#32770", [&](HWND box) {
+        seen.Caption = test::TextOf(box);
+        seen.Text = test::TextOf(GetDlgItem(box, 0xFFFF));
         seen.Owner = GetWindow(box, GW_OWNER);
         seen.FormEnabled = IsWindowEnabled(form.Handle()) != FALSE;
         seen.Icon = reinterpret_cast<HICON>(SendDlgItemMessageW(box, 0x440, STM_GETICON, 0, 0));
         seen.HasCancel = GetDlgItem(box, IDCANCEL) != nullptr;
         PostMessageW(box, WM_COMMAND, IDOK, 0);
-        return true;
     });
     Application().HandleException(Exception(L"'abc' is not a valid integer value"));
 
-    ASSERT_TRUE(probe.Done()) << "no message box";
+    ASSERT_TRUE(answer.Answered()) << "no message box";
     EXPECT_EQ(seen.Caption, L"Velkaro");
     EXPECT_EQ(seen.Text, L"'abc' is not a valid integer value.");
     EXPECT_EQ(seen.Owner, Application().Handle());
