@@ -7,8 +7,8 @@ decltype(&ShellExecuteW) HakkindaShellExecute = ShellExecuteW;
 
 namespace {
 
-constexpr wchar_t kMailAddress[] = L"destek@velkaro.example";
-constexpr wchar_t kWebAddress[] = L"http://www.velkaro.example";
+constexpr wchar_t kMailAddress[] = L"ben@vk.example";
+constexpr wchar_t kWebAddress[] = L"http://vk.example";
 
 struct TLabelLayout {
     TLabel& Label;

@@ -207,9 +207,10 @@ LRESULT TControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
         return ReflectToChild(message, wParam, lParam, reinterpret_cast<NMHDR*>(lParam)->hwndFrom);
     case WM_DRAWITEM:
-        if (wParam != 0) {
-            return ReflectToChild(message, wParam, lParam,
-                                  reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem);
+        // Our child windows all have the identifier 0, so only the type tells a menu apart.
+        if (const auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+            item->CtlType != ODT_MENU) {
+            return ReflectToChild(message, wParam, lParam, item->hwndItem);
         }
         break;
     case WM_CTLCOLORSTATIC:

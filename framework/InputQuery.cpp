@@ -25,10 +25,9 @@ public:
         SetPosition(TFormPosition::poScreenCenter);
 
         prompt_.SetCaption(prompt);
+        const int oneLineWidth = static_cast<int>(prompt_.TextSize(0).cx);
         prompt_.SetWordWrap(true);
-        const SIZE text = prompt_.TextSize(0);
-        const int promptWidth =
-            std::min(static_cast<int>(text.cx), InputQueryPromptMaxWidth(units));
+        const int promptWidth = std::min(oneLineWidth, InputQueryPromptMaxWidth(units));
         const TInputQueryLayout layout =
             LayoutInputQuery(units, promptWidth, prompt_.TextSize(promptWidth).cy, edit_.Height());
         Place(prompt_, layout.Prompt);

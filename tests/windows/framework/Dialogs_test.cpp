@@ -154,7 +154,7 @@ TEST_F(DialogsTest, LongPromptWrapsAndPushesTheEditAndButtonsDown) {
                       L"devam edilir.");
     const int lineHeight = shortPrompt.Prompt.bottom - shortPrompt.Prompt.top;
     EXPECT_GE(longPrompt.Prompt.bottom - longPrompt.Prompt.top, 3 * lineHeight);
-    EXPECT_LE(longPrompt.Prompt.right, longPrompt.Edit.right);
+    EXPECT_EQ(longPrompt.Prompt.right, longPrompt.Edit.right) << "wraps at the full width";
     EXPECT_EQ(longPrompt.Edit.top, longPrompt.Prompt.bottom + 5);
     EXPECT_EQ(longPrompt.Ok.top - shortPrompt.Ok.top,
               longPrompt.Prompt.bottom - shortPrompt.Prompt.bottom);

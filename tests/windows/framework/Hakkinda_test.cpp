@@ -56,9 +56,9 @@ TEST_F(HakkindaTest, LayoutAndTexts) {
         {window_->Label4,
          {16, 80, 259, 97},
          L"Aktif olarak kullandığım elektronik posta adresim :"},
-        {window_->Label6, {88, 100, 181, 117}, L"destek@velkaro.example"},
+        {window_->Label6, {88, 100, 181, 117}, L"ben@vk.example"},
         {window_->Label5, {16, 116, 259, 133}, L"Web sitem :"},
-        {window_->Label7, {80, 132, 189, 149}, L"http://www.velkaro.example"},
+        {window_->Label7, {80, 132, 189, 149}, L"http://vk.example"},
         {window_->BitBtn1, {109, 168, 170, 193}, L"Tamam"},
     };
     for (const auto& c : controls) {
@@ -73,6 +73,9 @@ TEST_F(HakkindaTest, LayoutAndTexts) {
     EXPECT_EQ(window_->Label6.Alignment(), TAlignment::taCenter);
     EXPECT_EQ(window_->Label7.Alignment(), TAlignment::taLeftJustify);
     EXPECT_EQ(window_->Label6.Cursor(), LoadCursorW(nullptr, IDC_HAND));
+    for (TLabel* link : {&window_->Label6, &window_->Label7}) {
+        EXPECT_LE(link->TextSize(0).cx, link->Width()) << "the whole address on one line";
+    }
 }
 
 TEST_F(HakkindaTest, HoverTurnsLinksBlueAndUnderlinedAndLeavingTurnsThemBlack) {
@@ -93,7 +96,7 @@ TEST_F(HakkindaTest, LinksAskTheShellToOpenTheirAddresses) {
         SendMessageW(link->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     }
     ASSERT_EQ(shellRequests.size(), 2u);
-    const std::wstring files[] = {L"mailto:destek@velkaro.example", L"http://www.velkaro.example"};
+    const std::wstring files[] = {L"mailto:ben@vk.example", L"http://vk.example"};
     for (std::size_t index = 0; index < 2; ++index) {
         const TShellRequest& request = shellRequests[index];
         EXPECT_EQ(request.Owner, window_->Handle());

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <type_traits>
 
 namespace velkaro {
 namespace {
@@ -43,6 +44,23 @@ template <class Button> struct TButtonForm {
     }
 };
 
+// The colour a control paints at a point of its client area.
+COLORREF PaintedPixel(TControl& control, int x, int y) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, control.Width(), control.Height());
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    const RECT all = {0, 0, control.Width(), control.Height()};
+    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH))); // what was there
+    SendMessageW(control.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    const COLORREF colour = GetPixel(memory, x, y);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
 template <class Button> void CheckButtonKeysAndClicks(const wchar_t* className) {
     const struct {
         const char* Name;
@@ -69,7 +87,15 @@ template <class Button> void CheckButtonKeysAndClicks(const wchar_t* className) 
     }
 
     TButtonForm<Button> f;
-    EXPECT_EQ(f.ShowAnswering([&](HWND) { PostMessageW(f.Ok.Handle(), BM_CLICK, 0, 0); }), mrOk);
+    COLORREF corner = CLR_INVALID;
+    EXPECT_EQ(f.ShowAnswering([&](HWND) {
+        corner = PaintedPixel(f.Ok, 0, 0);
+        PostMessageW(f.Ok.Handle(), BM_CLICK, 0, 0);
+    }),
+              mrOk);
+    if constexpr (std::is_same_v<Button, TBitBtn>) {
+        EXPECT_EQ(corner, RGB(0, 0, 0)) << "the owner-drawn default button's dark frame";
+    }
     EXPECT_EQ(f.OkClicks, 1);
     EXPECT_EQ(ChildrenOfClass(f.Form.Handle(), className).size(), 2u);
     EXPECT_EQ(TextOf(f.Ok.Handle()), L"Tamam");
@@ -97,21 +123,6 @@ TEST_F(StdCtrlsTest, EditLimitsAndRefusesTyping) {
     EXPECT_GT(edit.Height(), edit.Font().Height());
 }
 
-// The colour the label paints at its centre.
-COLORREF PaintedCentre(TLabel& label) {
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, label.Width(), label.Height());
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    SendMessageW(label.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
-    const COLORREF colour = GetPixel(memory, label.Width() / 2, label.Height() / 2);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
-
 TEST_F(StdCtrlsTest, TransparentLabelShowsThePanelBehindIt) {
     TForm form;
     TPanel panel(&form);
@@ -121,9 +132,9 @@ TEST_F(StdCtrlsTest, TransparentLabelShowsThePanelBehindIt) {
     label.SetBounds(10, 10, 60, 30);
     label.SetColor(clWhite);
     form.HandleNeeded();
-    EXPECT_EQ(PaintedCentre(label), RGB(255, 255, 255));
+    EXPECT_EQ(PaintedPixel(label, 30, 15), RGB(255, 255, 255));
     label.SetTransparent(true);
-    EXPECT_EQ(PaintedCentre(label), RGB(255, 0, 0));
+    EXPECT_EQ(PaintedPixel(label, 30, 15), RGB(255, 0, 0));
 }
 
 TEST_F(StdCtrlsTest, LabelAnswersItsCaptionAndMeasuresWrappedText) {
