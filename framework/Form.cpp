@@ -119,7 +119,13 @@ void TForm::ShowForm(bool visible) {
     visible_ = visible;
     if (visible) {
         PlaceOnScreen();
-        DoShow();
+        // A failing show event is reported, and the form still appears: otherwise the program
+        // would go on without a window to use or close.
+        try {
+            DoShow();
+        } catch (const std::exception& error) {
+            Application().HandleException(error);
+        }
         ShowWindow(Handle(), SW_SHOWNORMAL);
         SetForegroundWindow(Handle());
         if (activeControl_ == nullptr) {

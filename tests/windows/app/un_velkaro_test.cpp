@@ -1,0 +1,170 @@
+#include "app/un_hakkinda.h"
+#include "app/un_velkaro.h"
+#include "framework/Application.h"
+#include "framework/Label.h"
+#include "settings/RegistrySettingsKey.h"
+#include "tests/windows/framework/WindowDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace velkaro {
+namespace {
+
+const std::wstring kTestKey = L"Software\\Velkaro 2 Window Test";
+
+struct PromptCall {
+    std::wstring Caption, Default;
+    bool operator==(const PromptCall&) const = default;
+};
+
+// Answers from a script and writes down what was asked.
+class ScriptedPrompt : public SettingsPrompt {
+public:
+    explicit ScriptedPrompt(std::vector<std::wstring> answers, std::vector<PromptCall>& calls)
+        : answers_(std::move(answers)), calls_(calls) {}
+    std::wstring Ask(const std::wstring& caption, const std::wstring&,
+                     const std::wstring& defaultText) override {
+        calls_.push_back({caption, defaultText});
+        return answers_.at(calls_.size() - 1);
+    }
+
+private:
+    std::vector<std::wstring> answers_;
+    std::vector<PromptCall>& calls_;
+};
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::StartApplication();
+        test::ReportedErrors().clear();
+        RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey.c_str());
+    }
+    void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey.c_str()); }
+
+    std::unique_ptr<Tfr_velkaro> MakeWindow(std::vector<std::wstring> answers) {
+        return std::make_unique<Tfr_velkaro>(
+            std::make_unique<RegistrySettingsKeys>(kTestKey),
+            std::make_unique<ScriptedPrompt>(std::move(answers), calls));
+    }
+
+    // Clicks with the real mouse at a point of the window's client area.
+    static void LeftClickAt(HWND window, POINT point) {
+        ClientToScreen(window, &point);
+        SetCursorPos(point.x, point.y);
+        INPUT inputs[2] = {};
+        inputs[0].type = inputs[1].type = INPUT_MOUSE;
+        inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(2, inputs, sizeof(INPUT));
+        for (int round = 0; round < 20; ++round) {
+            Application().ProcessMessages();
+            Sleep(20);
+        }
+    }
+
+    std::vector<PromptCall> calls;
+};
+
+TEST_F(WindowTest, TheFirstShowAsksInOrderAndTheCaptionsFollowThePrices) {
+    auto window = MakeWindow({L"1000000", L"1500000", L"250000", L"-250", L"0"});
+    EXPECT_EQ(window->TariffCaption1(), L"rb_fiyat1");
+    EXPECT_EQ(window->TariffCaption2(), L"rb_fiyat1");
+    window->Show();
+    EXPECT_EQ(calls, (std::vector<PromptCall>{{L"1. fiyat\u0131 giriniz", L"0"},
+                                              {L"2. fiyat\u0131 giriniz", L"0"},
+                                              {L"Yuvarlama miktar\u0131n\u0131 giriniz", L"0"}}));
+    EXPECT_EQ(window->TariffCaption1(), L"1.000.000");
+    EXPECT_EQ(window->TariffCaption2(), L"1.500.000");
+    EXPECT_EQ(window->Ayarlar.Yuvarlama, 250000);
+
+    // A zero price from the menu stays in memory; the captions keep the saved prices.
+    window->FiyatlarBelirle1.Click();
+    EXPECT_EQ(window->Ayarlar.Fiyat1, -250);
+    EXPECT_EQ(window->Ayarlar.Fiyat2, 0);
+    EXPECT_EQ(window->TariffCaption1(), L"1.000.000");
+
+    // The next start finds the stored settings and asks nothing.
+    calls.clear();
+    auto next = MakeWindow({});
+    next->Show();
+    EXPECT_TRUE(calls.empty());
+    EXPECT_EQ(next->Ayarlar.Fiyat1, 1000000);
+    EXPECT_EQ(next->TariffCaption2(), L"1.500.000");
+}
+
+TEST_F(WindowTest, AWrongFirstAnswerIsReportedAndNothingMoreIsAsked) {
+    auto window = MakeWindow({L"abc"});
+    window->Show();
+    EXPECT_EQ(calls.size(), 1U);
+    EXPECT_EQ(test::ReportedErrors(),
+              std::vector<std::wstring>{L"'abc' is not a valid integer value."});
+    EXPECT_TRUE(IsWindowVisible(window->Handle())) << "the window did not appear after the error";
+}
+
+TEST_F(WindowTest, TheMenuRunsTheSettingsOperations) {
+    auto window = MakeWindow({L"1", L"2", L"3", L"4", L"5", L"6"});
+    window->Show();
+    ASSERT_EQ(window->PopupMenu(), &window->mn_menu);
+    const std::vector<TMenuItem*> items = {&window->FiyatlarBelirle1, &window->YuvarlamaOran1,
+                                           &window->Hakknda1};
+    ASSERT_EQ(window->mn_menu.Items(), items);
+    EXPECT_EQ(items[0]->Caption(), L"Fiyatlar\u0131 Belirle");
+    EXPECT_EQ(items[1]->Caption(), L"Yuvarlama Oran\u0131");
+    EXPECT_EQ(items[2]->Caption(), L"Hakk\u0131nda");
+    items[1]->Click();
+    items[0]->Click();
+    EXPECT_EQ(calls.back(), (PromptCall{L"2. fiyat\u0131 giriniz", L"2"}));
+    EXPECT_EQ(window->Ayarlar.Yuvarlama, 4);
+    EXPECT_EQ(window->TariffCaption1(), L"5");
+}
+
+TEST_F(WindowTest, ALeftClickOnTheBareBackgroundOpensTheMenuAtTheCursor) {
+    auto window = MakeWindow({L"1", L"1", L"1"});
+    TLabel label(window.get());
+    label.SetBounds(0, 88, 217, 49);
+    label.SetCaption(L"lb_para");
+    window->Show();
+
+    POINT cursor{}, menuCorner{-1, -1};
+    test::TWindowAnswer onLabel(L"#32768", [](HWND) { EndMenu(); });
+    LeftClickAt(window->Handle(), {100, 110});
+    EXPECT_FALSE(onLabel.Answered()) << "a click on a label opened the menu";
+
+    {
+        test::TWindowAnswer answer(L"#32768", [&](HWND menu) {
+            RECT bounds{};
+            GetWindowRect(menu, &bounds);
+            menuCorner = {bounds.left, bounds.top};
+            GetCursorPos(&cursor);
+            EndMenu();
+        });
+        LeftClickAt(window->Handle(), {100, 60});
+        ASSERT_TRUE(answer.Answered()) << "no menu";
+    }
+    EXPECT_EQ(menuCorner.x, cursor.x);
+    EXPECT_EQ(menuCorner.y, cursor.y);
+}
+
+TEST_F(WindowTest, EachAboutChoiceShowsANewWindowThatStays) {
+    auto window = MakeWindow({L"1", L"1", L"1"});
+    window->Show();
+    std::vector<Tfr_hakkinda*> shown;
+    for (int time = 0; time < 2; ++time) {
+        test::TWindowAnswer close(L"Tfr_hakkinda",
+                                  [](HWND about) { PostMessageW(about, WM_CLOSE, 0, 0); });
+        window->Hakknda1.Click();
+        EXPECT_TRUE(close.Answered());
+        shown.push_back(fr_hakkinda);
+    }
+    ASSERT_NE(shown[0], shown[1]);
+    EXPECT_TRUE(IsWindow(shown[0]->Handle())) << "the first About window was destroyed";
+    EXPECT_FALSE(shown[0]->Visible());
+    window.reset();
+    EXPECT_EQ(fr_hakkinda, nullptr);
+}
+
+} // namespace
+} // namespace velkaro
