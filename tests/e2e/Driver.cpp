@@ -91,7 +91,9 @@ ProgramUnderTest::~ProgramUnderTest() {
     }
 }
 
-void ProgramUnderTest::WaitIdle() const { WaitForInputIdle(process_.hProcess, 10000); }
+void ProgramUnderTest::WaitIdle() const {
+    WaitForInputIdle(process_.hProcess, 10000);
+}
 
 HWND ProgramUnderTest::WaitForWindow(const std::wstring& className,
                                      std::optional<std::wstring> caption,
@@ -105,7 +107,7 @@ HWND ProgramUnderTest::WaitForWindow(const std::wstring& className,
                 DWORD owner = 0;
                 GetWindowThreadProcessId(window, &owner);
                 if (owner == search->processId && IsWindowVisible(window) &&
-                    ClassOf(window) == *search->className &&
+                    (search->className->empty() || ClassOf(window) == *search->className) &&
                     (!search->caption->has_value() || TextOf(window) == **search->caption)) {
                     search->found = window;
                     return FALSE;
@@ -121,11 +123,15 @@ HWND ProgramUnderTest::WaitForWindow(const std::wstring& className,
     return nullptr;
 }
 
+bool ProgramUnderTest::WaitForExit(std::chrono::milliseconds timeout) const {
+    return WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count())) ==
+           WAIT_OBJECT_0;
+}
+
 std::optional<DWORD> ProgramUnderTest::CloseAndWait(HWND mainWindow,
                                                     std::chrono::milliseconds timeout) {
     PostMessageW(mainWindow, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count())) !=
-        WAIT_OBJECT_0) {
+    if (!WaitForExit(timeout)) {
         return std::nullopt;
     }
     DWORD code = 0;
@@ -183,6 +189,60 @@ void Click(HWND window, int x, int y) {
     PostMessageW(window, WM_MOUSEMOVE, 0, position);
     PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, position);
     PostMessageW(window, WM_LBUTTONUP, 0, position);
+}
+
+HWND FindChild(HWND parent, const std::wstring& className, std::optional<std::wstring> text) {
+    struct Search {
+        const std::wstring* className;
+        const std::optional<std::wstring>* text;
+        HWND found;
+    } search{&className, &text, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM context) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(context);
+            if (ClassOf(child) == *search->className &&
+                (!search->text->has_value() || TextOf(child) == **search->text)) {
+                search->found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::wstring MessageBoxText(HWND box) {
+    // The longest static text of the box is its message (the icon is a static without text).
+    std::wstring message;
+    for (HWND child : ChildrenOf(box, L"Static")) {
+        const std::wstring text = TextOf(child);
+        if (text.size() > message.size()) {
+            message = text;
+        }
+    }
+    return message;
+}
+
+std::wstring AnswerPrompt(const ProgramUnderTest& program, const std::wstring& caption,
+                          const std::wstring& answer) {
+    HWND prompt = program.WaitForWindow(L"", caption);
+    if (prompt == nullptr) {
+        throw std::runtime_error("the prompt did not appear");
+    }
+    HWND edit = FindChild(prompt, L"TEdit");
+    if (edit == nullptr) {
+        throw std::runtime_error("the prompt has no edit field");
+    }
+    const std::wstring prefilled = TextOf(edit);
+    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(answer.c_str()));
+    PressKey(edit, VK_RETURN, L'\r');
+    const auto deadline = std::chrono::steady_clock::now() + 5s;
+    while (IsWindow(prompt) && IsWindowVisible(prompt) &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(20ms);
+    }
+    return prefilled;
 }
 
 } // namespace velkaro::e2e

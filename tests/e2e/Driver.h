@@ -27,9 +27,12 @@ public:
     DWORD ProcessId() const { return process_.dwProcessId; }
     // Waits until the program waits for input.
     void WaitIdle() const;
-    // A visible top-level window of the program, waiting for it to appear.
+    // A visible top-level window of the program, waiting for it to appear. An empty class name
+    // matches any class.
     HWND WaitForWindow(const std::wstring& className, std::optional<std::wstring> caption = {},
                        std::chrono::milliseconds timeout = 10s) const;
+    // Whether the program has ended within the time.
+    bool WaitForExit(std::chrono::milliseconds timeout) const;
     // Asks the main window to close and returns the exit code (nullopt if it did not end).
     std::optional<DWORD> CloseAndWait(HWND mainWindow, std::chrono::milliseconds timeout = 10s);
 
@@ -50,5 +53,14 @@ void PressKey(HWND window, WORD virtualKey, wchar_t character = 0);
 void TypeText(HWND window, const std::wstring& text);
 // Posts a left click at a client position.
 void Click(HWND window, int x, int y);
+// The first child (at any depth) of a class whose text is given, or of the class at all.
+HWND FindChild(HWND parent, const std::wstring& className, std::optional<std::wstring> text = {});
+// The message text of a system message box.
+std::wstring MessageBoxText(HWND box);
+
+// Answers the program's input prompt with the given caption: checks nothing, replaces the text
+// and confirms with Enter. Returns the text the prompt was pre-filled with.
+std::wstring AnswerPrompt(const ProgramUnderTest& program, const std::wstring& caption,
+                          const std::wstring& answer);
 
 } // namespace velkaro::e2e
