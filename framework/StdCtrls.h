@@ -5,3 +5,4 @@
 #include "framework/Image.h"
 #include "framework/Label.h"
 #include "framework/Panel.h"
+#include "framework/RadioButton.h"

@@ -1,0 +1,116 @@
+#include "framework/RadioButton.h"
+
+namespace velkaro {
+
+TRadioButton::TRadioButton(TControl* parent) : TControl(parent) {
+    SetBounds(0, 0, 113, 17);
+}
+
+void TRadioButton::CreateParams(TCreateParams& params) {
+    TControl::CreateParams(params);
+    params.ClassName = L"TRadioButton";
+    params.BaseClass = L"BUTTON";
+    params.Style |= ButtonStyle() | BS_NOTIFY;
+    if (alignment_ == TLeftRight::taLeftJustify) {
+        params.Style |= BS_LEFTTEXT;
+    }
+    if (wordWrap_) {
+        params.Style |= BS_MULTILINE;
+    }
+}
+
+void TRadioButton::HandleCreated() {
+    TControl::HandleCreated();
+    SendMessageW(Handle(), BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void TRadioButton::RecreateStyle() {
+    if (!HandleAllocated()) {
+        return;
+    }
+    LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+    style &= ~static_cast<LONG_PTR>(BS_LEFTTEXT | BS_MULTILINE);
+    if (alignment_ == TLeftRight::taLeftJustify) {
+        style |= BS_LEFTTEXT;
+    }
+    if (wordWrap_) {
+        style |= BS_MULTILINE;
+    }
+    SetWindowLongPtrW(Handle(), GWL_STYLE, style);
+    Invalidate();
+}
+
+void TRadioButton::SetAlignment(TLeftRight alignment) {
+    alignment_ = alignment;
+    RecreateStyle();
+}
+
+void TRadioButton::SetWordWrap(bool value) {
+    wordWrap_ = value;
+    RecreateStyle();
+}
+
+void TRadioButton::SetChecked(bool value) {
+    if (value == checked_) {
+        return;
+    }
+    checked_ = value;
+    SetTabStop(value);
+    if (HandleAllocated()) {
+        SendMessageW(Handle(), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    if (!value) {
+        return;
+    }
+    if (Parent() != nullptr) {
+        for (TControl* sibling : std::vector<TControl*>(Parent()->Controls())) {
+            if (auto* radio = dynamic_cast<TRadioButton*>(sibling);
+                radio != nullptr && radio != this) {
+                radio->SetChecked(false);
+            }
+        }
+    }
+    if (!clicksDisabled_) {
+        Click();
+    }
+}
+
+void TRadioButton::DoEnter() {
+    TControl::DoEnter();
+    if (!checked_) {
+        // Arriving on an unchecked button selects it, with one click event.
+        clicksDisabled_ = true;
+        SetChecked(true);
+        clicksDisabled_ = false;
+        Click();
+    }
+}
+
+LRESULT TRadioButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case CN_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED) {
+            SetChecked(true);
+        } else if (HIWORD(wParam) == BN_DOUBLECLICKED && OnDblClick) {
+            OnDblClick(this);
+        }
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        // The focus arrival selects the button and reports the click; the press itself adds none.
+        if (!Focused()) {
+            clicksDisabled_ = true;
+            SetFocus();
+            clicksDisabled_ = false;
+            if (!Focused()) {
+                return 0;
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    return TControl::WndProc(message, wParam, lParam);
+}
+
+} // namespace velkaro

@@ -1,0 +1,45 @@
+#pragma once
+// The framework's radio button: a system button window whose check state, sibling rule and click
+// events are ours. All radio buttons with the same parent form one group.
+#include "framework/Control.h"
+
+namespace velkaro {
+
+enum class TLeftRight { taLeftJustify, taRightJustify };
+
+class TRadioButton : public TControl {
+public:
+    explicit TRadioButton(TControl* parent);
+
+    virtual bool Checked() const { return checked_; }
+    // Checking unchecks the siblings and fires OnClick (unless clicks are disabled);
+    // unchecking never fires it. A checked button is the group's tab stop.
+    virtual void SetChecked(bool value);
+
+    // Which side of the mark the caption is on: right-justify puts it to the mark's right.
+    TLeftRight Alignment() const { return alignment_; }
+    void SetAlignment(TLeftRight alignment);
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool value);
+
+    TNotifyEvent OnDblClick;
+
+    void DoEnter() override;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void HandleCreated() override;
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    virtual DWORD ButtonStyle() const { return BS_RADIOBUTTON; }
+    bool ClicksDisabled() const { return clicksDisabled_; }
+
+private:
+    void RecreateStyle();
+
+    bool checked_ = false;
+    bool clicksDisabled_ = false;
+    bool wordWrap_ = false;
+    TLeftRight alignment_ = TLeftRight::taRightJustify;
+};
+
+} // namespace velkaro
