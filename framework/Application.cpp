@@ -118,7 +118,7 @@ void TApplication::Terminate() {
     }
 }
 
-bool TApplication::IsKeyMessage(MSG& message) {
+bool TApplication::IsKeyMessage(const MSG& message) {
     if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) {
         return false;
     }
@@ -126,12 +126,7 @@ bool TApplication::IsKeyMessage(MSG& message) {
     if (control == nullptr) {
         return false;
     }
-    auto key = static_cast<std::uint16_t>(message.wParam);
-    if (control->PreKeyDown(key, KeyboardShiftState())) {
-        return true;
-    }
-    message.wParam = key;
-    return false;
+    return control->PreKeyDown(static_cast<std::uint16_t>(message.wParam), KeyboardShiftState());
 }
 
 bool TApplication::ProcessMessage() {

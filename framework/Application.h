@@ -45,7 +45,7 @@ public:
 
 private:
     bool ProcessMessage();
-    bool IsKeyMessage(MSG& message);
+    bool IsKeyMessage(const MSG& message);
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND handle_ = nullptr;

@@ -236,6 +236,15 @@ LRESULT TControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             form->FocusChanged(this);
         }
         break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+        auto key = static_cast<std::uint16_t>(wParam);
+        if (KeyDown(key, KeyboardShiftState())) {
+            return 0;
+        }
+        wParam = key;
+        break;
+    }
     case WM_CHAR: {
         auto key = static_cast<wchar_t>(wParam);
         if (KeyPress(key)) {
@@ -318,10 +327,7 @@ void TControl::Click() {
     }
 }
 
-bool TControl::PreKeyDown(std::uint16_t& key, TShiftState shift) {
-    if (KeyDown(key, shift)) {
-        return true;
-    }
+bool TControl::PreKeyDown(std::uint16_t key, TShiftState shift) {
     if (!WantsKey(key)) {
         if (TForm* form = ParentForm(); form != nullptr && form->DialogKey(key, shift)) {
             return true;

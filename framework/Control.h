@@ -111,9 +111,12 @@ public:
     TMouseEvent OnMouseUp;
     TNotifyEvent OnContextPopup;
 
-    // Keyboard routing, in the order a key travels: key-down (before translation into a
-    // character), then the character, then key-up. Each returns true when the key was consumed.
-    virtual bool PreKeyDown(std::uint16_t& key, TShiftState shift);
+    // Keyboard routing. Before a typed key is translated, the message loop offers Tab, Enter, Esc
+    // and the arrows to the form when the control does not take them itself (PreKeyDown answers
+    // true when the form used the key). Then the key travels as messages to the window, so a key a
+    // control sends itself takes the same road: key-down, the character, key-up. Each answers
+    // true when the key was consumed (set to zero).
+    virtual bool PreKeyDown(std::uint16_t key, TShiftState shift);
     virtual bool KeyDown(std::uint16_t& key, TShiftState shift);
     virtual bool KeyPress(wchar_t& key);
     virtual bool KeyUp(std::uint16_t& key, TShiftState shift);
