@@ -129,9 +129,10 @@ TEST_F(FormatControllerTest, SettingsChangeRereadsTheLocaleBeforeTelling) {
     std::wstring seenByListener;
     first.onChange = [&] { seenByListener = controller.CurrencyFormat(); };
     controller.Subscribe(first);
-    // Natively the locale reads as the invariant values.
+    // The locale's own values replace the ones set above before the listener is told.
     controller.LocaleSettingsChanged();
-    EXPECT_EQ(seenByListener, L",0.;-,0.");
+    EXPECT_NE(seenByListener, L",0.00 TL;-,0.00 TL");
+    EXPECT_EQ(seenByListener, BuildCurrencyFormat(FormatSettings()));
 }
 
 TEST_F(FormatControllerTest, FirstControllerIsTheProcessWideOne) {
