@@ -159,13 +159,20 @@ std::wstring DateTimeToStr(TDateTime value) {
     }
     const TFormatSettings& settings = FormatSettings();
     constexpr long long kDaysFrom1899To1970 = 25569;
+    constexpr long long kSecondsPerDay = 86400;
     const double wholeDays = std::trunc(value.Value);
+    long long days = static_cast<long long>(wholeDays);
+    long long seconds = std::llround(std::fabs(value.Value - wholeDays) * kSecondsPerDay);
+    // Half a second before midnight rounds to the next day's midnight, not to the same day's.
+    if (seconds == kSecondsPerDay) {
+        ++days;
+        seconds = 0;
+    }
     long long year = 0, month = 0, day = 0;
-    CivilFromDays(static_cast<long long>(wholeDays) - kDaysFrom1899To1970, year, month, day);
+    CivilFromDays(days - kDaysFrom1899To1970, year, month, day);
     std::wstring text = std::to_wstring(year) + settings.DateSeparator + TwoDigits(month) +
                         settings.DateSeparator + TwoDigits(day);
-    const auto seconds = std::llround(std::fabs(value.Value - wholeDays) * 86400.0);
-    if (seconds > 0 && seconds < 86400) {
+    if (seconds > 0) {
         text += L' ' + TwoDigits(seconds / 3600) + settings.TimeSeparator +
                 TwoDigits(seconds / 60 % 60) + settings.TimeSeparator + TwoDigits(seconds % 60);
     }

@@ -50,6 +50,17 @@ TEST(Variant, ToStringOfEachKind) {
     EXPECT_EQ(Variant(TDateTime{0}).ToString(), L"1899.12.30");
 }
 
+TEST(DateTimeToStr, ATimeRoundingUpToMidnightMovesToTheNextDay) {
+    const std::pair<double, std::wstring> cases[] = {
+        {1.9999999999, L"1900/01/01"},  {1.99998, L"1899/12/31 23:59:58"},
+        {-0.9999999999, L"1899/12/31"}, // the time of day still counts forward
+        {-1.9999999999, L"1899/12/30"}, {-1.25, L"1899/12/29 06:00:00"},
+    };
+    for (const auto& [value, expected] : cases) {
+        EXPECT_EQ(DateTimeToStr(TDateTime{value}), expected) << value;
+    }
+}
+
 TEST(Variant, ToDoubleConvertsNumbersAndNumericText) {
     LocaleScope turkish(TurkishSettings());
     EXPECT_EQ(Variant(L"2,5").ToDouble(), 2.5);
