@@ -1,5 +1,7 @@
 #include "app/un_hakkinda.h"
 
+#include "runtime/Exceptions.h"
+
 namespace velkaro {
 
 Tfr_hakkinda* fr_hakkinda = nullptr;
@@ -15,6 +17,16 @@ struct TLabelLayout {
     int Left, Top, Width, Height;
     const wchar_t* Caption;
 };
+
+// The hover handlers restyle the label that sent the event; any other sender is a wiring error,
+// reported as such rather than followed through a bad pointer.
+TFont& SenderLabelFont(TObject* sender) {
+    auto* label = dynamic_cast<TLabel*>(sender);
+    if (label == nullptr) {
+        throw Exception(L"Invalid class typecast");
+    }
+    return label->Font();
+}
 
 } // namespace
 
@@ -89,13 +101,13 @@ void Tfr_hakkinda::BitBtn1Click(TObject*) {
 }
 
 void Tfr_hakkinda::Label6MouseEnter(TObject* sender) {
-    TFont& font = dynamic_cast<TLabel&>(*sender).Font();
+    TFont& font = SenderLabelFont(sender);
     font.SetStyle(fsUnderline);
     font.SetColor(clBlue);
 }
 
 void Tfr_hakkinda::Label6MouseLeave(TObject* sender) {
-    TFont& font = dynamic_cast<TLabel&>(*sender).Font();
+    TFont& font = SenderLabelFont(sender);
     font.SetStyle(0);
     font.SetColor(clBlack);
 }

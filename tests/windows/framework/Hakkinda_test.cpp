@@ -1,4 +1,5 @@
 #include "app/un_hakkinda.h"
+#include "runtime/Exceptions.h"
 #include "tests/windows/framework/WindowDriver.h"
 
 #include <gtest/gtest.h>
@@ -88,6 +89,15 @@ TEST_F(HakkindaTest, HoverTurnsLinksBlueAndUnderlinedAndLeavingTurnsThemBlack) {
         EXPECT_EQ(link->Font().Color(), clBlack);
         EXPECT_EQ(link->Font().Style(), 0);
     }
+}
+
+TEST_F(HakkindaTest, HoverHandlersRefuseASenderThatIsNoLabel) {
+    TObject* const senders[] = {nullptr, &window_->BitBtn1, &window_->Panel1};
+    for (TObject* sender : senders) {
+        EXPECT_THROW(window_->Label6MouseEnter(sender), Exception);
+        EXPECT_THROW(window_->Label6MouseLeave(sender), Exception);
+    }
+    EXPECT_EQ(window_->Panel1.Font().Style(), 0);
 }
 
 TEST_F(HakkindaTest, LinksAskTheShellToOpenTheirAddresses) {
