@@ -7,6 +7,8 @@ namespace velkaro {
 
 namespace {
 
+// The user's default locale rather than the thread's: a thread keeps the locale it started
+// with, so a change of the regional format while running would not be followed.
 std::wstring LocaleText(LCTYPE item, const std::wstring& fallback) {
     wchar_t buffer[128] = {};
     const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, item, buffer, 128);
