@@ -25,8 +25,8 @@ int ReadBasePrefix(std::wstring_view text, std::size_t& pos) {
         ++pos;
         return 16;
     }
-    if (pos + 1 < text.size() && text[pos] == L'0' &&
-        (text[pos + 1] == L'x' || text[pos + 1] == L'X')) {
+    // "0X" is no prefix (unlike "X" alone): the text is then a 0 followed by a letter.
+    if (pos + 1 < text.size() && text[pos] == L'0' && text[pos + 1] == L'x') {
         pos += 2;
         return 16;
     }

@@ -34,6 +34,7 @@ TEST(StrToInt, RefusesAnythingElse) {
         L"",     L" ",          L"abc",         L"42 ",       L"4 2", L"-",
         L"+-1",  L"$",          L"0x",          L"x",         L"$FG", L"1.5",
         L"1e3",  L"2147483648", L"-2147483649", L"$80000000", L"\t1", L"99999999999999999999",
+        L"0X10",
         L"１２", // full-width digits are not decimal digits here
     };
     for (const auto& text : cases) {
