@@ -37,13 +37,6 @@ void WriteRegistry(const RegistryValues& values) {
     RegCloseKey(key);
 }
 
-struct WindowSearch {
-    DWORD processId;
-    const std::wstring* className;
-    const std::optional<std::wstring>* caption;
-    HWND found;
-};
-
 } // namespace
 
 RegistryValues ReadRegistry() {
@@ -100,23 +93,15 @@ HWND ProgramUnderTest::WaitForWindow(const std::wstring& className,
                                      std::chrono::milliseconds timeout) const {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     do {
-        WindowSearch search{process_.dwProcessId, &className, &caption, nullptr};
-        EnumWindows(
-            [](HWND window, LPARAM context) -> BOOL {
-                auto* search = reinterpret_cast<WindowSearch*>(context);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                if (owner == search->processId && IsWindowVisible(window) &&
-                    (search->className->empty() || ClassOf(window) == *search->className) &&
-                    (!search->caption->has_value() || TextOf(window) == **search->caption)) {
-                    search->found = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        if (search.found != nullptr) {
-            return search.found;
+        const std::vector<HWND> found = test::TopLevelWindows([&](HWND window) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            return owner == process_.dwProcessId && IsWindowVisible(window) &&
+                   (className.empty() || ClassOf(window) == className) &&
+                   (!caption.has_value() || TextOf(window) == *caption);
+        });
+        if (!found.empty()) {
+            return found.front();
         }
         std::this_thread::sleep_for(20ms);
     } while (std::chrono::steady_clock::now() < deadline);
@@ -139,33 +124,10 @@ std::optional<DWORD> ProgramUnderTest::CloseAndWait(HWND mainWindow,
     return code;
 }
 
-std::wstring ClassOf(HWND window) {
-    wchar_t name[256] = {};
-    GetClassNameW(window, name, 256);
-    return name;
-}
-
-std::wstring TextOf(HWND window) {
-    wchar_t text[1024] = {};
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                        2000, &copied);
-    return std::wstring(text, copied);
-}
-
 SIZE ClientSize(HWND window) {
     RECT rect{};
     GetClientRect(window, &rect);
     return {rect.right - rect.left, rect.bottom - rect.top};
-}
-
-std::vector<HWND> ChildrenOf(HWND parent, const std::wstring& className) {
-    std::vector<HWND> found;
-    for (HWND child = FindWindowExW(parent, nullptr, className.c_str(), nullptr); child != nullptr;
-         child = FindWindowExW(parent, child, className.c_str(), nullptr)) {
-        found.push_back(child);
-    }
-    return found;
 }
 
 void PressKey(HWND window, WORD virtualKey, wchar_t character) {

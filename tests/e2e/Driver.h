@@ -1,6 +1,8 @@
 #pragma once
 // Drives the real program as a user's automation tool would: starts it with chosen registry
 // values, finds its windows by class and caption, reads them, types and clicks, closes it.
+#include "tests/windows/support/WindowLookup.h"
+
 #include <windows.h>
 
 #include <chrono>
@@ -43,11 +45,11 @@ private:
 // The program's registry values as they are now (absent names are missing).
 RegistryValues ReadRegistry();
 
-std::wstring ClassOf(HWND window);
-std::wstring TextOf(HWND window);
+using test::ChildrenOf;
+using test::ClassOf;
+using test::TextOf;
+
 SIZE ClientSize(HWND window);
-// Child windows of a class, in creation (z) order.
-std::vector<HWND> ChildrenOf(HWND parent, const std::wstring& className);
 // Posts a key press (down, character, up) to a window.
 void PressKey(HWND window, WORD virtualKey, wchar_t character = 0);
 void TypeText(HWND window, const std::wstring& text);

@@ -2,6 +2,7 @@
 
 #include "framework/Application.h"
 #include "runtime/Exceptions.h"
+#include "tests/windows/support/WindowLookup.h"
 
 #include <gtest/gtest.h>
 
@@ -15,19 +16,10 @@ namespace {
 
 // The notification windows of this thread (another process's never count).
 std::vector<HWND> NotificationWindows() {
-    std::vector<HWND> found;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM list) -> BOOL {
-            wchar_t className[64] = {};
-            GetClassNameW(window, className, 64);
-            if (std::wstring(className) == kcxFormatNotificationWindowClass) {
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
+    return test::TopLevelWindows([](HWND window) {
+        return test::OnThisThread(window) &&
+               test::ClassOf(window) == kcxFormatNotificationWindowClass;
+    });
 }
 
 class RecordingListener : public IcxFormatControllerListener {

@@ -24,7 +24,7 @@ protected:
 };
 
 HWND TheEdit(HWND dialog) {
-    return ChildrenOfClass(dialog, L"TEdit").at(0);
+    return ChildrenOf(dialog, L"TEdit").at(0);
 }
 
 TEST_F(DialogsTest, InputBoxResults) {
@@ -37,14 +37,14 @@ TEST_F(DialogsTest, InputBoxResults) {
         {"Enter confirms the typed text", L"1500000",
          [](HWND dialog) { PostKey(TheEdit(dialog), VK_RETURN); }, L"1500000"},
         {"Tamam confirms the typed text", L"42",
-         [](HWND dialog) { PostMessageW(ChildrenOfClass(dialog, L"TButton")[0], BM_CLICK, 0, 0); },
+         [](HWND dialog) { PostMessageW(ChildrenOf(dialog, L"TButton")[0], BM_CLICK, 0, 0); },
          L"42"},
         {"an empty text confirmed stays empty", L"",
          [](HWND dialog) { PostKey(TheEdit(dialog), VK_RETURN); }, L""},
         {"Esc keeps the default", L"99", [](HWND dialog) { PostKey(TheEdit(dialog), VK_ESCAPE); },
          L"0"},
         {"Vazgeç keeps the default", L"99",
-         [](HWND dialog) { PostMessageW(ChildrenOfClass(dialog, L"TButton")[1], BM_CLICK, 0, 0); },
+         [](HWND dialog) { PostMessageW(ChildrenOf(dialog, L"TButton")[1], BM_CLICK, 0, 0); },
          L"0"},
         {"the close box keeps the default", L"99",
          [](HWND dialog) { PostMessageW(dialog, WM_CLOSE, 0, 0); }, L"0"},
@@ -91,10 +91,10 @@ TEST_F(DialogsTest, PromptShowsItsTextsWithTheValueSelectedAndFocused) {
         SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                      reinterpret_cast<LPARAM>(&end));
         caption = TextOf(dialog);
-        prompt = TextOf(ChildrenOfClass(dialog, L"TLabel").at(0));
+        prompt = TextOf(ChildrenOf(dialog, L"TLabel").at(0));
         text = TextOf(edit);
-        ok = TextOf(ChildrenOfClass(dialog, L"TButton").at(0));
-        cancel = TextOf(ChildrenOfClass(dialog, L"TButton").at(1));
+        ok = TextOf(ChildrenOf(dialog, L"TButton").at(0));
+        cancel = TextOf(ChildrenOf(dialog, L"TButton").at(1));
         PostKey(edit, VK_ESCAPE);
     });
     InputBox(L"Yuvarlama", L"Yuvarlama oranı", L"250000");
@@ -116,10 +116,10 @@ TPromptGeometry MeasurePrompt(const std::wstring& prompt) {
     TPromptGeometry geometry;
     const TWindowAnswer answer(L"TInputQueryForm", [&](HWND dialog) {
         geometry.Client = ClientBounds(dialog);
-        geometry.Prompt = BoundsInParent(ChildrenOfClass(dialog, L"TLabel").at(0));
+        geometry.Prompt = BoundsInParent(ChildrenOf(dialog, L"TLabel").at(0));
         geometry.Edit = BoundsInParent(TheEdit(dialog));
-        geometry.Ok = BoundsInParent(ChildrenOfClass(dialog, L"TButton").at(0));
-        geometry.Cancel = BoundsInParent(ChildrenOfClass(dialog, L"TButton").at(1));
+        geometry.Ok = BoundsInParent(ChildrenOf(dialog, L"TButton").at(0));
+        geometry.Cancel = BoundsInParent(ChildrenOf(dialog, L"TButton").at(1));
         PostMessageW(dialog, WM_CLOSE, 0, 0);
     });
     InputBox(L"Fiyat", prompt, L"0");
@@ -175,13 +175,13 @@ TMessageView ShowMessage(const std::wstring& message, TMsgDlgType type, TMsgDlgB
     const TWindowAnswer answer(L"TMessageForm", [&](HWND dialog) {
         view.Caption = TextOf(dialog);
         view.Client = ClientBounds(dialog);
-        const HWND label = ChildrenOfClass(dialog, L"TLabel").at(0);
+        const HWND label = ChildrenOf(dialog, L"TLabel").at(0);
         view.Text = TextOf(label);
         view.TextBounds = BoundsInParent(label);
-        for (HWND image : ChildrenOfClass(dialog, L"TImage")) {
+        for (HWND image : ChildrenOf(dialog, L"TImage")) {
             view.Icon = dynamic_cast<TImage*>(TControl::FromHandle(image))->Icon();
         }
-        for (HWND button : ChildrenOfClass(dialog, L"TButton")) {
+        for (HWND button : ChildrenOf(dialog, L"TButton")) {
             view.Buttons.push_back(TextOf(button));
             view.ButtonBounds.push_back(BoundsInParent(button));
         }

@@ -67,8 +67,8 @@ TEST_F(HakkindaTest, LayoutAndTexts) {
         EXPECT_TRUE(EqualRect(&bounds, &c.Bounds)) << TextOf(c.Control.Handle()).size();
         EXPECT_EQ(TextOf(c.Control.Handle()), c.Text);
     }
-    EXPECT_EQ(ChildrenOfClass(window_->Panel1.Handle(), L"TLabel").size(), 7u);
-    EXPECT_EQ(ChildrenOfClass(window_->Handle(), L"TBitBtn").size(), 1u);
+    EXPECT_EQ(ChildrenOf(window_->Panel1.Handle(), L"TLabel").size(), 7u);
+    EXPECT_EQ(ChildrenOf(window_->Handle(), L"TBitBtn").size(), 1u);
     EXPECT_EQ(window_->Panel1.BevelInner(), TBevelCut::bvRaised);
     EXPECT_EQ(window_->Panel1.BevelOuter(), TBevelCut::bvLowered);
     EXPECT_EQ(window_->Label6.Alignment(), TAlignment::taCenter);

@@ -97,7 +97,7 @@ template <class Button> void CheckButtonKeysAndClicks(const wchar_t* className) 
         EXPECT_EQ(corner, RGB(0, 0, 0)) << "the owner-drawn default button's dark frame";
     }
     EXPECT_EQ(f.OkClicks, 1);
-    EXPECT_EQ(ChildrenOfClass(f.Form.Handle(), className).size(), 2u);
+    EXPECT_EQ(ChildrenOf(f.Form.Handle(), className).size(), 2u);
     EXPECT_EQ(TextOf(f.Ok.Handle()), L"Tamam");
     EXPECT_FALSE(IsWindowVisible(f.Form.Handle())) << "a closed modal form is hidden";
 }
@@ -143,7 +143,7 @@ TEST_F(StdCtrlsTest, LabelAnswersItsCaptionAndMeasuresWrappedText) {
     label.SetCaption(L"bir iki üç dört beş altı yedi sekiz");
     form.HandleNeeded();
     EXPECT_EQ(TextOf(label.Handle()), L"bir iki üç dört beş altı yedi sekiz");
-    EXPECT_EQ(ChildrenOfClass(form.Handle(), L"TLabel").size(), 1u);
+    EXPECT_EQ(ChildrenOf(form.Handle(), L"TLabel").size(), 1u);
 
     const SIZE line = label.TextSize(0);
     EXPECT_EQ(label.TextSize(line.cx).cy, line.cy) << "unwrapped, one line";

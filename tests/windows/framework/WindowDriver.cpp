@@ -48,47 +48,14 @@ void CALLBACK TWindowAnswer::Check(HWND, UINT, UINT_PTR, DWORD) {
     if (pending == nullptr || pending->answered_) {
         return;
     }
-    struct Search {
-        const std::wstring* ClassName;
-        HWND Found;
-    } search{&pending->className_, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM context) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(context);
-            wchar_t name[64] = {};
-            GetClassNameW(window, name, 64);
-            if (IsWindowVisible(window) && *search->ClassName == name) {
-                search->Found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    if (search.Found != nullptr) {
+    const std::vector<HWND> found = TopLevelWindows([](HWND window) {
+        return OnThisThread(window) && IsWindowVisible(window) &&
+               ClassOf(window) == pending->className_;
+    });
+    if (!found.empty()) {
         pending->answered_ = true;
-        pending->action_(search.Found);
+        pending->action_(found.front());
     }
-}
-
-std::vector<HWND> ChildrenOfClass(HWND parent, const std::wstring& className) {
-    std::vector<HWND> found;
-    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t name[64] = {};
-        GetClassNameW(child, name, 64);
-        if (className == name) {
-            found.push_back(child);
-        }
-    }
-    return found;
-}
-
-std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 RECT BoundsInParent(HWND child) {

@@ -1,6 +1,8 @@
 #pragma once
 // Drives real windows from a test: the application with a main form of its own, answers given to
 // modal windows from inside their loops, and a look at child windows and the clipboard.
+#include "tests/windows/support/WindowLookup.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -33,9 +35,6 @@ private:
     bool answered_ = false;
 };
 
-// The children of a window with the class name, in creation order.
-std::vector<HWND> ChildrenOfClass(HWND parent, const std::wstring& className);
-std::wstring TextOf(HWND window);
 // A child's rectangle in its parent's client coordinates.
 RECT BoundsInParent(HWND child);
 RECT ClientBounds(HWND window);
