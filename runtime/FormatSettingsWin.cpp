@@ -1,6 +1,8 @@
 // Windows: the locale format values come from the user's regional settings.
 #include "runtime/FormatSettings.h"
 
+#include "runtime/Conversions.h"
+
 #include <windows.h>
 
 namespace velkaro {
@@ -21,18 +23,8 @@ wchar_t LocaleChar(LCTYPE item, wchar_t fallback) {
 }
 
 int LocaleNumber(LCTYPE item, int fallback) {
-    const std::wstring text = LocaleText(item, {});
-    if (text.empty()) {
-        return fallback;
-    }
-    int value = 0;
-    for (wchar_t c : text) {
-        if (c < L'0' || c > L'9') {
-            return fallback;
-        }
-        value = value * 10 + (c - L'0');
-    }
-    return value;
+    std::int32_t value = 0;
+    return TryStrToInt(LocaleText(item, {}), value) ? value : fallback;
 }
 
 } // namespace
