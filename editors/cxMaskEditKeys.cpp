@@ -12,14 +12,27 @@ constexpr wchar_t kCharCopy = 3;
 constexpr wchar_t kCharPaste = 22;
 constexpr wchar_t kCharCut = 24;
 
-// The arrow keys answer false when they moved the caret themselves; the host hears of a key
-// that tried to leave the text at its edge.
-void ConsumeArrow(IcxMaskEditHost& edit, bool atEdge, bool passOn, std::uint16_t& key,
-                  TShiftState shift) {
-    if (passOn) {
+using ModeQuery = bool (TcxMaskEditCustomMode::*)() const;
+using ModePress = bool (TcxMaskEditCustomMode::*)();
+
+// Left and Right: with Ctrl the caret jumps to an end (the inner edit hears the matching Home or
+// End first); without, it steps over literals, and the host hears of a key that tried to leave
+// the text at its edge. A press answering true leaves the key to the text edit.
+void ArrowKey(TcxMaskEditCustomMode& mode, std::uint16_t& key, TShiftState shift,
+              std::uint16_t jumpKey, ModePress jump, ModeQuery atEdge, ModePress step) {
+    IcxMaskEditHost& edit = *mode.Edit();
+    if ((shift & ssCtrl) != 0) {
+        edit.SendInternalKeyDown(jumpKey);
+        if (!(mode.*jump)()) {
+            key = 0;
+        }
         return;
     }
-    if (atEdge) {
+    const bool wasAtEdge = (mode.*atEdge)();
+    if ((mode.*step)()) {
+        return;
+    }
+    if (wasAtEdge) {
         edit.NotifyHostKey(key, shift);
     }
     key = 0;
@@ -38,7 +51,6 @@ void MaskEditKeyDown(TcxMaskEditCustomMode& mode, std::uint16_t& key, TShiftStat
         return;
     }
     edit.SetSelecting((shift & ssShift) != 0);
-    const bool ctrl = (shift & ssCtrl) != 0;
     switch (key) {
     case kVkUp:
     case kVkDown:
@@ -46,26 +58,12 @@ void MaskEditKeyDown(TcxMaskEditCustomMode& mode, std::uint16_t& key, TShiftStat
         key = 0;
         break;
     case kVkLeft:
-        if (ctrl) {
-            edit.SendInternalKeyDown(kVkHome);
-            if (!mode.PressHome()) {
-                key = 0;
-            }
-        } else {
-            const bool atBegin = mode.IsCursorBegin();
-            ConsumeArrow(edit, atBegin, mode.PressLeft(), key, shift);
-        }
+        ArrowKey(mode, key, shift, kVkHome, &TcxMaskEditCustomMode::PressHome,
+                 &TcxMaskEditCustomMode::IsCursorBegin, &TcxMaskEditCustomMode::PressLeft);
         break;
     case kVkRight:
-        if (ctrl) {
-            edit.SendInternalKeyDown(kVkEnd);
-            if (!mode.PressEnd()) {
-                key = 0;
-            }
-        } else {
-            const bool atEnd = mode.IsCursorEnd();
-            ConsumeArrow(edit, atEnd, mode.PressRight(), key, shift);
-        }
+        ArrowKey(mode, key, shift, kVkEnd, &TcxMaskEditCustomMode::PressEnd,
+                 &TcxMaskEditCustomMode::IsCursorEnd, &TcxMaskEditCustomMode::PressRight);
         break;
     case kVkDelete:
         if ((shift & ssShift) == 0) {
