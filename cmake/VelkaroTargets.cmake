@@ -77,9 +77,14 @@ if(WIN32 AND CMAKE_CROSSCOMPILING)
 endif()
 
 # Adds every folder below the current one that has a CMakeLists.txt (one folder per area).
+# A folder named "windows" holds Windows programs and is added only for Windows.
 function(velkaro_add_area_folders)
     file(GLOB areas LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
     foreach(area IN LISTS areas)
+        get_filename_component(name ${area} NAME)
+        if(name STREQUAL "windows" AND NOT WIN32)
+            continue()
+        endif()
         if(EXISTS ${area}/CMakeLists.txt)
             add_subdirectory(${area})
         endif()
