@@ -2,6 +2,7 @@
 // The behaviour of a masked edit that depends on the mask kind: one mode object per kind, acting
 // on the control only through IcxMaskEditHost, so that the rules run without any window.
 #include "editors/cxStandardMask.h"
+#include "editors/cxTextEditProperties.h"
 #include "framework/Events.h"
 #include "runtime/Exceptions.h"
 #include "runtime/Variant.h"
@@ -126,6 +127,9 @@ public:
     const IcxMaskEditModeProperties* Properties() const { return properties_; }
     void SetProperties(const IcxMaskEditModeProperties* properties) { properties_ = properties; }
     int InsertLength = 0;
+    // The case and echo settings the control last applied.
+    TEditCharCase AppliedCharCase = ecNormal;
+    TcxEditEchoMode AppliedEchoMode = eemNormal;
 
 protected:
     bool HasLiveEdit() const { return edit_ != nullptr && !edit_->IsDestroying(); }
