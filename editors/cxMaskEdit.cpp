@@ -35,7 +35,8 @@ bool CrossesStandardKind(TcxEditMaskKind from, TcxEditMaskKind to) {
 TcxCustomMaskEdit::TcxCustomMaskEdit(TControl* parent,
                                      const TcxEditPropertiesFactory& createProperties)
     : TcxCustomTextEdit(parent, createProperties),
-      mode_(std::make_unique<TcxMaskEditStandardMode>(this, &Properties())) {}
+      mode_(std::make_unique<TcxMaskEditStandardMode>(static_cast<IcxMaskEditHost*>(this),
+                                                      &Properties())) {}
 
 TcxCustomMaskEdit::~TcxCustomMaskEdit() = default;
 
