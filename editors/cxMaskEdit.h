@@ -74,6 +74,7 @@ private:
     void SelectDirectly(int start, int length) override;
     void SendInternalKeyDown(std::uint16_t key) override;
     void Beep() override;
+    void CutSelection() override { CutToClipboard(); }
     bool IsKeyPermitted(std::uint16_t key, TShiftState shift) override {
         return TcxCustomTextEdit::IsKeyPermitted(key, shift);
     }

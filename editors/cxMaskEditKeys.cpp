@@ -70,7 +70,13 @@ void MaskEditKeyDown(TcxMaskEditCustomMode& mode, std::uint16_t& key, TShiftStat
             if (!mode.PressDelete()) {
                 key = 0;
             }
-        } else if (edit.SelLength() == 0 && !mode.PressBackspace()) {
+        } else if (edit.SelLength() == 0) {
+            if (!mode.PressBackspace()) {
+                key = 0;
+            }
+        } else if (mode.GetMaskKind() == emkStandard) {
+            // The native edit would cut the characters out and shift the literals.
+            edit.CutSelection();
             key = 0;
         }
         break;

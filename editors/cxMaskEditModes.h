@@ -66,6 +66,8 @@ public:
     // Hands a key the edit does not use to the host key hook.
     virtual void NotifyHostKey(std::uint16_t& key, TShiftState shift) = 0;
     virtual void Beep() = 0;
+    // Cuts the selection as the clipboard's cut command does.
+    virtual void CutSelection() = 0;
     // The core's permissions: a read-only edit refuses editing keys and characters.
     virtual bool IsKeyPermitted(std::uint16_t key, TShiftState shift) = 0;
     virtual bool IsCharPermitted(wchar_t& c) = 0;
