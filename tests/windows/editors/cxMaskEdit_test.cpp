@@ -245,5 +245,88 @@ TEST_F(MaskEditTest, UnfocusedFieldShowsSpacesUnlessAskedForBlanks) {
     EXPECT_EQ(form.Time.Text(), L" 0:00");
 }
 
+TEST_F(MaskEditTest, ReadOnlyFieldSwallowsEditingWithoutABeep) {
+    TBeepCounter beeps;
+    TimeForm form;
+    form.Time.Properties().SetReadOnly(true);
+    form.Time.SetText(L"09:30");
+    form.Click(0);
+    form.Run(L"5{Del}{BS}a");
+    EXPECT_EQ(form.Display(), L"09:30");
+    EXPECT_EQ(beeps.Count(), 0);
+    form.Run(L"{Right}");
+    EXPECT_EQ(form.Selection(), std::make_pair(1, 1)); // the caret still moves
+}
+
+TEST_F(MaskEditTest, FormLoadingShowsTheLoadedText) {
+    TForm form;
+    TcxMaskEdit edit(&form);
+    edit.BeginLoad();
+    edit.Properties().SetEditMask(kStartTimeMask);
+    edit.SetText(L"0930");
+    edit.EndLoad();
+    form.Show();
+    Application().ProcessMessages();
+    EXPECT_EQ(edit.Text(), L"09:30");
+    EXPECT_EQ(WindowText(edit.InnerEdit()->Control().Handle()), L"09:30");
+    EXPECT_EQ(edit.EditValue(), Variant(L"09:30"));
+}
+
+TEST_F(MaskEditTest, RegularExpressionKindTypesFreelyAndValidatesTheWholeText) {
+    TBeepCounter beeps;
+    TimeForm form;
+    auto& properties = form.Time.Properties();
+    properties.SetMaskKind(emkRegExpr);
+    EXPECT_EQ(properties.EditMask(), L""); // a standard mask means nothing to an expression
+    properties.SetEditMask(L"[0-2]?\\d:[0-5]\\d");
+    EXPECT_THROW(properties.SetEditMask(L"(\\d"), EcxMaskEditError);
+    EXPECT_EQ(properties.EditMask(), L"[0-2]?\\d:[0-5]\\d");
+    form.Time.SelectAll();
+    form.Run(L"7:5x{Enter}");
+    EXPECT_EQ(form.Display(), L"7:5x");
+    EXPECT_EQ(form.Time.Text(), L"7:5x");
+    ASSERT_EQ(ReportedErrors().size(), 1u);
+    EXPECT_EQ(ReportedErrors()[0], L"The edit value is invalid.");
+    form.Run(L"{End}{BS}9{Enter}");
+    EXPECT_EQ(ReportedErrors().size(), 1u);
+    EXPECT_EQ(form.Time.EditValue(), Variant(L"7:59"));
+    EXPECT_EQ(beeps.Count(), 1);
+}
+
+TEST_F(MaskEditTest, KindAndMaskChangedTogetherBothTakeEffect) {
+    TimeForm form;
+    auto& properties = form.Time.Properties();
+    properties.HoldChanges();
+    properties.SetMaskKind(emkRegExprEx);
+    properties.SetEditMask(L"\\d+");
+    properties.ReleaseChanges();
+    EXPECT_EQ(properties.EditMask(), L"\\d+");
+    EXPECT_EQ(form.Time.Mode().GetMaskKind(), emkRegExprEx);
+    EXPECT_EQ(form.Time.Mode().MaskText(), L"\\d+");
+    properties.SetMaskKind(emkStandard);
+    EXPECT_EQ(properties.EditMask(), L"");
+    EXPECT_EQ(form.Time.Mode().GetMaskKind(), emkStandard);
+}
+
+TEST_F(MaskEditTest, DraggingSelectsAndTheBlockReturnsAtTheCaret) {
+    TimeForm form;
+    form.Time.SetText(L"12:34");
+    const HWND inner = form.Inner();
+    RECT client;
+    GetClientRect(inner, &client);
+    const auto at = [&](int position) {
+        return MAKELPARAM(LOWORD(SendMessageW(inner, EM_POSFROMCHAR, position, 0)) + 1,
+                          client.bottom / 2);
+    };
+    PostMessageW(inner, WM_LBUTTONDOWN, MK_LBUTTON, at(1));
+    PostMessageW(inner, WM_MOUSEMOVE, MK_LBUTTON, at(4));
+    PostMessageW(inner, WM_LBUTTONUP, 0, at(4));
+    Application().ProcessMessages();
+    EXPECT_EQ(form.Selection(), std::make_pair(1, 3));
+    form.Run(L"9");
+    EXPECT_EQ(form.Display(), L"19:34");
+    EXPECT_EQ(form.Selection(), std::make_pair(3, 1));
+}
+
 } // namespace
 } // namespace velkaro
