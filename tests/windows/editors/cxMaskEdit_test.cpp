@@ -258,6 +258,17 @@ TEST_F(MaskEditTest, ReadOnlyFieldSwallowsEditingWithoutABeep) {
     EXPECT_EQ(form.Selection(), std::make_pair(1, 1)); // the caret still moves
 }
 
+TEST_F(MaskEditTest, EchoModeChangeKeepsCaretAndSelection) {
+    TimeForm form;
+    form.Time.SetText(L"09:30");
+    form.Click(3);
+    form.Time.Properties().SetEchoMode(eemPassword);
+    EXPECT_EQ(form.Selection(), std::make_pair(3, 1));
+    EXPECT_EQ(SendMessageW(form.Inner(), EM_GETPASSWORDCHAR, 0, 0), L'*');
+    form.Run(L"5");
+    EXPECT_EQ(form.Time.Text(), L"09:50");
+}
+
 TEST_F(MaskEditTest, FormLoadingShowsTheLoadedText) {
     TForm form;
     TcxMaskEdit edit(&form);
