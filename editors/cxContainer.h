@@ -25,6 +25,7 @@ public:
 
     // Fired after every change of the focus state.
     TNotifyEvent OnFocusChanged;
+    TNotifyEvent OnDblClick;
 
 protected:
     virtual void LookAndFeelChanged() { Invalidate(); }

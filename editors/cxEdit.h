@@ -170,6 +170,17 @@ protected:
     // The height of the content for AutoSize, or 0 when the kind has no opinion.
     virtual int ContentHeight() { return 0; }
     void ApplyAutoSize();
+    // Paints what lies inside the frame (the background is painted already).
+    virtual void PaintContent(HDC, const RECT&) {}
+    // The frame as the look-and-feel paints it, and the area inside it.
+    TcxEditFrame Frame() const;
+    RECT ContentRect() const;
+    TColor ViewBackgroundColor() const;
+    TColor ViewTextColor() const;
+    // Stores the edit value without any of the steps of writing it.
+    void SetStoredEditValue(const Variant& value) { editValue_ = value; }
+    // Destruction has begun: events and focus processing stop.
+    void BeginDestroy() { destroying_ = true; }
 
     bool KeyDown(std::uint16_t& key, TShiftState shift) override;
     bool KeyPress(wchar_t& key) override;
@@ -197,14 +208,15 @@ protected:
 
 private:
     friend class TcxEditUserChange;
+    friend class TcxEditDataBinding;
     void ItemPropertiesChanged(TcxEditRepositoryItem& item) override;
     void ItemRemoved(TcxEditRepositoryItem& item) override;
     void AttachPropertiesHook();
     void DetachPropertiesHook();
     void HandleClipboardMessage(UINT message);
     void TabToNextControl(bool forward);
-    void HandleEnterKey();
     void ClickDefaultButton();
+    void Paint();
 
     std::unique_ptr<TcxCustomEditProperties> properties_;
     std::unique_ptr<TcxEditDataBinding> dataBinding_;

@@ -2,12 +2,12 @@
 // The style of an edit (its container style plus button and popup styles), and the style
 // controller: a shared style that several edits follow for the members they do not set.
 #include "editors/cxContainer.h"
+#include "lookandfeel/cxEditPainter.h"
 
 #include <vector>
 
 namespace velkaro {
 
-enum TcxEditBorderStyle { ebsNone, ebsSingle, ebsThick, ebsFlat, ebs3D, ebsUltraFlat };
 enum TcxEditButtonStyle { btsDefault, bts3D, btsFlat, btsSimple, btsHotFlat, btsUltraFlat };
 enum TcxEditButtonTransparency {
     ebtNone,

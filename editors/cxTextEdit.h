@@ -109,6 +109,8 @@ public:
     void PasteFromClipboard();
     void ClearSelection();
 
+    void SetBounds(int left, int top, int width, int height) override;
+
     TcxNewLookupDisplayTextEvent& OnNewLookupDisplayText() {
         return Properties().OnNewLookupDisplayText;
     }
@@ -143,6 +145,7 @@ protected:
     void DeleteSelection() override;
     Variant MakeEditValue(const Variant& DisplayValue, bool InEditForm) override;
     void LoseFocus() override;
+    void FocusChanged(HWND focusWindow) override;
 
     // The text edit's own slots.
     // Font and colours to the inner edit.
@@ -158,14 +161,13 @@ protected:
 
     // The text painted while the inner edit is hidden.
     const std::wstring& PaintedText() const { return paintedText_; }
-    virtual void PaintContent(HDC dc);
+    void PaintContent(HDC dc, const RECT& content) override;
     int ContentHeight() override;
     void UpdateViewState() override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void CreateParams(TCreateParams& params) override;
     void HandleCreated() override;
     void StyleChanged() override;
-    void SetBounds(int left, int top, int width, int height) override;
     TcxCustomInnerTextEdit& InnerTextEditControl() const { return *innerControl_; }
 
 private:
@@ -175,8 +177,7 @@ private:
     bool InnerKeyPress(wchar_t& key);
     bool InnerKeyUp(std::uint16_t& key, TShiftState shift);
     void PlaceInnerEdit();
-    void Paint();
-    std::wstring DisplayTextOf(const Variant& value, bool focused) const;
+    RECT InnerEditBounds(int lineHeight) const;
 
     std::unique_ptr<TcxCustomInnerTextEdit> innerControl_;
     IcxInnerTextEdit* innerTextEdit_ = nullptr;
@@ -185,6 +186,8 @@ private:
     bool lookupSelection_ = false;
     bool lookupTyped_ = false;
     std::wstring paintedText_;
+    // While the inner edit's window is re-created its focus moves are not the user's.
+    bool recreatingInner_ = false;
 };
 
 class TcxTextEdit : public TcxCustomTextEdit {

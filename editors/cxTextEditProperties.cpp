@@ -1,5 +1,6 @@
 #include "editors/cxTextEditProperties.h"
 
+#include "editors/cxEditConsts.h"
 #include "editors/cxTextEditing.h"
 
 #include <algorithm>
@@ -24,7 +25,7 @@ const TcxTextEditPropertiesValues& TcxCustomTextEditProperties::TextAssignedValu
 
 std::wstring TcxCustomTextEditProperties::GetDefaultErrorText(int kind) const {
     if (kind == kcxEditValueOutOfBoundsError) {
-        return L"Value out of bounds";
+        return cxGetResourceString(cxSEditValueOutOfBounds);
     }
     return TcxCustomEditProperties::GetDefaultErrorText(kind);
 }
