@@ -1,6 +1,5 @@
 #include "editors/cxCurrencyEdit.h"
 
-#include "editors/cxEditBeep.h"
 #include "editors/cxFormatsWindow.h"
 #include "framework/Application.h"
 #include "framework/Clipboard.h"
@@ -9,6 +8,7 @@
 #include "runtime/Conversions.h"
 #include "runtime/FormatSettings.h"
 #include "runtime/Utf.h"
+#include "tests/windows/editors/EditTestForm.h"
 #include "tests/windows/framework/WindowDriver.h"
 
 #include <gtest/gtest.h>
@@ -21,8 +21,6 @@ namespace velkaro {
 namespace {
 
 using namespace test;
-
-int beeps = 0;
 
 std::wstring WindowText(HWND window) {
     wchar_t buffer[256] = {};
@@ -45,7 +43,7 @@ struct TAmountForm {
     TAmountForm() {
         Form.SetClientSize(220, 139);
         Other.SetBounds(76, 0, 65, 32);
-        static_cast<TControl&>(Amount).SetBounds(16, 56, 189, 28);
+        Amount.SetBounds(16, 56, 189, 28);
         TcxCurrencyEditProperties& properties = Amount.Properties();
         properties.SetReadOnly(true);
         properties.Alignment().SetHorz(taCenter);
@@ -79,32 +77,13 @@ struct TTypingForm {
     TTypingForm() {
         Form.SetClientSize(220, 100);
         Other.SetBounds(10, 10, 120, 21);
-        static_cast<TControl&>(Amount).SetBounds(10, 40, 150, 24);
+        Amount.SetBounds(10, 40, 150, 24);
         Form.Show();
         Amount.SetFocus();
         Application().ProcessMessages();
     }
 
     HWND Inner() const { return Amount.InnerEdit()->Control().Handle(); }
-
-    void Type(const std::wstring& keys) {
-        for (const wchar_t c : keys) {
-            const SHORT scan = VkKeyScanW(c);
-            ASSERT_NE(scan, -1) << static_cast<int>(c);
-            const bool shift = (scan & 0x100) != 0;
-            const WORD key = LOBYTE(scan);
-            BYTE state[256] = {};
-            GetKeyboardState(state);
-            state[VK_SHIFT] = shift ? 0x80 : 0;
-            SetKeyboardState(state);
-            PostMessageW(Inner(), WM_KEYDOWN, key, 1);
-            Application().ProcessMessages();
-            PostMessageW(Inner(), WM_KEYUP, key, 0xC0000001);
-            Application().ProcessMessages();
-            state[VK_SHIFT] = 0;
-            SetKeyboardState(state);
-        }
-    }
 };
 
 class CurrencyEditTest : public ::testing::Test {
@@ -112,17 +91,13 @@ protected:
     void SetUp() override {
         StartApplication();
         UseTurkishSeparators();
-        beeps = 0;
-        previousBeep_ = SetEditBeepHook([] { ++beeps; });
     }
     void TearDown() override {
-        SetEditBeepHook(previousBeep_);
         LoadFormatSettings();
         cxFormatController().Rebuild();
     }
 
-private:
-    TcxEditBeepHook previousBeep_ = nullptr;
+    TBeepCounter beeps;
 };
 
 TEST_F(CurrencyEditTest, RegistersItsWindowClassAndStartsShowingTheNullText) {
@@ -189,7 +164,7 @@ TEST_F(CurrencyEditTest, ReadOnlyFieldTakesNoTypedKey) {
     Application().ProcessMessages();
     SendMessageW(form.Amount.InnerEdit()->Control().Handle(), WM_CHAR, L'7', 1);
     EXPECT_EQ(form.Amount.Text(), L"1250000");
-    EXPECT_EQ(beeps, 0);
+    EXPECT_EQ(beeps.Count(), 0);
 }
 
 struct TypingCase {
@@ -213,26 +188,26 @@ TEST_F(CurrencyEditTest, TypingKeepsTheTextANumberAndBeepsForRefusedKeys) {
         TTypingForm form;
         form.Amount.Properties().SetDecimalPlaces(c.decimalPlaces);
         form.Amount.Properties().SetUseThousandSeparator(c.useThousandSeparator);
-        beeps = 0;
-        form.Type(c.keys);
+        const int beepsBefore = beeps.Count();
+        TypeText(c.keys);
         EXPECT_EQ(form.Amount.Text(), c.text) << ToUtf8(c.keys);
-        EXPECT_EQ(beeps, c.beeps) << ToUtf8(c.keys);
+        EXPECT_EQ(beeps.Count() - beepsBefore, c.beeps) << ToUtf8(c.keys);
     }
 }
 
 TEST_F(CurrencyEditTest, MinusReplacesAWhollySelectedText) {
     TTypingForm form;
-    form.Type(L"12");
+    TypeText(L"12");
     form.Amount.SelectAll();
-    form.Type(L"-");
+    TypeText(L"-");
     EXPECT_EQ(form.Amount.Text(), L"-");
-    EXPECT_EQ(beeps, 0);
+    EXPECT_EQ(beeps.Count(), 0);
 }
 
 TEST_F(CurrencyEditTest, TypedAmountIsCommittedAndFormattedOnLeaving) {
     TTypingForm form;
     form.Amount.Properties().SetDisplayFormat(L",0.00 TL");
-    form.Type(L"1234.5");
+    TypeText(L"1234.5");
     form.Other.SetFocus();
     Application().ProcessMessages();
     EXPECT_EQ(form.Amount.EditValue(), Variant(1234.5));
@@ -252,7 +227,7 @@ TEST_F(CurrencyEditTest, PasteThatLeavesNoNumberIsUndoneWithTheTextSelected) {
     };
     for (const auto& c : cases) {
         TTypingForm form;
-        form.Type(L"12");
+        TypeText(L"12");
         SetClipboardText(c.clipboard);
         SendMessageW(form.Inner(), WM_PASTE, 0, 0);
         const std::string name = ToUtf8(c.clipboard);
@@ -261,7 +236,7 @@ TEST_F(CurrencyEditTest, PasteThatLeavesNoNumberIsUndoneWithTheTextSelected) {
             EXPECT_EQ(form.Amount.SelStart(), 0) << name;
             EXPECT_EQ(form.Amount.SelLength(), 2) << name;
         }
-        EXPECT_EQ(beeps, 0) << name;
+        EXPECT_EQ(beeps.Count(), 0) << name;
     }
 }
 
