@@ -34,30 +34,39 @@ void UseTurkishSeparators() {
     cxFormatController().Rebuild();
 }
 
-// The amount field as the main window has it, beside a field that holds the focus.
+// A currency edit beside a field that can take the focus: either the amount field as the main
+// window has it, with the focus in the other field, or a plain editable one with the focus.
 struct TAmountForm {
     TForm Form;
     TEdit Other{&Form};
     TcxCurrencyEdit Amount{&Form};
 
-    TAmountForm() {
+    explicit TAmountForm(bool mainWindowField = true) {
         Form.SetClientSize(220, 139);
         Other.SetBounds(76, 0, 65, 32);
         Amount.SetBounds(16, 56, 189, 28);
-        TcxCurrencyEditProperties& properties = Amount.Properties();
-        properties.SetReadOnly(true);
-        properties.Alignment().SetHorz(taCenter);
-        properties.Alignment().SetVert(taVCenter);
-        properties.SetDecimalPlaces(0);
-        properties.SetDisplayFormat(L",0 TL");
-        properties.SetNullString(L"0 TL");
-        Amount.SetTabStop(false);
-        Amount.SetAutoSize(false);
-        Amount.SetBeepOnEnter(false);
+        if (mainWindowField) {
+            TcxCurrencyEditProperties& properties = Amount.Properties();
+            properties.SetReadOnly(true);
+            properties.Alignment().SetHorz(taCenter);
+            properties.Alignment().SetVert(taVCenter);
+            properties.SetDecimalPlaces(0);
+            properties.SetDisplayFormat(L",0 TL");
+            properties.SetNullString(L"0 TL");
+            Amount.SetTabStop(false);
+            Amount.SetAutoSize(false);
+            Amount.SetBeepOnEnter(false);
+        }
         Form.Show();
-        Other.SetFocus();
+        if (mainWindowField) {
+            Other.SetFocus();
+        } else {
+            Amount.SetFocus();
+        }
         Application().ProcessMessages();
     }
+
+    HWND Inner() const { return Amount.InnerEdit()->Control().Handle(); }
 
     // In and out again, as the calculation does after assigning the amount.
     void PassFocusThrough() {
@@ -69,21 +78,8 @@ struct TAmountForm {
 };
 
 // An editable field with the focus, typed into as a hand would.
-struct TTypingForm {
-    TForm Form;
-    TEdit Other{&Form};
-    TcxCurrencyEdit Amount{&Form};
-
-    TTypingForm() {
-        Form.SetClientSize(220, 100);
-        Other.SetBounds(10, 10, 120, 21);
-        Amount.SetBounds(10, 40, 150, 24);
-        Form.Show();
-        Amount.SetFocus();
-        Application().ProcessMessages();
-    }
-
-    HWND Inner() const { return Amount.InnerEdit()->Control().Handle(); }
+struct TTypingForm : TAmountForm {
+    TTypingForm() : TAmountForm(false) {}
 };
 
 class CurrencyEditTest : public ::testing::Test {
