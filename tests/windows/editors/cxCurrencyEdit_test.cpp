@@ -153,6 +153,23 @@ TEST_F(CurrencyEditTest, NotNullableShowsZeroThroughTheFormat) {
     EXPECT_EQ(form.Amount.Text(), L"0");
 }
 
+TEST_F(CurrencyEditTest, PropertiesChangeRedisplaysOnlyAnUnfocusedField) {
+    TAmountForm form;
+    form.Amount.SetText(L"1250000");
+    form.PassFocusThrough();
+    form.Amount.Properties().SetDisplayFormat(L",0.00 TL");
+    EXPECT_EQ(form.Amount.Text(), L"1.250.000,00 TL");
+    form.Amount.SetEditValue(Variant());
+    form.Amount.Properties().SetNullString(L"yok");
+    EXPECT_EQ(form.Amount.Text(), L"yok");
+
+    form.Amount.SetEditValue(5.0);
+    form.Amount.SetFocus();
+    Application().ProcessMessages();
+    form.Amount.Properties().SetDisplayFormat(L",0 TL");
+    EXPECT_EQ(form.Amount.Text(), L"5");
+}
+
 TEST_F(CurrencyEditTest, ReadOnlyFieldTakesNoTypedKey) {
     TAmountForm form;
     form.Amount.SetText(L"1250000");
