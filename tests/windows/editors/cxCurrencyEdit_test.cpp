@@ -170,6 +170,18 @@ TEST_F(CurrencyEditTest, PropertiesChangeRedisplaysOnlyAnUnfocusedField) {
     EXPECT_EQ(form.Amount.Text(), L"5");
 }
 
+TEST_F(CurrencyEditTest, FormatChangeKeepsTextTheUserIsTyping) {
+    TTypingForm form;
+    TypeText(L"12,5");
+    FormatSettings().DecimalSeparator = L'.';
+    form.Amount.LocaleFormatsChanged();
+    EXPECT_EQ(form.Amount.Text(), L"12,5");
+
+    form.Amount.SetEditValue(7.25);
+    form.Amount.LocaleFormatsChanged();
+    EXPECT_EQ(form.Amount.Text(), L"7.25");
+}
+
 TEST_F(CurrencyEditTest, ReadOnlyFieldTakesNoTypedKey) {
     TAmountForm form;
     form.Amount.SetText(L"1250000");
