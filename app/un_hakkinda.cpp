@@ -5,7 +5,24 @@
 namespace velkaro {
 
 Tfr_hakkinda* fr_hakkinda = nullptr;
-decltype(&ShellExecuteW) HakkindaShellExecute = ShellExecuteW;
+
+namespace {
+
+// The shell library is large and only a link click needs it: loading it at start would make
+// every start of the program slower.
+HINSTANCE WINAPI ShellExecuteOnDemand(HWND window, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters,
+                                      LPCWSTR directory, INT show) {
+    static const auto execute = reinterpret_cast<decltype(&ShellExecuteW)>(
+        reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"shell32.dll"), "ShellExecuteW")));
+    if (execute == nullptr) {
+        throw Exception(L"The shell cannot be reached");
+    }
+    return execute(window, verb, file, parameters, directory, show);
+}
+
+} // namespace
+
+decltype(&ShellExecuteW) HakkindaShellExecute = ShellExecuteOnDemand;
 
 namespace {
 

@@ -3,8 +3,13 @@
 #include "runtime/Exceptions.h"
 #include "runtime/FloatDecimal.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <string_view>
 
 namespace velkaro {
 
@@ -16,54 +21,148 @@ constexpr std::size_t kGroupCount = kFrameDigits / 3;
 constexpr std::size_t kThousandsGroup = 6;
 // Amounts are written with at most this many significant digits, zeros after them.
 constexpr long long kSignificantDigits = 18;
+// Whole amounts below this have at most 18 digits and are exact in the floating value: their
+// digits need no rounding, so they skip the decimal conversion.
+constexpr long double kExactWholeLimit = 1e18L;
+constexpr std::size_t kExactWholeGroups = 6;
 
-constexpr std::array<const wchar_t*, 10> kHundreds = {
-    L"",         L" yüz",      L" iki yüz",  L" üç yüz",    L" dört yüz",
-    L" beş yüz", L" altı yüz", L" yedi yüz", L" sekiz yüz", L" dokuz yüz"};
-constexpr std::array<const wchar_t*, 10> kTens = {L"",        L" on",    L" yirmi",  L" otuz",
-                                                  L" kırk",   L" elli",  L" altmış", L" yetmiş",
-                                                  L" seksen", L" doksan"};
-constexpr std::array<const wchar_t*, 10> kOnes = {
-    L"", L" bir", L" iki", L" üç", L" dört", L" beş", L" altı", L" yedi", L" sekiz", L" dokuz"};
-constexpr std::array<const wchar_t*, kGroupCount> kScales = {
+constexpr std::wstring_view kHundreds[] = {L"",           L" yüz",      L" iki yüz",  L" üç yüz",
+                                           L" dört yüz",  L" beş yüz",  L" altı yüz", L" yedi yüz",
+                                           L" sekiz yüz", L" dokuz yüz"};
+constexpr std::wstring_view kTens[] = {L"",      L" on",     L" yirmi",  L" otuz",   L" kırk",
+                                       L" elli", L" altmış", L" yetmiş", L" seksen", L" doksan"};
+constexpr std::wstring_view kOnes[] = {L"",     L" bir",  L" iki",  L" üç",    L" dört",
+                                       L" beş", L" altı", L" yedi", L" sekiz", L" dokuz"};
+constexpr std::wstring_view kScaleWords[kGroupCount] = {
     L" kattrilyar", L" trilyar", L" kattrilyon", L" trilyon", L" milyar", L" milyon", L" bin", L""};
 
-// The whole amount's digits, padded on the left to the frame.
-std::string FrameDigits(long double tutar) {
+template <std::size_t N> constexpr std::size_t Longest(const std::wstring_view (&words)[N]) {
+    std::size_t longest = 0;
+    for (const std::wstring_view word : words) {
+        longest = std::max(longest, word.size());
+    }
+    return longest;
+}
+
+// Words padded to a fixed width, so that appending them is one copy of constant size whose
+// padding the next words overwrite.
+template <std::size_t Width> struct Padded {
+    wchar_t text[Width] = {};
+    std::size_t size = 0;
+
+    constexpr void Append(std::wstring_view words) {
+        std::copy(words.begin(), words.end(), text + size);
+        size += words.size();
+    }
+};
+
+constexpr std::size_t kGroupWidth = Longest(kHundreds) + Longest(kTens) + Longest(kOnes);
+constexpr std::size_t kScaleWidth = Longest(kScaleWords);
+
+// The words of every group value 0 to 999, so that a group is written with one copy.
+constexpr auto kGroupWords = [] {
+    std::array<Padded<kGroupWidth>, 1000> words{};
+    for (std::size_t value = 0; value < words.size(); ++value) {
+        words[value].Append(kHundreds[value / 100]);
+        words[value].Append(kTens[value / 10 % 10]);
+        words[value].Append(kOnes[value % 10]);
+    }
+    return words;
+}();
+
+constexpr auto kScales = [] {
+    std::array<Padded<kScaleWidth>, kGroupCount> scales{};
+    for (std::size_t group = 0; group < kGroupCount; ++group) {
+        scales[group].Append(kScaleWords[group]);
+    }
+    return scales;
+}();
+
+constexpr std::size_t kLongestText = kGroupCount * (kGroupWidth + kScaleWidth);
+
+// The value of each group of three digits, 0 to 999, from 10^21 down to the units.
+using Groups = std::array<unsigned, kGroupCount>;
+
+// The amount as an integer when it is whole and below 10^18.
+std::optional<std::uint64_t> ExactWhole(long double tutar) {
+    if (!(tutar >= 0 && tutar < kExactWholeLimit)) {
+        return std::nullopt;
+    }
+    // Rounding in the current mode spares the floating unit a switch to truncation.
+    const long long whole = std::llrint(tutar);
+    if (static_cast<long double>(whole) != tutar) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(whole);
+}
+
+// An amount below 10^18 fills the lower groups only. Each is divided out of the whole amount,
+// rather than out of the quotient before it, so that the divisions do not wait for each other.
+Groups GroupsOfWhole(std::uint64_t amount) {
+    Groups groups{};
+    std::uint64_t unit = 1;
+    for (std::size_t group = kGroupCount; group-- > kGroupCount - kExactWholeGroups; unit *= 1000) {
+        groups[group] = static_cast<unsigned>(amount / unit % 1000);
+    }
+    return groups;
+}
+
+// Fractions and amounts of 19 digits and more: the digits rounded the way every conversion of
+// a number to text rounds them.
+Groups GroupsOfRounded(long double tutar) {
     FloatDecimal decimal = ToFloatDecimal(tutar);
     RoundToSignificant(decimal, kSignificantDigits);
     RoundToDecimals(decimal, 0);
-    std::string digits = IntegerDigits(decimal);
+    const std::string digits = IntegerDigits(decimal);
     if (digits.size() > kFrameDigits) {
         throw EConvertError(L"Amount too large to write in words");
     }
-    return std::string(kFrameDigits - digits.size(), '0') + digits;
+    constexpr unsigned kPlaceValue[] = {1, 10, 100};
+    Groups groups{};
+    for (std::size_t k = 0; k < digits.size(); ++k) {
+        const std::size_t fromRight = digits.size() - 1 - k;
+        groups[kGroupCount - 1 - fromRight / 3] +=
+            static_cast<unsigned>(digits[k] - '0') * kPlaceValue[fromRight % 3];
+    }
+    return groups;
+}
+
+std::wstring Words(const Groups& groups) {
+    // Room for the padding of the last copy.
+    wchar_t buffer[kLongestText + kGroupWidth];
+    wchar_t* end = buffer;
+    const auto append = [&end](const auto& words) {
+        std::memcpy(end, words.text, sizeof words.text);
+        end += words.size;
+    };
+    for (std::size_t group = 0; group < kGroupCount; ++group) {
+        const unsigned value = groups[group];
+        if (value == 0) {
+            continue;
+        }
+        // One thousand is "bin", not "bir bin"; other groups keep their "bir".
+        if (group != kThousandsGroup || value != 1) {
+            append(kGroupWords[value]);
+        }
+        append(kScales[group]);
+    }
+    return std::wstring(buffer, end);
 }
 
 } // namespace
 
 std::wstring SayiYazi(long double tutar) {
+    // Whole amounts, the ones the window writes, take the shortest way.
+    if (const auto whole = ExactWhole(tutar)) {
+        return Words(GroupsOfWhole(*whole));
+    }
     if (tutar < 0 || std::isnan(tutar)) {
         return L"Negatif değer";
     }
     if (std::isinf(tutar)) {
         throw EConvertError(L"Amount too large to write in words");
     }
-    const std::string frame = FrameDigits(tutar);
-    std::wstring result;
-    for (std::size_t group = 0; group < kGroupCount; ++group) {
-        const auto digit = [&](std::size_t k) { return frame[group * 3 + k] - '0'; };
-        std::wstring text = std::wstring(kHundreds[digit(0)]) + kTens[digit(1)] + kOnes[digit(2)];
-        if (text.empty()) {
-            continue;
-        }
-        // One thousand is "bin", not "bir bin"; other groups keep their "bir".
-        if (group == kThousandsGroup && text == kOnes[1]) {
-            text.clear();
-        }
-        result += text + kScales[group];
-    }
-    return result;
+    return Words(GroupsOfRounded(tutar));
 }
 
 } // namespace velkaro

@@ -12,11 +12,11 @@ TcxCustomEditStyle::~TcxCustomEditStyle() {
 
 int TcxCustomEditStyle::DefaultBorderStyle() const {
     switch (const_cast<TcxCustomEditStyle*>(this)->LookAndFeel().Kind()) {
-    case lfFlat:
+    case TcxLookAndFeelKind::lfFlat:
         return ebsFlat;
-    case lfUltraFlat:
+    case TcxLookAndFeelKind::lfUltraFlat:
         return ebsUltraFlat;
-    case lfStandard:
+    case TcxLookAndFeelKind::lfStandard:
         break;
     }
     return ebs3D;

@@ -26,6 +26,8 @@ constexpr TColor clWindowText = SystemColor(8);
 constexpr TColor clBtnFace = SystemColor(15);
 constexpr TColor clBtnText = SystemColor(18);
 constexpr TColor clGrayText = SystemColor(17);
+constexpr TColor clBtnShadow = SystemColor(16);
+constexpr TColor clBtnHighlight = SystemColor(20);
 constexpr TColor clHighlight = SystemColor(13);
 constexpr TColor clHighlightText = SystemColor(14);
 

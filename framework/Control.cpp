@@ -253,6 +253,20 @@ LRESULT TControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         wParam = key;
         break;
     }
+    case WM_SYSCOLORCHANGE:
+        // Only top-level windows hear of it; children that cache colours need it too.
+        for (TControl* child : std::vector<TControl*>(children_)) {
+            if (child->handle_ != nullptr) {
+                SendMessageW(child->handle_, message, wParam, lParam);
+            }
+        }
+        break;
+    case WM_SYSCHAR:
+        if (TControl* root = ParentForm();
+            root != nullptr && root->DialogChar(static_cast<wchar_t>(wParam))) {
+            return 0;
+        }
+        break;
     case WM_KEYUP:
     case WM_SYSKEYUP: {
         auto key = static_cast<std::uint16_t>(wParam);
@@ -381,6 +395,15 @@ bool TControl::WantsKey(std::uint16_t key) {
 bool TControl::HandleDialogKey(std::uint16_t key) {
     for (TControl* child : children_) {
         if (child->CanFocus() && child->HandleDialogKey(key)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TControl::DialogChar(wchar_t key) {
+    for (TControl* child : std::vector<TControl*>(children_)) {
+        if (child->visible_ && child->DialogChar(key)) {
             return true;
         }
     }

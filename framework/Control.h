@@ -125,6 +125,9 @@ public:
 
     // Enter and Esc that no focused control took: default and cancel buttons answer them.
     virtual bool HandleDialogKey(std::uint16_t key);
+    // A character typed with Alt, offered to every visible control of the form for its
+    // accelerator; answers true when one used it.
+    virtual bool DialogChar(wchar_t key);
 
     // Focus entering and leaving this control, as the form tracks it.
     virtual void DoEnter();

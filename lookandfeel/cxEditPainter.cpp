@@ -18,7 +18,6 @@ TColor OrDefault(TColor color, TColor fallback) {
     return color == clNone ? fallback : color;
 }
 
-constexpr TColor clBtnShadow = SystemColor(COLOR_BTNSHADOW);
 constexpr TColor clWindowFrame = SystemColor(COLOR_WINDOWFRAME);
 
 // The themed edit frame; false when the theme does not draw one.

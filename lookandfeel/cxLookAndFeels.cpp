@@ -2,15 +2,15 @@
 
 namespace velkaro {
 
-void TcxLookAndFeel::SetKind(TcxLookAndFeelKind value) {
-    if (kind_ != value) {
-        kind_ = value;
+void TcxLookAndFeel::SetKind(TcxLookAndFeelKind kind) {
+    if (kind != kind_) {
+        kind_ = kind;
         Changed();
     }
 }
 
 void TcxLookAndFeel::SetNativeStyle(bool value) {
-    if (nativeStyle_ != value) {
+    if (value != nativeStyle_) {
         nativeStyle_ = value;
         Changed();
     }

@@ -1,17 +1,18 @@
 #pragma once
-// How a control of the family draws its frame: one of the classic kinds, or the platform's visual
-// style when it is active and the control asks for it.
+// How a control's edges and marks look: one of three painting kinds, or the system's visual
+// style when the platform has one. A change tells the owning control, which repaints.
 #include <functional>
 
 namespace velkaro {
 
-enum TcxLookAndFeelKind { lfFlat, lfStandard, lfUltraFlat };
+enum class TcxLookAndFeelKind { lfFlat, lfStandard, lfUltraFlat };
+constexpr int kLookAndFeelKindCount = 3;
 
 class TcxLookAndFeel {
 public:
     TcxLookAndFeelKind Kind() const { return kind_; }
-    void SetKind(TcxLookAndFeelKind value);
-    // Use the platform's visual style when one is active.
+    void SetKind(TcxLookAndFeelKind kind);
+    // Asks for the system's visual style where themes are available.
     bool NativeStyle() const { return nativeStyle_; }
     void SetNativeStyle(bool value);
     void Assign(const TcxLookAndFeel& source);
@@ -21,8 +22,8 @@ public:
 private:
     void Changed();
 
-    TcxLookAndFeelKind kind_ = lfStandard;
-    bool nativeStyle_ = true;
+    TcxLookAndFeelKind kind_ = TcxLookAndFeelKind::lfStandard;
+    bool nativeStyle_ = false;
 };
 
 } // namespace velkaro

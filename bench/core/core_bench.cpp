@@ -1,4 +1,3 @@
-#include "core/sayiyazi.h"
 #include "core/ucret.h"
 
 #include <benchmark/benchmark.h>
@@ -12,13 +11,5 @@ void BM_UcretBul(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_UcretBul);
-
-void BM_SayiYazi(benchmark::State& state) {
-    const long double tutar = static_cast<long double>(state.range(0));
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(velkaro::SayiYazi(tutar));
-    }
-}
-BENCHMARK(BM_SayiYazi)->Arg(1250000)->Arg(2147483647)->Arg(51799999999);
 
 } // namespace

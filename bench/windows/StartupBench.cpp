@@ -19,8 +19,21 @@ namespace {
 
 struct Sample {
     double Milliseconds = 0;
+    // Processor time of the process itself: steadier than the wall clock on a busy machine.
+    double CpuMilliseconds = 0;
     double PeakKiB = 0;
 };
+
+double CpuMillisecondsOf(HANDLE process) {
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) {
+        return 0;
+    }
+    const auto ticks = [](FILETIME time) {
+        return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+    };
+    return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
+}
 
 struct WindowSearch {
     DWORD ProcessId;
@@ -75,6 +88,7 @@ Sample Measure(const std::wstring& path, const wchar_t* className) {
     WaitForInputIdle(process.hProcess, 30000);
     Sample sample;
     sample.Milliseconds = Now() - start;
+    sample.CpuMilliseconds = CpuMillisecondsOf(process.hProcess);
     PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof(counters);
     if (GetProcessMemoryInfo(process.hProcess, &counters, sizeof(counters))) {
@@ -125,22 +139,26 @@ int wmain(int argc, wchar_t** argv) {
         // One start of each before measuring, so both find the prefix's files cached.
         Measure(argv[2], argv[3]);
         Measure(argv[4], argv[5]);
-        std::vector<double> baseTime, baseMemory, time, memory;
+        std::vector<Sample> base, program;
         for (int round = 0; round < rounds; ++round) {
-            const Sample base = Measure(argv[2], argv[3]);
-            const Sample program = Measure(argv[4], argv[5]);
-            baseTime.push_back(base.Milliseconds);
-            baseMemory.push_back(base.PeakKiB);
-            time.push_back(program.Milliseconds);
-            memory.push_back(program.PeakKiB);
+            base.push_back(Measure(argv[2], argv[3]));
+            program.push_back(Measure(argv[4], argv[5]));
         }
-        const double t0 = Median(baseTime), t1 = Median(time);
-        const double m0 = Median(baseMemory), m1 = Median(memory);
-        std::wprintf(L"start-up (median of %d interleaved runs): bare window %.1f ms, "
-                     L"program %.1f ms, ratio %.2f\n",
-                     rounds, t0, t1, t1 / t0);
-        std::wprintf(L"peak working set: bare window %.0f KiB, program %.0f KiB, ratio %.2f\n", m0,
-                     m1, m0 > 0 ? m1 / m0 : 0.0);
+        std::wprintf(L"medians of %d interleaved runs    bare window    program    ratio\n",
+                     rounds);
+        const auto row = [&](const wchar_t* name, double Sample::*member, const wchar_t* unit) {
+            std::vector<double> ofBase, ofProgram;
+            for (int round = 0; round < rounds; ++round) {
+                ofBase.push_back(base[round].*member);
+                ofProgram.push_back(program[round].*member);
+            }
+            const double b = Median(ofBase), p = Median(ofProgram);
+            std::wprintf(L"%-32ls %10.1f %-3ls %7.1f %-3ls %6.2f\n", name, b, unit, p, unit,
+                         b > 0 ? p / b : 0.0);
+        };
+        row(L"start to visible and idle", &Sample::Milliseconds, L"ms");
+        row(L"processor time until then", &Sample::CpuMilliseconds, L"ms");
+        row(L"peak working set", &Sample::PeakKiB, L"KiB");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "startup_bench: %s\n", error.what());
         return 1;

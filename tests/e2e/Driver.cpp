@@ -153,6 +153,55 @@ void Click(HWND window, int x, int y) {
     PostMessageW(window, WM_LBUTTONUP, 0, position);
 }
 
+void SendKey(WORD virtualKey, bool shift) {
+    std::vector<INPUT> inputs;
+    const auto key = [&](WORD vk, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = vk;
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+        input.ki.dwFlags = flags;
+        inputs.push_back(input);
+    };
+    if (shift) {
+        key(VK_SHIFT, 0);
+    }
+    key(virtualKey, 0);
+    key(virtualKey, KEYEVENTF_KEYUP);
+    if (shift) {
+        key(VK_SHIFT, KEYEVENTF_KEYUP);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void SendText(const std::wstring& text) {
+    for (wchar_t c : text) {
+        const SHORT mapped = VkKeyScanW(c);
+        SendKey(LOBYTE(mapped), (HIBYTE(mapped) & 1) != 0);
+    }
+}
+
+void SendClick(HWND window, POINT client) {
+    ClientToScreen(window, &client);
+    SetCursorPos(client.x, client.y);
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
+std::wstring WaitForText(HWND window, const std::function<bool(const std::wstring&)>& done,
+                         std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    std::wstring text = TextOf(window);
+    while (!done(text) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(20ms);
+        text = TextOf(window);
+    }
+    return text;
+}
+
 HWND FindChild(HWND parent, const std::wstring& className, std::optional<std::wstring> text) {
     struct Search {
         const std::wstring* className;
@@ -163,7 +212,7 @@ HWND FindChild(HWND parent, const std::wstring& className, std::optional<std::ws
         parent,
         [](HWND child, LPARAM context) -> BOOL {
             auto* search = reinterpret_cast<Search*>(context);
-            if (ClassOf(child) == *search->className &&
+            if ((search->className->empty() || ClassOf(child) == *search->className) &&
                 (!search->text->has_value() || TextOf(child) == **search->text)) {
                 search->found = child;
                 return FALSE;

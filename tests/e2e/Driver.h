@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -55,7 +56,17 @@ void PressKey(HWND window, WORD virtualKey, wchar_t character = 0);
 void TypeText(HWND window, const std::wstring& text);
 // Posts a left click at a client position.
 void Click(HWND window, int x, int y);
-// The first child (at any depth) of a class whose text is given, or of the class at all.
+
+// Real input, as the keyboard and mouse produce it: it goes to the foreground window and the
+// control with the focus there.
+void SendKey(WORD virtualKey, bool shift = false);
+void SendText(const std::wstring& text);
+void SendClick(HWND window, POINT client);
+// Waits until the window's text satisfies the predicate; answers the last text read.
+std::wstring WaitForText(HWND window, const std::function<bool(const std::wstring&)>& done,
+                         std::chrono::milliseconds timeout = 5s);
+// The first child (at any depth) of a class (any class for an empty name) whose text is given,
+// or of the class at all.
 HWND FindChild(HWND parent, const std::wstring& className, std::optional<std::wstring> text = {});
 // The message text of a system message box.
 std::wstring MessageBoxText(HWND box);

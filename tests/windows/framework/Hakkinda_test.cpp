@@ -31,13 +31,15 @@ protected:
     void SetUp() override {
         StartApplication();
         shellRequests.clear();
+        shellExecute_ = HakkindaShellExecute;
         HakkindaShellExecute = RecordShellRequest;
         window_ = std::make_unique<Tfr_hakkinda>();
         window_->HandleNeeded();
     }
-    void TearDown() override { HakkindaShellExecute = ShellExecuteW; }
+    void TearDown() override { HakkindaShellExecute = shellExecute_; }
 
     std::unique_ptr<Tfr_hakkinda> window_;
+    decltype(HakkindaShellExecute) shellExecute_ = nullptr;
 };
 
 TEST_F(HakkindaTest, LayoutAndTexts) {

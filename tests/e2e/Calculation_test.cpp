@@ -1,0 +1,200 @@
+// One calculation in the real program, driven with real keys and clicks: the start time typed,
+// Enter or a tariff click, and the minutes, the amount and its words read back.
+#include "tests/e2e/Driver.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace velkaro::e2e {
+namespace {
+
+const RegistryValues kConfigured = {
+    {L"Fiyat1", L"1000000"}, {L"Fiyat2", L"1500000"}, {L"Yuvarlama", L"250000"}};
+
+// The start time `minutesBefore` minutes before now (later in the day for a negative count),
+// as the four digits the operator types.
+std::wstring DigitsOfStartBefore(int minutesBefore) {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    const int start = ((now.wHour * 60 + now.wMinute - minutesBefore) % 1440 + 1440) % 1440;
+    wchar_t digits[8];
+    swprintf(digits, 8, L"%02d%02d", start / 60, start % 60);
+    return digits;
+}
+
+// The controls of the main window, found as an automation tool finds them.
+struct MainWindow {
+    explicit MainWindow(const ProgramUnderTest& program)
+        : Window(program.WaitForWindow(L"Tfr_velkaro")) {
+        if (Window == nullptr) {
+            throw std::runtime_error("the main window did not appear");
+        }
+        program.WaitIdle();
+        tx_saat = FindChild(Window, L"TcxMaskEdit");
+        tx_para = FindChild(Window, L"TcxCurrencyEdit");
+        const auto labels = ChildrenOf(Window, L"TcxLabel");
+        const auto buttons = ChildrenOf(Window, L"TcxRadioButton");
+        if (labels.size() != 2 || buttons.size() != 2 || tx_saat == nullptr || tx_para == nullptr) {
+            throw std::runtime_error("the main window lacks a control");
+        }
+        lb_sure = labels[0];
+        lb_para = labels[1];
+        rb_fiyat1 = buttons[0];
+        rb_fiyat2 = buttons[1];
+    }
+
+    // Types the digits and Enter, and waits for the minutes to change.
+    std::wstring Calculate(const std::wstring& digits) const {
+        const std::wstring before = TextOf(lb_sure);
+        SendText(digits);
+        SendKey(VK_RETURN);
+        return WaitForText(lb_sure, [&](const std::wstring& text) { return text != before; });
+    }
+
+    HWND Window, tx_saat, tx_para, lb_sure, lb_para, rb_fiyat1, rb_fiyat2;
+};
+
+bool Checked(HWND button) {
+    return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// The focused window of the program's thread.
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+TEST(Calculation, StartsWithMidnightEmptyLabelsZeroAmountAndTheFirstTariff) {
+    ProgramUnderTest program(kConfigured);
+    const MainWindow main(program);
+    EXPECT_EQ(TextOf(main.tx_saat), L"00:00");
+    EXPECT_EQ(TextOf(main.lb_sure), L"");
+    EXPECT_EQ(TextOf(main.lb_para), L"");
+    EXPECT_EQ(TextOf(main.tx_para), L"0 TL");
+    EXPECT_TRUE(Checked(main.rb_fiyat1));
+    EXPECT_FALSE(Checked(main.rb_fiyat2));
+    EXPECT_EQ(TextOf(main.rb_fiyat1), L"1.000.000");
+    EXPECT_EQ(TextOf(main.rb_fiyat2), L"1.500.000");
+    EXPECT_EQ(GetParent(FocusOf(main.Window)), main.tx_saat);
+}
+
+TEST(Calculation, EnterShowsMinutesAmountAndWordsThenTheOtherTariffByAClick) {
+    ProgramUnderTest program(kConfigured);
+    const MainWindow main(program);
+    // 75 minutes, or 76 when the minute turns meanwhile: both round to the same amounts.
+    const std::wstring minutes = main.Calculate(DigitsOfStartBefore(75));
+    EXPECT_TRUE((std::set<std::wstring>{L"75 dak.", L"76 dak."}.contains(minutes))) << minutes;
+    EXPECT_EQ(TextOf(main.tx_para), L"1.250.000 TL");
+    EXPECT_EQ(TextOf(main.lb_para), L" bir milyon iki yüz elli bin");
+    EXPECT_EQ(GetParent(FocusOf(main.Window)), main.tx_saat);
+
+    RECT button{};
+    GetClientRect(main.rb_fiyat2, &button);
+    SendClick(main.rb_fiyat2, {button.right / 2, button.bottom / 2});
+    EXPECT_EQ(
+        WaitForText(main.tx_para, [](const std::wstring& text) { return text != L"1.250.000 TL"; }),
+        L"2.000.000 TL");
+    EXPECT_EQ(TextOf(main.lb_para), L" iki milyon");
+    EXPECT_TRUE(Checked(main.rb_fiyat2));
+    EXPECT_FALSE(Checked(main.rb_fiyat1));
+}
+
+TEST(Calculation, AStartLaterThanNowCountsFromTheDayBefore) {
+    ProgramUnderTest program(kConfigured);
+    const MainWindow main(program);
+    const std::wstring minutes = main.Calculate(DigitsOfStartBefore(-60));
+    EXPECT_TRUE((std::set<std::wstring>{L"1380 dak.", L"1381 dak."}.contains(minutes))) << minutes;
+    EXPECT_EQ(TextOf(main.tx_para), L"23.000.000 TL");
+    EXPECT_EQ(TextOf(main.lb_para), L" yirmi üç milyon");
+}
+
+TEST(Calculation, EnterOnTheInitialMidnightCountsTheMinutesSinceMidnight) {
+    ProgramUnderTest program(kConfigured);
+    const MainWindow main(program);
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    const int sinceMidnight = now.wHour * 60 + now.wMinute;
+    SendKey(VK_RETURN);
+    const std::wstring minutes =
+        WaitForText(main.lb_sure, [](const std::wstring& text) { return !text.empty(); });
+    EXPECT_TRUE((std::set<std::wstring>{std::to_wstring(sinceMidnight) + L" dak.",
+                                        std::to_wstring(sinceMidnight + 1) + L" dak."}
+                     .contains(minutes)))
+        << minutes;
+    EXPECT_TRUE(TextOf(main.tx_para).ends_with(L" TL"));
+}
+
+TEST(Calculation, AKeyOtherThanEnterDoesNotCalculate) {
+    ProgramUnderTest program(kConfigured);
+    const MainWindow main(program);
+    SendText(L"1234");
+    SendKey(VK_TAB);
+    SendKey(VK_SPACE);
+    program.WaitIdle();
+    EXPECT_EQ(WaitForText(main.tx_saat, [](const std::wstring& text) { return text == L"12:34"; }),
+              L"12:34");
+    EXPECT_EQ(TextOf(main.lb_sure), L"");
+    EXPECT_EQ(TextOf(main.tx_para), L"0 TL");
+}
+
+TEST(Calculation, AnUnfilledStartIsReportedAndNotCalculated) {
+    ProgramUnderTest program(kConfigured);
+    const MainWindow main(program);
+    SendText(L"123");
+    SendKey(VK_RETURN);
+    HWND report = program.WaitForWindow(L"#32770", L"Velkaro");
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(MessageBoxText(report), L"The edit value is invalid.");
+    PostMessageW(report, WM_COMMAND, IDOK, 0);
+    program.WaitIdle();
+    // No calculation for a start time the operator never typed, and no second dialog.
+    EXPECT_EQ(program.WaitForWindow(L"TMessageForm", {}, 500ms), nullptr);
+    EXPECT_EQ(TextOf(main.lb_sure), L"");
+    EXPECT_EQ(TextOf(main.tx_para), L"0 TL");
+    EXPECT_EQ(TextOf(main.lb_para), L"");
+    // The field keeps the focus with its text selected, ready to be corrected.
+    HWND focus = FocusOf(main.Window);
+    EXPECT_EQ(GetParent(focus), main.tx_saat);
+    DWORD start = 0, end = 0;
+    SendMessageW(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 5u);
+}
+
+TEST(Calculation, AStartThatIsNoTimeOfDayShowsTheInputDialog) {
+    ProgramUnderTest program(kConfigured);
+    const MainWindow main(program);
+    SendText(L"9999");
+    SendKey(VK_RETURN);
+    HWND dialog = program.WaitForWindow(L"TMessageForm", L"Hata");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_NE(FindChild(dialog, L"", L"Girdiğinz değer yanlış!"), nullptr);
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+    program.WaitIdle();
+    EXPECT_EQ(TextOf(main.lb_sure), L"");
+    EXPECT_EQ(TextOf(main.tx_para), L"0 TL");
+}
+
+TEST(Calculation, AZeroRoundingStepSetsTheMinutesAndReportsTheDivision) {
+    ProgramUnderTest program(
+        {{L"Fiyat1", L"1000000"}, {L"Fiyat2", L"1500000"}, {L"Yuvarlama", L"0"}});
+    const MainWindow main(program);
+    SendText(DigitsOfStartBefore(75));
+    SendKey(VK_RETURN);
+    HWND report = program.WaitForWindow(L"#32770", L"Velkaro");
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(MessageBoxText(report), L"Division by zero.");
+    PostMessageW(report, WM_COMMAND, IDOK, 0);
+    program.WaitIdle();
+    const std::wstring minutes = TextOf(main.lb_sure);
+    EXPECT_TRUE((std::set<std::wstring>{L"75 dak.", L"76 dak."}.contains(minutes))) << minutes;
+    EXPECT_EQ(TextOf(main.tx_para), L"0 TL");
+    EXPECT_EQ(TextOf(main.lb_para), L"");
+}
+
+} // namespace
+} // namespace velkaro::e2e

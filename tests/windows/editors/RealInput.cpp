@@ -1,0 +1,159 @@
+#include "tests/windows/editors/RealInput.h"
+
+#include "framework/Application.h"
+
+#include <algorithm>
+
+namespace velkaro::test {
+
+namespace {
+
+void Send(std::vector<INPUT> inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    Pump();
+}
+
+INPUT MouseInput(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    return input;
+}
+
+INPUT KeyInput(WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+} // namespace
+
+void Pump() {
+    // Injected input reaches the queue through the window server; give it a moment.
+    for (int round = 0; round < 5; ++round) {
+        Sleep(10);
+        Application().ProcessMessages();
+    }
+}
+
+void MovePointer(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN) - 1;
+    const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1;
+    INPUT input = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK);
+    input.mi.dx = MulDiv(point.x, 65535, width);
+    input.mi.dy = MulDiv(point.y, 65535, height);
+    Send({input});
+    SetCursorPos(point.x, point.y); // exact, whatever the rounding of the absolute move
+    Pump();
+}
+
+void PressLeftButton() {
+    Send({MouseInput(MOUSEEVENTF_LEFTDOWN)});
+}
+
+void ReleaseLeftButton() {
+    Send({MouseInput(MOUSEEVENTF_LEFTUP)});
+}
+
+void ClickAt(HWND window, int x, int y) {
+    MovePointer(window, x, y);
+    PressLeftButton();
+    ReleaseLeftButton();
+}
+
+void TypeChord(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (const WORD key : keys) {
+        inputs.push_back(KeyInput(key, false));
+    }
+    for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
+        inputs.push_back(KeyInput(*key, true));
+    }
+    Send(inputs);
+}
+
+TPixels TPixels::Read(HDC dc, HBITMAP bitmap, int width, int height) {
+    TPixels pixels;
+    pixels.width_ = width;
+    pixels.height_ = height;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<std::uint32_t> raw(static_cast<std::size_t>(width * height));
+    GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), raw.data(), &info, DIB_RGB_COLORS);
+    pixels.pixels_.reserve(raw.size());
+    for (const std::uint32_t value : raw) { // 0x00RRGGBB to a COLORREF
+        pixels.pixels_.push_back(RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF));
+    }
+    return pixels;
+}
+
+TPixels TPixels::Shown(HWND window) {
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT client;
+    GetClientRect(window, &client);
+    HDC source = GetDC(window);
+    HDC memory = CreateCompatibleDC(source);
+    HBITMAP bitmap = CreateCompatibleBitmap(source, client.right, client.bottom);
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, client.right, client.bottom, source, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    TPixels pixels = Read(memory, bitmap, client.right, client.bottom);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, source);
+    return pixels;
+}
+
+TPixels TPixels::Printed(HWND window, COLORREF underlay) {
+    RECT client;
+    GetClientRect(window, &client);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    ReleaseDC(nullptr, screen);
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    const HBRUSH brush = CreateSolidBrush(underlay);
+    FillRect(memory, &client, brush);
+    DeleteObject(brush);
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    SelectObject(memory, old);
+    TPixels pixels = Read(memory, bitmap, client.right, client.bottom);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    return pixels;
+}
+
+COLORREF TPixels::At(int x, int y) const {
+    return pixels_.at(static_cast<std::size_t>(y * width_ + x));
+}
+
+RECT TPixels::Extent(COLORREF background) const {
+    RECT extent{width_, height_, 0, 0};
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            if (At(x, y) != background) {
+                extent.left = std::min<LONG>(extent.left, x);
+                extent.top = std::min<LONG>(extent.top, y);
+                extent.right = std::max<LONG>(extent.right, x + 1);
+                extent.bottom = std::max<LONG>(extent.bottom, y + 1);
+            }
+        }
+    }
+    return extent.right == 0 ? RECT{} : extent;
+}
+
+int TPixels::Count(COLORREF colour) const {
+    return static_cast<int>(std::count(pixels_.begin(), pixels_.end(), colour));
+}
+
+} // namespace velkaro::test

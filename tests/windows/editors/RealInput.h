@@ -1,0 +1,44 @@
+#pragma once
+// Input as the user gives it: the system's pointer and keyboard (SendInput), not posted messages,
+// and a look at the pixels a window shows.
+#include <windows.h>
+
+#include <initializer_list>
+#include <vector>
+
+namespace velkaro::test {
+
+// Processes the messages the injected input produced.
+void Pump();
+// Moves the pointer to a point of the window's client area.
+void MovePointer(HWND window, int x, int y);
+void PressLeftButton();
+void ReleaseLeftButton();
+void ClickAt(HWND window, int x, int y);
+// Presses the keys in order and releases them in reverse: {VK_MENU, 'K'} is Alt+K.
+void TypeChord(std::initializer_list<WORD> keys);
+
+// The client area's pixels, as the screen shows them or as the window prints them.
+class TPixels {
+public:
+    // What the window shows now, after painting whatever was pending.
+    static TPixels Shown(HWND window);
+    // What the window paints with WM_PRINTCLIENT over a bitmap filled with the given colour.
+    static TPixels Printed(HWND window, COLORREF underlay);
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    COLORREF At(int x, int y) const;
+    // The bounding box of the pixels that differ from the colour (empty when none do).
+    RECT Extent(COLORREF background) const;
+    int Count(COLORREF colour) const;
+
+private:
+    static TPixels Read(HDC dc, HBITMAP bitmap, int width, int height);
+
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<COLORREF> pixels_;
+};
+
+} // namespace velkaro::test
