@@ -16,6 +16,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace velkaro {
 namespace {
@@ -237,6 +238,23 @@ TEST_F(CurrencyEditTest, TypedAmountIsCommittedAndFormattedOnLeaving) {
     Application().ProcessMessages();
     EXPECT_EQ(form.Amount.EditValue(), Variant(1234.5));
     EXPECT_EQ(form.Amount.Text(), L"1.234,50 TL");
+}
+
+TEST_F(CurrencyEditTest, EnterReportsATypedAmountOutsideTheRange) {
+    TTypingForm form;
+    form.Amount.Properties().SetMaxValue(100);
+    ReportedErrors().clear();
+    TypeText(L"150");
+    PressKey(VK_RETURN);
+    EXPECT_EQ(ReportedErrors(), std::vector<std::wstring>{L"Value out of bounds."});
+    EXPECT_TRUE(form.Amount.EditValue().IsNull());
+
+    ReportedErrors().clear();
+    form.Amount.SelectAll();
+    TypeText(L"99,5");
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(ReportedErrors().empty());
+    EXPECT_EQ(form.Amount.EditValue(), Variant(99.5));
 }
 
 struct PasteCase {
