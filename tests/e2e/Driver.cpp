@@ -61,11 +61,11 @@ RegistryValues ReadRegistry() {
 }
 
 ProgramUnderTest::ProgramUnderTest(const RegistryValues& values)
-    : ProgramUnderTest(values, HostPathInWine(VELKARO_PROGRAM_PATH)) {}
+    : ProgramUnderTest(values, HostPathInWine(VELKARO_PROGRAM_PATH).c_str()) {}
 
-ProgramUnderTest::ProgramUnderTest(const RegistryValues& values, const std::wstring& programPath) {
+ProgramUnderTest::ProgramUnderTest(const RegistryValues& values, const wchar_t* programPath) {
     WriteRegistry(values);
-    std::wstring commandLine = L"\"" + programPath + L"\"";
+    std::wstring commandLine = std::wstring(L"\"") + programPath + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,

@@ -24,7 +24,7 @@ public:
     // Clears the program's registry key, writes the given values and starts the program: the one
     // just built, or the one at the given Windows path (an installed copy).
     explicit ProgramUnderTest(const RegistryValues& values);
-    ProgramUnderTest(const RegistryValues& values, const std::wstring& programPath);
+    ProgramUnderTest(const RegistryValues& values, const wchar_t* programPath);
     ~ProgramUnderTest();
     ProgramUnderTest(const ProgramUnderTest&) = delete;
     ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;

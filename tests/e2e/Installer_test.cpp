@@ -142,7 +142,7 @@ TEST_F(Installer, InstallsForTheUserRunsAndUninstallsKeepingTheSettings) {
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
 
     {
-        ProgramUnderTest installed(kConfigured, program.wstring());
+        ProgramUnderTest installed(kConfigured, program.c_str());
         HWND window = installed.WaitForWindow(L"Tfr_velkaro");
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(TextOf(window), L"Velkaro 2 - Dorimex\u00AE");
