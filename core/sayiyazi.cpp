@@ -56,15 +56,24 @@ template <std::size_t Width> struct Padded {
     }
 };
 
-constexpr std::size_t kGroupWidth = Longest(kHundreds) + Longest(kTens) + Longest(kOnes);
+constexpr std::size_t kHundredsWidth = Longest(kHundreds);
+constexpr std::size_t kTensOnesWidth = Longest(kTens) + Longest(kOnes);
+constexpr std::size_t kGroupWidth = kHundredsWidth + kTensOnesWidth;
 constexpr std::size_t kScaleWidth = Longest(kScaleWords);
 
-// The words of every group value 0 to 999, so that a group is written with one copy.
-constexpr auto kGroupWords = [] {
-    std::array<Padded<kGroupWidth>, 1000> words{};
+constexpr auto kHundredsWords = [] {
+    std::array<Padded<kHundredsWidth>, 10> words{};
+    for (std::size_t digit = 0; digit < words.size(); ++digit) {
+        words[digit].Append(kHundreds[digit]);
+    }
+    return words;
+}();
+
+// The words of every two-digit value 0 to 99, so that they are written with one copy.
+constexpr auto kTensOnesWords = [] {
+    std::array<Padded<kTensOnesWidth>, 100> words{};
     for (std::size_t value = 0; value < words.size(); ++value) {
-        words[value].Append(kHundreds[value / 100]);
-        words[value].Append(kTens[value / 10 % 10]);
+        words[value].Append(kTens[value / 10]);
         words[value].Append(kOnes[value % 10]);
     }
     return words;
@@ -142,7 +151,8 @@ std::wstring Words(const Groups& groups) {
         }
         // One thousand is "bin", not "bir bin"; other groups keep their "bir".
         if (group != kThousandsGroup || value != 1) {
-            append(kGroupWords[value]);
+            append(kHundredsWords[value / 100]);
+            append(kTensOnesWords[value % 100]);
         }
         append(kScales[group]);
     }

@@ -1,5 +1,7 @@
 #include "editors/cxEditProperties.h"
 
+#include "editors/cxEditConsts.h"
+
 #include "runtime/Exceptions.h"
 
 #include <exception>
@@ -51,9 +53,8 @@ TAlignment TcxCustomEditProperties::DefaultHorzAlignment() const {
 }
 
 std::wstring TcxCustomEditProperties::GetDefaultErrorText(int kind) const {
-    return kind == kcxEditInvalidInputError
-               ? L"Invalid input value. Use escape key to abandon changes"
-               : std::wstring();
+    return kind == kcxEditInvalidInputError ? cxGetResourceString(cxSEditInvalidInput)
+                                            : std::wstring();
 }
 
 bool TcxCustomEditProperties::CanShowValue(const Variant&, bool) const {

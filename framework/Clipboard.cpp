@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <cwchar>
 #include <new>
 
 namespace velkaro {
@@ -41,6 +42,26 @@ void SetClipboardText(const std::wstring& text) {
     if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
         GlobalFree(memory);
     }
+}
+
+std::optional<std::wstring> GetClipboardText() {
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT)) {
+        return std::nullopt;
+    }
+    const TOpenClipboard clipboard;
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (data == nullptr) {
+        return std::nullopt;
+    }
+    const auto* text = static_cast<const wchar_t*>(GlobalLock(data));
+    if (text == nullptr) {
+        return std::nullopt;
+    }
+    // The data need not end within its block: read no further than the block's size.
+    const std::size_t limit = GlobalSize(data) / sizeof(wchar_t);
+    std::wstring result(text, wcsnlen(text, limit));
+    GlobalUnlock(data);
+    return result;
 }
 
 } // namespace velkaro

@@ -1,5 +1,6 @@
 #pragma once
 // The system clipboard's text.
+#include <optional>
 #include <string>
 
 namespace velkaro {
@@ -7,5 +8,8 @@ namespace velkaro {
 // Replaces the clipboard's content with the text; Exception "Pano açılamıyor" when the clipboard
 // cannot be opened.
 void SetClipboardText(const std::wstring& text);
+// The clipboard's text, or nothing when it holds none; the same Exception when it cannot be
+// opened.
+std::optional<std::wstring> GetClipboardText();
 
 } // namespace velkaro

@@ -174,9 +174,10 @@ int TForm::ShowModal() {
         ShowForm(false);
         throw;
     }
+    // Hidden while still modal, so that its controls see how it closes as the focus leaves them.
+    ShowForm(false);
     modal_ = false;
     disabled.Restore();
-    ShowForm(false);
     if (previousActive != nullptr && IsWindow(previousActive)) {
         SetActiveWindow(previousActive);
     }
@@ -192,11 +193,11 @@ void TForm::SetActiveControl(TControl* control) {
 }
 
 void TForm::FocusChanged(TControl* control) {
-    TControl* previous = activeControl_;
+    activeControl_ = control;
+    TControl* previous = enteredControl_;
     if (previous == control) {
         return;
     }
-    activeControl_ = control;
     const std::vector<TControl*> oldChain = Ancestry(previous);
     const std::vector<TControl*> newChain = Ancestry(control);
     const auto inNew = [&](TControl* c) {
@@ -210,13 +211,20 @@ void TForm::FocusChanged(TControl* control) {
         if (c == this || inNew(c)) {
             break;
         }
+        enteredControl_ = c->Parent();
         c->DoExit();
+        // A control may keep the focus on leaving (its input is invalid): the move ends there.
+        if (activeControl_ != control) {
+            return;
+        }
     }
     for (auto it = newChain.rbegin(); it != newChain.rend(); ++it) {
         if (*it != this && !inOld(*it)) {
+            enteredControl_ = *it;
             (*it)->DoEnter();
         }
     }
+    enteredControl_ = control;
 }
 
 std::vector<TControl*> TForm::TabList() {

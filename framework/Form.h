@@ -78,6 +78,8 @@ private:
     TFormPosition position_ = TFormPosition::poScreenCenter;
     TPopupMenu* popupMenu_ = nullptr;
     TControl* activeControl_ = nullptr;
+    // The innermost control whose enter processing has run and whose exit has not.
+    TControl* enteredControl_ = nullptr;
     int clientWidth_ = 0, clientHeight_ = 0;
     int modalResult_ = mrNone;
     bool modal_ = false;

@@ -16,6 +16,14 @@ void TcxLookAndFeel::SetNativeStyle(bool value) {
     }
 }
 
+void TcxLookAndFeel::Assign(const TcxLookAndFeel& source) {
+    if (kind_ != source.kind_ || nativeStyle_ != source.nativeStyle_) {
+        kind_ = source.kind_;
+        nativeStyle_ = source.nativeStyle_;
+        Changed();
+    }
+}
+
 void TcxLookAndFeel::Changed() {
     if (OnChanged) {
         OnChanged();

@@ -15,6 +15,7 @@ public:
     // Asks for the system's visual style where themes are available.
     bool NativeStyle() const { return nativeStyle_; }
     void SetNativeStyle(bool value);
+    void Assign(const TcxLookAndFeel& source);
 
     std::function<void()> OnChanged;
 

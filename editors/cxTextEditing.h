@@ -1,0 +1,53 @@
+#pragma once
+// The text arithmetic of a single-line edit, free of any window: what a text becomes when a
+// selection is replaced, cut or deleted, and how keys and characters are classified.
+#include "framework/Events.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace velkaro {
+
+struct TcxTextSelection {
+    int Start = 0;
+    int Length = 0;
+};
+
+// A text and the caret position after an edit of it.
+struct TcxTextEditResult {
+    std::wstring Text;
+    int Caret = 0;
+};
+
+// The text up to its first NUL character.
+std::wstring TextBeforeNul(const std::wstring& text);
+
+// The selection kept within the text.
+TcxTextSelection ClampSelection(const std::wstring& text, TcxTextSelection selection);
+
+// The selection replaced by the inserted text. With a limit (maxLength > 0, for typing and
+// pasting) the part up to the end of the insertion is cut to it, then the whole text; nothing
+// when no inserted character would remain.
+std::optional<TcxTextEditResult> ReplaceSelectionText(const std::wstring& text,
+                                                      TcxTextSelection selection,
+                                                      const std::wstring& inserted, int maxLength);
+
+// The text without the selection, the caret at its start; nothing for an empty selection.
+std::optional<TcxTextEditResult> DeleteSelectionText(const std::wstring& text,
+                                                     TcxTextSelection selection);
+
+// Stars in place of each character of a password.
+std::wstring PasswordText(const std::wstring& text);
+
+// A key with its shift state as one 16-bit shortcut value (Shift 0x2000, Ctrl 0x4000,
+// Alt 0x8000), as shortcuts are stored.
+std::uint16_t ShortCutOf(std::uint16_t key, TShiftState shift);
+
+// Keys and characters that change a text edit's content.
+bool IsTextEditingKey(std::uint16_t key);
+bool IsTextEditingChar(wchar_t c);
+// PgUp, PgDn, End, Home and the arrows.
+bool IsNavigationKey(std::uint16_t key);
+
+} // namespace velkaro

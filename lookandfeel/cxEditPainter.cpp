@@ -1,0 +1,135 @@
+#include "lookandfeel/cxEditPainter.h"
+
+#include <uxtheme.h>
+#include <vssym32.h>
+
+namespace velkaro {
+
+namespace {
+
+void FrameWith(HDC dc, RECT& rect, TColor color) {
+    const HBRUSH brush = CreateSolidBrush(ColorToRGB(color));
+    FrameRect(dc, &rect, brush);
+    DeleteObject(brush);
+    InflateRect(&rect, -1, -1);
+}
+
+TColor OrDefault(TColor color, TColor fallback) {
+    return color == clNone ? fallback : color;
+}
+
+constexpr TColor clWindowFrame = SystemColor(COLOR_WINDOWFRAME);
+
+// The themed edit frame; false when the theme does not draw one.
+bool DrawThemedFrame(HDC dc, HWND window, const RECT& bounds, const TcxEditFrame& frame) {
+    const HTHEME theme = OpenThemeData(window, L"EDIT");
+    if (theme == nullptr) {
+        return false;
+    }
+    int state = ETS_NORMAL;
+    if (!frame.Enabled) {
+        state = ETS_DISABLED;
+    } else if (frame.ReadOnly) {
+        state = ETS_READONLY;
+    } else if (frame.Focused) {
+        state = ETS_FOCUSED;
+    }
+    const HRESULT result = DrawThemeBackground(theme, dc, EP_EDITTEXT, state, &bounds, nullptr);
+    CloseThemeData(theme);
+    return SUCCEEDED(result);
+}
+
+} // namespace
+
+bool AreVisualStylesActive() {
+    return IsThemeActive() && IsAppThemed();
+}
+
+int EditBorderWidth(const TcxEditFrame& frame) {
+    if (frame.Themed && frame.BorderStyle != ebsNone) {
+        return 2;
+    }
+    switch (frame.BorderStyle) {
+    case ebsNone:
+        return 0;
+    case ebsSingle:
+    case ebsUltraFlat:
+        return 1;
+    case ebsThick:
+    case ebsFlat:
+    case ebs3D:
+        return 2;
+    }
+    return 0;
+}
+
+RECT DrawEditFrame(HDC dc, HWND window, const RECT& bounds, const TcxEditFrame& frame) {
+    RECT rect = bounds;
+    if (frame.BorderStyle == ebsNone) {
+        return rect;
+    }
+    if (frame.Themed && DrawThemedFrame(dc, window, bounds, frame)) {
+        InflateRect(&rect, -EditBorderWidth(frame), -EditBorderWidth(frame));
+        return rect;
+    }
+    switch (frame.BorderStyle) {
+    case ebs3D:
+        DrawEdge(dc, &rect, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+        break;
+    case ebsFlat:
+        FrameWith(dc, rect, OrDefault(frame.BorderColor, clBtnShadow));
+        FrameWith(dc, rect, clBtnFace);
+        break;
+    case ebsUltraFlat:
+        FrameWith(dc, rect,
+                  OrDefault(frame.BorderColor, frame.Focused ? clHighlight : clBtnShadow));
+        break;
+    case ebsSingle:
+        FrameWith(dc, rect, OrDefault(frame.BorderColor, clWindowFrame));
+        break;
+    case ebsThick:
+        FrameWith(dc, rect, OrDefault(frame.BorderColor, clWindowFrame));
+        FrameWith(dc, rect, OrDefault(frame.BorderColor, clWindowFrame));
+        break;
+    case ebsNone:
+        break;
+    }
+    return rect;
+}
+
+TColor EditBackgroundColor(TColor styleColor, bool enabled) {
+    return enabled ? styleColor : clBtnFace;
+}
+
+TColor EditTextColor(TColor fontColor, bool enabled) {
+    return enabled ? fontColor : clGrayText;
+}
+
+int EditLineHeight(HFONT font) {
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return static_cast<int>(metrics.tmHeight);
+}
+
+// A line, a pixel of room above and below it and the inner edit's pixel of offset on each side,
+// as a native one-line edit of the same font measures.
+int EditContentHeight(HFONT font, const TcxEditFrame& frame) {
+    return EditLineHeight(font) + 4 + 2 * EditBorderWidth(frame);
+}
+
+void DrawEditText(HDC dc, const RECT& area, const std::wstring& text, HFONT font, TColor color,
+                  UINT horizontalFlag) {
+    RECT rect = area;
+    const HGDIOBJ old = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ColorToRGB(color));
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
+              horizontalFlag | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+    SelectObject(dc, old);
+}
+
+} // namespace velkaro
