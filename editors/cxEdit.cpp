@@ -544,6 +544,12 @@ TColor TcxCustomEdit::ViewTextColor() const {
     return EditTextColor(const_cast<TcxCustomEdit*>(this)->Style().Font().Color(), Enabled());
 }
 
+void TcxCustomEdit::PaintViewBackground(HDC dc, const RECT& client) {
+    const HBRUSH background = CreateSolidBrush(ColorToRGB(ViewBackgroundColor()));
+    FillRect(dc, &client, background);
+    DeleteObject(background);
+}
+
 void TcxCustomEdit::Paint() {
     PAINTSTRUCT paint;
     const HDC target = BeginPaint(Handle(), &paint);
@@ -551,9 +557,7 @@ void TcxCustomEdit::Paint() {
     {
         const TBufferedPaint buffer(target, client);
         const HDC dc = buffer.Handle();
-        const HBRUSH background = CreateSolidBrush(ColorToRGB(ViewBackgroundColor()));
-        FillRect(dc, &client, background);
-        DeleteObject(background);
+        PaintViewBackground(dc, client);
         const RECT content = DrawEditFrame(dc, Handle(), client, Frame());
         PaintContent(dc, content);
     }
