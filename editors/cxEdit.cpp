@@ -511,8 +511,11 @@ void TcxCustomEdit::ApplyAutoSize() {
         return;
     }
     const int height = ContentHeight();
-    if (height > 0 && height != Height()) {
-        SetBounds(Left(), Top(), Width(), height);
+    const int width = ContentWidth();
+    const int newHeight = height > 0 ? height : Height();
+    const int newWidth = width > 0 ? width : Width();
+    if (newHeight != Height() || newWidth != Width()) {
+        SetBounds(Left(), Top(), newWidth, newHeight);
     }
 }
 

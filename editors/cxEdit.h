@@ -169,6 +169,8 @@ protected:
     virtual void UpdateViewState();
     // The height of the content for AutoSize, or 0 when the kind has no opinion.
     virtual int ContentHeight() { return 0; }
+    // The width of the content for AutoSize, or 0 when the kind keeps its width.
+    virtual int ContentWidth() { return 0; }
     void ApplyAutoSize();
     // Paints the whole client area's background before the frame (by default in the view's
     // background colour).
