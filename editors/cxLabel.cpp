@@ -121,7 +121,6 @@ void TcxCustomLabelViewInfo::Paint(HDC dc, const TcxLabelGlyph* glyph) const {
 
 TcxCustomLabel::TcxCustomLabel(TControl* parent, const TcxEditPropertiesFactory& createProperties)
     : TcxCustomEdit(parent, createProperties) {
-    SetBounds(Left(), Top(), 121, 21);
     SetParentColor(true);
     SetTabStop(false);
 }
@@ -265,6 +264,8 @@ LRESULT TcxCustomLabel::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
 TcxLabel::TcxLabel(TControl* parent)
     : TcxCustomLabel(parent, MakePropertiesFactory<TcxLabelProperties>()) {
     AfterConstruction();
+    // The size of a new label; automatic sizing follows its first change.
+    SetBounds(Left(), Top(), 121, 21);
 }
 
 TcxLabelProperties& TcxLabel::Properties() const {
