@@ -78,7 +78,7 @@ public:
     // Form loading: properties changes are not announced in between; afterwards the control
     // applies them all at once.
     void BeginLoad();
-    void EndLoad();
+    virtual void EndLoad();
 
     // Permission to change the value now (OnEditing, read-only, the binding).
     bool RequestEditing();

@@ -309,7 +309,13 @@ LRESULT TcxCustomInnerTextEdit::WndProc(UINT message, WPARAM wParam, LPARAM lPar
         focusByMouse_ = GetFocus() != Handle();
         const LRESULT result = TEdit::WndProc(message, wParam, lParam);
         focusByMouse_ = false;
+        container_.InnerMouseMessage(message, wParam);
         ForwardMouse(message, wParam, lParam);
+        return result;
+    }
+    case WM_MOUSEMOVE: {
+        const LRESULT result = TEdit::WndProc(message, wParam, lParam);
+        container_.InnerMouseMessage(message, wParam);
         return result;
     }
     case WM_LBUTTONUP:

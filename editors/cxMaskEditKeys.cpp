@@ -70,7 +70,13 @@ void MaskEditKeyDown(TcxMaskEditCustomMode& mode, std::uint16_t& key, TShiftStat
             if (!mode.PressDelete()) {
                 key = 0;
             }
-        } else if (edit.SelLength() == 0 && !mode.PressBackspace()) {
+        } else if (edit.SelLength() == 0) {
+            if (!mode.PressBackspace()) {
+                key = 0;
+            }
+        } else if (mode.GetMaskKind() == emkStandard) {
+            // The native edit would cut the characters out and shift the literals.
+            edit.CutSelection();
             key = 0;
         }
         break;
@@ -89,20 +95,23 @@ void MaskEditKeyDown(TcxMaskEditCustomMode& mode, std::uint16_t& key, TShiftStat
     }
 }
 
-void MaskEditKeyPress(TcxMaskEditCustomMode& mode, wchar_t& c) {
+bool MaskEditKeyPress(TcxMaskEditCustomMode& mode, wchar_t& c) {
     IcxMaskEditHost& edit = *mode.Edit();
     if (c == kCharTab || c == kCharEscape || !edit.IsCharPermitted(c)) {
         c = 0;
-        return;
+        return false;
     }
-    if (c == kCharEnter || edit.InternalKey() || c == kCharCopy || c == kCharPaste ||
-        c == kCharCut) {
-        return;
+    if (c == kCharEnter || edit.InternalKey()) {
+        return false;
+    }
+    if (c == kCharCopy || c == kCharPaste || c == kCharCut) {
+        return true;
     }
     const bool passOn = c == kCharBackspace ? mode.PressBackspace() : mode.PressChar(c);
     if (!passOn) {
         c = 0;
     }
+    return passOn;
 }
 
 void MaskEditReplaceSelection(TcxMaskEditCustomMode& mode, const std::wstring& text,

@@ -22,8 +22,9 @@ constexpr std::uint16_t kVkDelete = 46;
 
 // Sets the key to 0 when the mask consumed it.
 void MaskEditKeyDown(TcxMaskEditCustomMode& mode, std::uint16_t& key, TShiftState shift);
-// Sets the character to #0 when the mask consumed it.
-void MaskEditKeyPress(TcxMaskEditCustomMode& mode, wchar_t& c);
+// Sets the character to #0 when the mask consumed it; answers whether the text edit's character
+// handling takes it next (the clipboard characters, and free typing).
+bool MaskEditKeyPress(TcxMaskEditCustomMode& mode, wchar_t& c);
 // A paste or a replacement of the selection overwrites as many characters as the text has;
 // replaceSelection is the text edit's own replacement.
 void MaskEditReplaceSelection(TcxMaskEditCustomMode& mode, const std::wstring& text,

@@ -2,6 +2,7 @@
 // The behaviour of a masked edit that depends on the mask kind: one mode object per kind, acting
 // on the control only through IcxMaskEditHost, so that the rules run without any window.
 #include "editors/cxStandardMask.h"
+#include "editors/cxTextEditProperties.h"
 #include "framework/Events.h"
 #include "runtime/Exceptions.h"
 #include "runtime/Variant.h"
@@ -65,6 +66,8 @@ public:
     // Hands a key the edit does not use to the host key hook.
     virtual void NotifyHostKey(std::uint16_t& key, TShiftState shift) = 0;
     virtual void Beep() = 0;
+    // Cuts the selection as the clipboard's cut command does.
+    virtual void CutSelection() = 0;
     // The core's permissions: a read-only edit refuses editing keys and characters.
     virtual bool IsKeyPermitted(std::uint16_t key, TShiftState shift) = 0;
     virtual bool IsCharPermitted(wchar_t& c) = 0;
@@ -126,6 +129,9 @@ public:
     const IcxMaskEditModeProperties* Properties() const { return properties_; }
     void SetProperties(const IcxMaskEditModeProperties* properties) { properties_ = properties; }
     int InsertLength = 0;
+    // The case and echo settings the control last applied.
+    TEditCharCase AppliedCharCase = ecNormal;
+    TcxEditEchoMode AppliedEchoMode = eemNormal;
 
 protected:
     bool HasLiveEdit() const { return edit_ != nullptr && !edit_->IsDestroying(); }

@@ -158,6 +158,8 @@ protected:
     // Completion against LookupItems: the tail completed for a typed text, if any.
     virtual void CompleteLookup();
     virtual void ResetLookupSelection() { lookupSelection_ = false; }
+    // The inner edit's left button and mouse moves, after the native edit has handled them.
+    virtual void InnerMouseMessage(UINT /*message*/, WPARAM /*wParam*/) {}
 
     // The text painted while the inner edit is hidden.
     const std::wstring& PaintedText() const { return paintedText_; }

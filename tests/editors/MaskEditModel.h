@@ -136,6 +136,7 @@ public:
     }
     void NotifyHostKey(std::uint16_t& /*key*/, TShiftState /*shift*/) override { ++hostKeys; }
     void Beep() override { ++beeps; }
+    void CutSelection() override { KeyPress(24); }
     bool IsKeyPermitted(std::uint16_t key, TShiftState /*shift*/) override {
         return !readOnly || (key != kVkBack && key != kVkDelete);
     }
@@ -227,16 +228,14 @@ private:
             target = Length();
             break;
         case kVkDelete:
-            if (shift) {
-                if (SelLength() > 0) {
-                    Cut();
-                }
-            } else {
-                if (SelLength() == 0 && caret_ < Length()) {
-                    caret_ = caret_ + 1;
-                }
-                ReplaceNativeSelection(L"");
+            // Shift+Delete cuts a selection inside the native edit, without the clipboard
+            // messages.
+            if (shift && SelLength() > 0) {
+                clipboard = Selected();
+            } else if (SelLength() == 0 && caret_ < Length()) {
+                caret_ = caret_ + 1;
             }
+            ReplaceNativeSelection(L"");
             return;
         default:
             return;
