@@ -48,6 +48,8 @@ inline constexpr TypingCase kStartTimeTyping[] = {
     {"enter is left alone", L"09:30", 3, L"{Enter}", L"09:30", L"09:30", 3, 1, 0, true},
     {"shift right grows the block", L"09:30", 0, L"{S-Right}", L"09:30", L"09:30", 0, 2, 0, true},
     {"shift left grows the block", L"09:30", 3, L"{S-Left}", L"09:30", L"09:30", 2, 2, 0, true},
+    {"shift right on a reversed one-character selection", L"09:30", 3,
+     L"{S-Left}{S-Right}{S-Right}", L"09:30", L"09:30", 3, 2, 0, true},
     {"shift home", L"09:30", 3, L"{S-Home}", L"09:30", L"09:30", 0, 3, 0, true},
     {"shift end", L"09:30", 1, L"{S-End}", L"09:30", L"09:30", 1, 4, 0, true},
     {"typing after a shift selection", L"09:30", 0, L"{S-Right}{S-Right}{S-Right}7", L"79:30",

@@ -204,6 +204,15 @@ TEST_F(MaskEditTest, ClearMessageDeletesAsTheTextEditDoes) {
     EXPECT_EQ(form.Time.Text(), L"03:0 ");
 }
 
+TEST_F(MaskEditTest, EscapeReturnsToTheValueAtEntry) {
+    TimeForm form;
+    form.Run(L"{Home}12{Esc}");
+    EXPECT_EQ(form.Display(), L"00:00");
+    EXPECT_EQ(form.Time.Text(), L"00:00");
+    EXPECT_EQ(form.Selection(), std::make_pair(0, 5));
+    EXPECT_FALSE(form.Time.TextModified());
+}
+
 TEST_F(MaskEditTest, MaxLengthReadsZeroUnderAMask) {
     TimeForm form;
     form.Time.Properties().SetMaxLength(5);
