@@ -179,6 +179,16 @@ private:
 
 } // namespace
 
+TAccessibleDescription DescribeStaticText(TAccessibleDescription description,
+                                          const std::wstring& caption) {
+    description.Role = ROLE_SYSTEM_STATICTEXT;
+    if (!description.Name) {
+        description.Name = caption;
+    }
+    description.State |= STATE_SYSTEM_READONLY;
+    return description;
+}
+
 LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam) {
     IAccessible* proxy = nullptr;
     if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),

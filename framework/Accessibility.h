@@ -16,6 +16,10 @@ struct TAccessibleDescription {
     long State = 0; // STATE_SYSTEM_* flags added to the proxy's
 };
 
+// A static text, named by its caption unless the control was given a name of its own.
+TAccessibleDescription DescribeStaticText(TAccessibleDescription description,
+                                          const std::wstring& caption);
+
 // Answers WM_GETOBJECT for the window's client object: the standard proxy overlaid with the
 // description of the control behind the window. Zero when the system cannot build the proxy.
 LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam);

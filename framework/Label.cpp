@@ -2,22 +2,14 @@
 
 #include "framework/Canvas.h"
 
-#include <oleacc.h>
-
 namespace velkaro {
-
-TAccessibleDescription TLabel::AccessibleDescription() {
-    TAccessibleDescription description = TPaintedControl::AccessibleDescription();
-    description.Role = ROLE_SYSTEM_STATICTEXT;
-    if (!description.Name) {
-        description.Name = Caption();
-    }
-    description.State |= STATE_SYSTEM_READONLY;
-    return description;
-}
 
 TLabel::TLabel(TControl* parent) : TPaintedControl(parent) {
     SetBounds(0, 0, 65, 17);
+}
+
+TAccessibleDescription TLabel::AccessibleDescription() {
+    return DescribeStaticText(TPaintedControl::AccessibleDescription(), Caption());
 }
 
 void TLabel::CreateParams(TCreateParams& params) {

@@ -1,5 +1,6 @@
-// The edit controls and radio buttons as a screen reader reads them:
+// The edit controls, labels and radio buttons as a screen reader reads them:
 // real windows asked through AccessibleObjectFromWindow, and the events that announce changes.
+#include "editors/cxLabel.h"
 #include "editors/cxRadioGroup.h"
 #include "editors/cxTextEdit.h"
 #include "framework/Application.h"
@@ -87,6 +88,25 @@ TEST_F(AccessibilityTest, NewTextAnnouncesAValueChangeAndANewNameANameChange) {
     Edit().SetAccessibleName(L"Soyad");
     EXPECT_TRUE(events.Raised(EVENT_OBJECT_NAMECHANGE, Edit().Handle()));
     EXPECT_EQ(ReadAccessible(InnerWindow())->Name, L"Soyad");
+}
+
+TEST_F(AccessibilityTest, LabelIsStaticTextNamedByItsCaptionAndAnnouncesANewOne) {
+    TcxLabel label(&form_.Form);
+    label.SetBounds(170, 10, 100, 17);
+    label.SetCaption(L"75 dak.");
+    auto reading = ReadAccessible(label.Handle());
+    ASSERT_TRUE(reading.has_value());
+    EXPECT_EQ(reading->Role, ROLE_SYSTEM_STATICTEXT);
+    EXPECT_EQ(reading->Name, L"75 dak.");
+    EXPECT_NE(reading->State & STATE_SYSTEM_READONLY, 0);
+
+    AccessibleEventRecorder events;
+    label.SetCaption(L"76 dak.");
+    EXPECT_TRUE(events.Raised(EVENT_OBJECT_NAMECHANGE, label.Handle()));
+    EXPECT_EQ(ReadAccessible(label.Handle())->Name, L"76 dak.");
+    events.Clear();
+    label.SetCaption(L"76 DAK.");
+    EXPECT_FALSE(events.Raised(EVENT_OBJECT_NAMECHANGE, label.Handle())) << "the same caption";
 }
 
 TEST_F(AccessibilityTest, RadioButtonsAreNamedByTheirCaptionsAndTellWhichIsChecked) {
