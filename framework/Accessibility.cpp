@@ -10,6 +10,48 @@ namespace velkaro {
 
 namespace {
 
+// The system's accessibility libraries are loaded when assistive technology first asks for an
+// object, so that a start without a screen reader does not pay for them.
+class AccessibilityLibraries {
+public:
+    static const AccessibilityLibraries& Get() {
+        static const AccessibilityLibraries libraries;
+        return libraries;
+    }
+
+    bool Loaded() const {
+        return createStdAccessibleObject && lresultFromObject && sysAllocStringLen;
+    }
+
+    decltype(&::CreateStdAccessibleObject) createStdAccessibleObject = nullptr;
+    decltype(&::LresultFromObject) lresultFromObject = nullptr;
+    decltype(&::SysAllocStringLen) sysAllocStringLen = nullptr;
+
+private:
+    AccessibilityLibraries() {
+        HMODULE com = LoadLibraryW(L"ole32.dll");
+        HMODULE automation = LoadLibraryW(L"oleaut32.dll");
+        HMODULE accessibility = LoadLibraryW(L"oleacc.dll");
+        if (com == nullptr || automation == nullptr || accessibility == nullptr) {
+            return;
+        }
+        // The objects are handed to other processes through COM on this (the interface) thread.
+        if (const auto initialize = Function<decltype(&::CoInitializeEx)>(com, "CoInitializeEx");
+            initialize == nullptr || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED))) {
+            return;
+        }
+        createStdAccessibleObject = Function<decltype(createStdAccessibleObject)>(
+            accessibility, "CreateStdAccessibleObject");
+        lresultFromObject =
+            Function<decltype(lresultFromObject)>(accessibility, "LresultFromObject");
+        sysAllocStringLen = Function<decltype(sysAllocStringLen)>(automation, "SysAllocStringLen");
+    }
+
+    template <class T> static T Function(HMODULE module, const char* name) {
+        return reinterpret_cast<T>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+    }
+};
+
 bool IsSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
@@ -26,7 +68,8 @@ HRESULT ReturnText(const std::optional<std::wstring>& text, BSTR* result) {
     if (result == nullptr) {
         return E_INVALIDARG;
     }
-    *result = SysAllocStringLen(text->data(), static_cast<UINT>(text->size()));
+    *result = AccessibilityLibraries::Get().sysAllocStringLen(text->data(),
+                                                              static_cast<UINT>(text->size()));
     return *result != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -97,7 +140,6 @@ public:
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         if (IsSelf(child) && role != nullptr) {
             if (const auto description = DescriptionOf(window_); description && description->Role) {
-                VariantInit(role);
                 role->vt = VT_I4;
                 role->lVal = *description->Role;
                 return S_OK;
@@ -190,13 +232,15 @@ TAccessibleDescription DescribeStaticText(TAccessibleDescription description,
 }
 
 LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam) {
+    const AccessibilityLibraries& libraries = AccessibilityLibraries::Get();
     IAccessible* proxy = nullptr;
-    if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
-                                         reinterpret_cast<void**>(&proxy)))) {
+    if (!libraries.Loaded() ||
+        FAILED(libraries.createStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                                   reinterpret_cast<void**>(&proxy)))) {
         return 0;
     }
     auto* annotated = new AnnotatedProxy(window, proxy);
-    const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, annotated);
+    const LRESULT result = libraries.lresultFromObject(__uuidof(IAccessible), wParam, annotated);
     annotated->Release(); // LresultFromObject holds its own reference until the object is fetched
     return result >= 0 ? result : 0;
 }
