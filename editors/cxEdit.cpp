@@ -54,6 +54,8 @@ TcxCustomEdit::TcxCustomEdit(TControl* parent, const TcxEditPropertiesFactory& c
     (void)kStringTableLoaderInstalled;
     properties_ = createProperties(this);
     SetTabStop(true);
+    // Like a native edit, it takes the platform's visual style where one is active.
+    LookAndFeel().SetNativeStyle(true);
     dataBinding_ = std::make_unique<TcxEditDataBinding>(*this);
     changeEvents_.CanFire = [this] { return !loading_ && !destroying_; };
     AttachPropertiesHook();
@@ -372,10 +374,6 @@ bool TcxCustomEdit::HasInputFocus() const {
            (active == this || (innerEdit_ != nullptr && active == &innerEdit_->Control()));
 }
 
-bool TcxCustomEdit::CanFocus() const {
-    return TcxContainer::CanFocus();
-}
-
 void TcxCustomEdit::SetFocus() {
     if (InEditForm()) {
         return;
@@ -511,8 +509,11 @@ void TcxCustomEdit::ApplyAutoSize() {
         return;
     }
     const int height = ContentHeight();
-    if (height > 0 && height != Height()) {
-        SetBounds(Left(), Top(), Width(), height);
+    const int width = ContentWidth();
+    const int newHeight = height > 0 ? height : Height();
+    const int newWidth = width > 0 ? width : Width();
+    if (newHeight != Height() || newWidth != Width()) {
+        SetBounds(Left(), Top(), newWidth, newHeight);
     }
 }
 
@@ -544,6 +545,12 @@ TColor TcxCustomEdit::ViewTextColor() const {
     return EditTextColor(const_cast<TcxCustomEdit*>(this)->Style().Font().Color(), Enabled());
 }
 
+void TcxCustomEdit::PaintViewBackground(HDC dc, const RECT& client) {
+    const HBRUSH background = CreateSolidBrush(ColorToRGB(ViewBackgroundColor()));
+    FillRect(dc, &client, background);
+    DeleteObject(background);
+}
+
 void TcxCustomEdit::Paint() {
     PAINTSTRUCT paint;
     const HDC target = BeginPaint(Handle(), &paint);
@@ -551,9 +558,7 @@ void TcxCustomEdit::Paint() {
     {
         const TBufferedPaint buffer(target, client);
         const HDC dc = buffer.Handle();
-        const HBRUSH background = CreateSolidBrush(ColorToRGB(ViewBackgroundColor()));
-        FillRect(dc, &client, background);
-        DeleteObject(background);
+        PaintViewBackground(dc, client);
         const RECT content = DrawEditFrame(dc, Handle(), client, Frame());
         PaintContent(dc, content);
     }
@@ -868,6 +873,11 @@ LRESULT TcxCustomEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
         if (!InEditForm() && CanFocus()) {
             SetFocus();
+        }
+        break;
+    case WM_LBUTTONDBLCLK:
+        if (OnDblClick) {
+            OnDblClick(this);
         }
         break;
     default:
