@@ -852,12 +852,12 @@ LRESULT TcxCustomEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETDLGCODE:
         return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_WANTTAB;
     case WM_SETFOCUS: {
+        // Back from the own inner edit nothing changes for the form; from elsewhere the focus
+        // is processed. Either way the typing belongs in the inner edit.
         const auto from = reinterpret_cast<HWND>(wParam);
-        if (from != nullptr && HasFocusWindow(from)) {
-            // Back from the own inner edit: nothing changes for the form.
-            return DefaultHandler(message, wParam, lParam);
-        }
-        const LRESULT result = TcxContainer::WndProc(message, wParam, lParam);
+        const LRESULT result = from != nullptr && HasFocusWindow(from)
+                                   ? DefaultHandler(message, wParam, lParam)
+                                   : TcxContainer::WndProc(message, wParam, lParam);
         FocusChanged(Handle());
         if (innerEdit_ != nullptr && innerEdit_->Control().HandleAllocated() &&
             GetFocus() == Handle()) {

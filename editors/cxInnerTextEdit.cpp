@@ -20,18 +20,6 @@ DWORD AlignmentStyle(TAlignment alignment) {
     return ES_LEFT;
 }
 
-DWORD CharCaseStyle(TEditCharCase charCase) {
-    switch (charCase) {
-    case ecUpperCase:
-        return ES_UPPERCASE;
-    case ecLowerCase:
-        return ES_LOWERCASE;
-    case ecNormal:
-        break;
-    }
-    return 0;
-}
-
 } // namespace
 
 TcxCustomInnerTextEdit::TcxCustomInnerTextEdit(TcxCustomTextEdit& container)
@@ -45,7 +33,7 @@ void TcxCustomInnerTextEdit::CreateParams(TCreateParams& params) {
     params.ClassName = L"TcxCustomInnerTextEdit";
     params.Style &= ~static_cast<DWORD>(WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_TABSTOP |
                                         ES_CENTER | ES_RIGHT);
-    params.Style |= ES_AUTOHSCROLL | AlignmentStyle(alignment_) | CharCaseStyle(charCase_);
+    params.Style |= ES_AUTOHSCROLL | AlignmentStyle(alignment_);
     if (!hideSelection_) {
         params.Style |= ES_NOHIDESEL;
     }
@@ -167,13 +155,6 @@ void TcxCustomInnerTextEdit::SetAlignment(TAlignment value, bool useLeftAlignmen
     }
 }
 
-void TcxCustomInnerTextEdit::SetCharCase(TEditCharCase value) {
-    if (charCase_ != value) {
-        charCase_ = value;
-        ReapplyStyleBits(ES_UPPERCASE | ES_LOWERCASE, CharCaseStyle(value));
-    }
-}
-
 void TcxCustomInnerTextEdit::SetEchoMode(TcxEditEchoMode value) {
     if (echoMode_ != value) {
         echoMode_ = value;
@@ -267,8 +248,14 @@ bool TcxCustomInnerTextEdit::KeyDown(std::uint16_t& key, TShiftState shift) {
     return container_.InnerKeyDown(key, shift);
 }
 
+// The case is converted here rather than by the native edit's case styles, which would convert
+// every letter of the locale and not only a-z.
 bool TcxCustomInnerTextEdit::KeyPress(wchar_t& key) {
-    return container_.InnerKeyPress(key);
+    if (container_.InnerKeyPress(key)) {
+        return true;
+    }
+    key = ApplyCharCase(std::wstring(1, key), charCase_)[0];
+    return false;
 }
 
 bool TcxCustomInnerTextEdit::KeyUp(std::uint16_t& key, TShiftState shift) {

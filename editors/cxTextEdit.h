@@ -43,7 +43,7 @@ public:
     void SetSelText(const std::wstring& text) override;
     void SetAlignment(TAlignment value, bool useLeftAlignmentOnEditing) override;
     void SetAutoSelect(bool value) override { autoSelect_ = value; }
-    void SetCharCase(TEditCharCase value) override;
+    void SetCharCase(TEditCharCase value) override { charCase_ = value; }
     void SetEchoMode(TcxEditEchoMode value) override;
     void SetHideSelection(bool value) override;
     void SetMaxLength(int value) override { TEdit::SetMaxLength(value); }

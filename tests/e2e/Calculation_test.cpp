@@ -1,6 +1,6 @@
 // One calculation in the real program, driven with real keys and clicks: the start time typed,
 // Enter or a tariff click, and the minutes, the amount and its words read back.
-#include "tests/e2e/Driver.h"
+#include "tests/e2e/MainWindowControls.h"
 
 #include <gtest/gtest.h>
 
@@ -21,50 +21,6 @@ std::wstring DigitsOfStartBefore(int minutesBefore) {
     wchar_t digits[8];
     swprintf(digits, 8, L"%02d%02d", start / 60, start % 60);
     return digits;
-}
-
-// The controls of the main window, found as an automation tool finds them.
-struct MainWindow {
-    explicit MainWindow(const ProgramUnderTest& program)
-        : Window(program.WaitForWindow(L"Tfr_velkaro")) {
-        if (Window == nullptr) {
-            throw std::runtime_error("the main window did not appear");
-        }
-        program.WaitIdle();
-        tx_saat = FindChild(Window, L"TcxMaskEdit");
-        tx_para = FindChild(Window, L"TcxCurrencyEdit");
-        const auto labels = ChildrenOf(Window, L"TcxLabel");
-        const auto buttons = ChildrenOf(Window, L"TcxRadioButton");
-        if (labels.size() != 2 || buttons.size() != 2 || tx_saat == nullptr || tx_para == nullptr) {
-            throw std::runtime_error("the main window lacks a control");
-        }
-        lb_sure = labels[0];
-        lb_para = labels[1];
-        rb_fiyat1 = buttons[0];
-        rb_fiyat2 = buttons[1];
-    }
-
-    // Types the digits and Enter, and waits for the minutes to change.
-    std::wstring Calculate(const std::wstring& digits) const {
-        const std::wstring before = TextOf(lb_sure);
-        SendText(digits);
-        SendKey(VK_RETURN);
-        return WaitForText(lb_sure, [&](const std::wstring& text) { return text != before; });
-    }
-
-    HWND Window, tx_saat, tx_para, lb_sure, lb_para, rb_fiyat1, rb_fiyat2;
-};
-
-bool Checked(HWND button) {
-    return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-// The focused window of the program's thread.
-HWND FocusOf(HWND window) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof(info);
-    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-    return info.hwndFocus;
 }
 
 TEST(Calculation, StartsWithMidnightEmptyLabelsZeroAmountAndTheFirstTariff) {

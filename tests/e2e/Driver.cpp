@@ -153,7 +153,7 @@ void Click(HWND window, int x, int y) {
     PostMessageW(window, WM_LBUTTONUP, 0, position);
 }
 
-void SendKey(WORD virtualKey, bool shift) {
+void SendKey(WORD virtualKey, bool shift, bool control) {
     std::vector<INPUT> inputs;
     const auto key = [&](WORD vk, DWORD flags) {
         INPUT input{};
@@ -166,8 +166,14 @@ void SendKey(WORD virtualKey, bool shift) {
     if (shift) {
         key(VK_SHIFT, 0);
     }
+    if (control) {
+        key(VK_CONTROL, 0);
+    }
     key(virtualKey, 0);
     key(virtualKey, KEYEVENTF_KEYUP);
+    if (control) {
+        key(VK_CONTROL, KEYEVENTF_KEYUP);
+    }
     if (shift) {
         key(VK_SHIFT, KEYEVENTF_KEYUP);
     }
@@ -181,13 +187,13 @@ void SendText(const std::wstring& text) {
     }
 }
 
-void SendClick(HWND window, POINT client) {
+void SendClick(HWND window, POINT client, bool right) {
     ClientToScreen(window, &client);
     SetCursorPos(client.x, client.y);
     INPUT inputs[2] = {};
     inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    inputs[0].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
     SendInput(2, inputs, sizeof(INPUT));
 }
 

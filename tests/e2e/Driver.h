@@ -59,9 +59,9 @@ void Click(HWND window, int x, int y);
 
 // Real input, as the keyboard and mouse produce it: it goes to the foreground window and the
 // control with the focus there.
-void SendKey(WORD virtualKey, bool shift = false);
+void SendKey(WORD virtualKey, bool shift = false, bool control = false);
 void SendText(const std::wstring& text);
-void SendClick(HWND window, POINT client);
+void SendClick(HWND window, POINT client, bool right = false);
 // Waits until the window's text satisfies the predicate; answers the last text read.
 std::wstring WaitForText(HWND window, const std::function<bool(const std::wstring&)>& done,
                          std::chrono::milliseconds timeout = 5s);

@@ -1,0 +1,44 @@
+#include "tests/e2e/MainWindowControls.h"
+
+#include <stdexcept>
+
+namespace velkaro::e2e {
+
+MainWindow::MainWindow(const ProgramUnderTest& program)
+    : Window(program.WaitForWindow(L"Tfr_velkaro")) {
+    if (Window == nullptr) {
+        throw std::runtime_error("the main window did not appear");
+    }
+    program.WaitIdle();
+    tx_saat = FindChild(Window, L"TcxMaskEdit");
+    tx_para = FindChild(Window, L"TcxCurrencyEdit");
+    const auto labels = ChildrenOf(Window, L"TcxLabel");
+    const auto buttons = ChildrenOf(Window, L"TcxRadioButton");
+    if (labels.size() != 2 || buttons.size() != 2 || tx_saat == nullptr || tx_para == nullptr) {
+        throw std::runtime_error("the main window lacks a control");
+    }
+    lb_sure = labels[0];
+    lb_para = labels[1];
+    rb_fiyat1 = buttons[0];
+    rb_fiyat2 = buttons[1];
+}
+
+std::wstring MainWindow::Calculate(const std::wstring& digits) const {
+    const std::wstring before = TextOf(lb_sure);
+    SendText(digits);
+    SendKey(VK_RETURN);
+    return WaitForText(lb_sure, [&](const std::wstring& text) { return text != before; });
+}
+
+bool Checked(HWND button) {
+    return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+} // namespace velkaro::e2e

@@ -1,0 +1,23 @@
+#pragma once
+// The main window of the real program and its controls, found as an automation tool finds them.
+#include "tests/e2e/Driver.h"
+
+#include <string>
+
+namespace velkaro::e2e {
+
+struct MainWindow {
+    // Waits for the window and its input idle; throws when it or a control is missing.
+    explicit MainWindow(const ProgramUnderTest& program);
+
+    // Types the digits and Enter, and waits for the minutes to change.
+    std::wstring Calculate(const std::wstring& digits) const;
+
+    HWND Window, tx_saat, tx_para, lb_sure, lb_para, rb_fiyat1, rb_fiyat2;
+};
+
+bool Checked(HWND button);
+// The focused window of the window's thread.
+HWND FocusOf(HWND window);
+
+} // namespace velkaro::e2e

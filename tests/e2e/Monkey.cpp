@@ -1,0 +1,196 @@
+// A monkey run on the real program: random keys, clicks, pastes and focus changes, every dialog
+// answered, and the program's rules checked after every event. The same seed gives the same
+// events, so a violation is reproduced by its seed and event index.
+// Usage: monkey [EVENTS] [SEED]   (10,000 events and seed 1 by default)
+#include "tests/e2e/MonkeyChecks.h"
+#include "tests/e2e/MonkeyEvents.h"
+
+#include "runtime/Utf.h"
+
+#include <cstdio>
+#include <cwchar>
+#include <map>
+#include <stdexcept>
+#include <thread>
+
+namespace velkaro::e2e {
+namespace {
+
+struct Preset {
+    RegistryValues Registry;
+    Ayarlar Settings;
+};
+
+// Round prices, prices that make every word appear, and amounts beyond 2^31 with an odd step.
+const Preset kPresets[] = {
+    {{{L"Fiyat1", L"1000000"}, {L"Fiyat2", L"1500000"}, {L"Yuvarlama", L"250000"}},
+     {1000000, 1500000, 250000}},
+    {{{L"Fiyat1", L"123457"}, {L"Fiyat2", L"98765"}, {L"Yuvarlama", L"5"}}, {123457, 98765, 5}},
+    {{{L"Fiyat1", L"2147483647"}, {L"Fiyat2", L"1"}, {L"Yuvarlama", L"300000"}},
+     {2147483647, 1, 300000}},
+};
+
+// The program's visible top-level windows other than the main window.
+std::vector<HWND> OtherWindows(const ProgramUnderTest& program, HWND main) {
+    return test::TopLevelWindows([&](HWND window) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        return owner == program.ProcessId() && window != main && IsWindowVisible(window);
+    });
+}
+
+bool IsMenu(HWND window) {
+    return ClassOf(window) == L"#32768";
+}
+
+// How a dialog is listed: its kind and what it says.
+std::wstring Describe(HWND dialog) {
+    const std::wstring kind = ClassOf(dialog);
+    std::wstring text = TextOf(dialog);
+    if (kind == L"#32770") {
+        text = MessageBoxText(dialog);
+    } else if (kind == L"TMessageForm") {
+        for (HWND label : ChildrenOf(dialog, L"TLabel")) {
+            text = TextOf(label);
+        }
+    }
+    return kind + L" \"" + text + L"\"";
+}
+
+class Monkey {
+public:
+    Monkey(const ProgramUnderTest& program, const MainWindow& main, unsigned seed,
+           const Ayarlar& settings)
+        : program_(program), main_(main), events_(seed, main), checks_(settings) {}
+
+    // Runs the events; answers the index of the first violated rule, or -1.
+    long Run(long count, std::wstring& violation) {
+        for (long index = 0; index < count; ++index) {
+            const MonkeyEvent event = events_.Next(MenuOpen());
+            lastEvent_ = event.Description;
+            Settle();
+            if (program_.WaitForExit(0ms)) {
+                violation = L"the program ended";
+                return index;
+            }
+            DWORD_PTR answer = 0;
+            if (SendMessageTimeoutW(main_.Window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000,
+                                    &answer) == 0) {
+                violation = L"the program does not answer messages";
+                return index;
+            }
+            state_ = ReadState(main_);
+            violation = checks_.Broken(state_, event.Pasted);
+            if (!violation.empty()) {
+                return index;
+            }
+            ++run_;
+        }
+        return -1;
+    }
+
+    long EventsRun() const { return run_; }
+    const std::wstring& LastEvent() const { return lastEvent_; }
+    const WindowState& State() const { return state_; }
+    const std::map<std::wstring, int>& DialogsMet() const { return met_; }
+
+private:
+    bool MenuOpen() const {
+        for (HWND window : OtherWindows(program_, main_.Window)) {
+            if (IsMenu(window)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Waits until the window reads the same twice in a row, answering every dialog that
+    // appears meanwhile: message boxes with OK, prompts by cancelling (which keeps the settings),
+    // the About window by closing it.
+    void Settle() {
+        const auto deadline = std::chrono::steady_clock::now() + 5s;
+        WindowState last = ReadState(main_);
+        while (std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(30ms);
+            bool answered = false;
+            for (HWND window : OtherWindows(program_, main_.Window)) {
+                if (IsMenu(window)) {
+                    continue;
+                }
+                ++met_[Describe(window)];
+                if (ClassOf(window) == L"#32770") {
+                    PostMessageW(window, WM_COMMAND, IDOK, 0);
+                } else {
+                    PostMessageW(window, WM_CLOSE, 0, 0);
+                }
+                answered = true;
+            }
+            if (answered) {
+                std::this_thread::sleep_for(100ms);
+                continue;
+            }
+            const WindowState now = ReadState(main_);
+            if (now == last) {
+                return;
+            }
+            last = now;
+        }
+    }
+
+    const ProgramUnderTest& program_;
+    const MainWindow& main_;
+    MonkeyEvents events_;
+    MonkeyChecks checks_;
+    std::map<std::wstring, int> met_;
+    std::wstring lastEvent_;
+    WindowState state_;
+    long run_ = 0;
+};
+
+void Print(const std::wstring& text) {
+    std::printf("%s\n", ToUtf8(text).c_str());
+}
+
+int RunMonkey(long count, unsigned seed) {
+    const Preset& preset = kPresets[seed % std::size(kPresets)];
+    ProgramUnderTest program(preset.Registry);
+    const MainWindow main(program);
+    SetForegroundWindow(main.Window);
+    Monkey monkey(program, main, seed, preset.Settings);
+    std::wstring violation;
+    const long failed = monkey.Run(count, violation);
+
+    Print(L"seed " + std::to_wstring(seed) + L": " + std::to_wstring(monkey.EventsRun()) + L" of " +
+          std::to_wstring(count) + L" events run");
+    Print(L"dialogs met:");
+    for (const auto& [dialog, times] : monkey.DialogsMet()) {
+        Print(L"  " + std::to_wstring(times) + L" x " + dialog);
+    }
+    if (failed < 0) {
+        Print(L"no violation");
+        return 0;
+    }
+    const WindowState& state = monkey.State();
+    Print(L"VIOLATION at event " + std::to_wstring(failed) + L" of seed " + std::to_wstring(seed) +
+          L" (reproduce: scripts/monkey " + std::to_wstring(failed + 1) + L" " +
+          std::to_wstring(seed) + L"): " + violation);
+    Print(L"  after: " + monkey.LastEvent());
+    Print(L"  start field shows \"" + state.StartDisplay + L"\", Text \"" + state.StartText +
+          L"\"; minutes \"" + state.Minutes + L"\", amount \"" + state.Amount + L"\", words \"" +
+          state.Words + L"\", tariff " + (state.Tariff1 ? L"1" : L"2"));
+    return 1;
+}
+
+} // namespace
+} // namespace velkaro::e2e
+
+int wmain(int argc, wchar_t** argv) {
+    const long count = argc > 1 ? std::wcstol(argv[1], nullptr, 10) : 10000;
+    const auto seed = static_cast<unsigned>(argc > 2 ? std::wcstoul(argv[2], nullptr, 10) : 1);
+    try {
+        return velkaro::e2e::RunMonkey(count, seed);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "monkey: %s\n", error.what());
+        return 2;
+    }
+}

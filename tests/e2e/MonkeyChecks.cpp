@@ -1,0 +1,79 @@
+#include "tests/e2e/MonkeyChecks.h"
+
+#include "core/sayiyazi.h"
+#include "runtime/Conversions.h"
+#include "tests/editors/MaskEditSteps.h"
+
+namespace velkaro::e2e {
+
+namespace {
+
+// The start field's mask in the window's layout.
+constexpr wchar_t kStartMask[] = L"!90:00;1;_";
+constexpr std::size_t kStartMaskLength = 5;
+
+// The minutes of a caption such as "75 dak.", or -1.
+int MinutesOf(const std::wstring& caption) {
+    const std::size_t digits = caption.find_first_not_of(L"0123456789");
+    if (digits == 0 || digits > 4 || caption.substr(digits) != L" dak.") {
+        return -1;
+    }
+    const int minutes = std::stoi(caption.substr(0, digits));
+    return minutes <= 1439 ? minutes : -1;
+}
+
+} // namespace
+
+WindowState ReadState(const MainWindow& main) {
+    WindowState state;
+    state.StartDisplay = TextOf(FindChild(main.tx_saat, L""));
+    state.StartText = TextOf(main.tx_saat);
+    state.Minutes = TextOf(main.lb_sure);
+    state.Amount = TextOf(main.tx_para);
+    state.Words = TextOf(main.lb_para);
+    state.Tariff1 = Checked(main.rb_fiyat1);
+    return state;
+}
+
+std::wstring MonkeyChecks::Broken(const WindowState& state, bool pasted) {
+    std::wstring broken = BrokenStartField(state, pasted);
+    return broken.empty() ? BrokenResults(state) : broken;
+}
+
+std::wstring MonkeyChecks::BrokenStartField(const WindowState& state, bool pasted) {
+    const std::size_t length = state.StartDisplay.size();
+    if (length == kStartMaskLength) {
+        longerByPaste_ = false;
+    } else if (pasted && length > kStartMaskLength) {
+        longerByPaste_ = true;
+    }
+    if (length < kStartMaskLength || (length > kStartMaskLength && !longerByPaste_)) {
+        return L"the start field's display lost the mask's length";
+    }
+    if (state.StartText != testing::FittedEditValue(kStartMask, state.StartDisplay)) {
+        return L"the start field's Text is not the fitted edit value of its display";
+    }
+    return {};
+}
+
+std::wstring MonkeyChecks::BrokenResults(const WindowState& state) const {
+    if (state.Minutes.empty()) {
+        return {}; // no calculation yet
+    }
+    const int minutes = MinutesOf(state.Minutes);
+    if (minutes < 0) {
+        return L"the minutes label reads no minutes";
+    }
+    const std::int64_t amount = DakikaTutari(minutes, state.Tariff1 ? 1 : 2, settings_);
+    // Unfocused the amount field shows the display format, focused the plain number.
+    if (state.Amount != FormatFloat(L",0 TL", static_cast<long double>(amount)) &&
+        state.Amount != std::to_wstring(amount)) {
+        return L"the amount field disagrees with the minutes, tariff and settings";
+    }
+    if (state.Words != SayiYazi(static_cast<long double>(amount))) {
+        return L"the words label disagrees with the amount";
+    }
+    return {};
+}
+
+} // namespace velkaro::e2e
