@@ -45,29 +45,20 @@ void TcxContainerStyle::Changed() {
 }
 
 TColor TcxContainerStyle::BorderColor() const {
-    if (IsAssigned(svBorderColor)) {
-        return borderColor_;
-    }
-    const TcxContainerStyle* controller = ControllerStyle();
-    return controller != nullptr ? controller->BorderColor() : clNone;
+    return Resolve(svBorderColor, borderColor_, &TcxContainerStyle::BorderColor, clNone);
 }
 
 void TcxContainerStyle::SetBorderColor(TColor value) {
-    borderColor_ = value;
-    SetMember(svBorderColor);
+    SetMember(svBorderColor, borderColor_, value);
 }
 
 int TcxContainerStyle::BorderStyleValue() const {
-    if (IsAssigned(svBorderStyle)) {
-        return borderStyle_;
-    }
-    const TcxContainerStyle* controller = ControllerStyle();
-    return controller != nullptr ? controller->BorderStyleValue() : DefaultBorderStyle();
+    return Resolve(svBorderStyle, borderStyle_, &TcxContainerStyle::BorderStyleValue,
+                   DefaultBorderStyle());
 }
 
 void TcxContainerStyle::SetBorderStyleValue(int value) {
-    borderStyle_ = value;
-    SetMember(svBorderStyle);
+    SetMember(svBorderStyle, borderStyle_, value);
 }
 
 int TcxContainerStyle::DefaultBorderStyle() const {
@@ -86,29 +77,19 @@ TColor TcxContainerStyle::Color() const {
     if (owner_ != nullptr && owner_->ParentColor() && owner_->Parent() != nullptr) {
         return owner_->Parent()->Color();
     }
-    if (IsAssigned(svColor)) {
-        return color_;
-    }
-    const TcxContainerStyle* controller = ControllerStyle();
-    return controller != nullptr ? controller->Color() : clWindow;
+    return Resolve(svColor, color_, &TcxContainerStyle::Color, clWindow);
 }
 
 void TcxContainerStyle::SetColor(TColor value) {
-    color_ = value;
-    SetMember(svColor);
+    SetMember(svColor, color_, value);
 }
 
 TcxBorders TcxContainerStyle::Edges() const {
-    if (IsAssigned(svEdges)) {
-        return edges_;
-    }
-    const TcxContainerStyle* controller = ControllerStyle();
-    return controller != nullptr ? controller->Edges() : cxBordersAll;
+    return Resolve(svEdges, edges_, &TcxContainerStyle::Edges, cxBordersAll);
 }
 
 void TcxContainerStyle::SetEdges(TcxBorders value) {
-    edges_ = value;
-    SetMember(svEdges);
+    SetMember(svEdges, edges_, value);
 }
 
 void TcxContainerStyle::SyncFont() const {
@@ -137,42 +118,28 @@ void TcxContainerStyle::FontChanged() {
 }
 
 bool TcxContainerStyle::HotTrack() const {
-    if (IsAssigned(svHotTrack)) {
-        return hotTrack_;
-    }
-    const TcxContainerStyle* controller = ControllerStyle();
-    return controller != nullptr ? controller->HotTrack() : true;
+    return Resolve(svHotTrack, hotTrack_, &TcxContainerStyle::HotTrack, true);
 }
 
 void TcxContainerStyle::SetHotTrack(bool value) {
-    hotTrack_ = value;
-    SetMember(svHotTrack);
+    SetMember(svHotTrack, hotTrack_, value);
 }
 
 bool TcxContainerStyle::Shadow() const {
-    if (IsAssigned(svShadow)) {
-        return shadow_;
-    }
-    const TcxContainerStyle* controller = ControllerStyle();
-    return controller != nullptr && controller->Shadow();
+    return Resolve(svShadow, shadow_, &TcxContainerStyle::Shadow, false);
 }
 
 void TcxContainerStyle::SetShadow(bool value) {
-    shadow_ = value;
-    SetMember(svShadow);
+    SetMember(svShadow, shadow_, value);
 }
 
 bool TcxContainerStyle::TransparentBorder() const {
-    if (IsAssigned(svTransparentBorder)) {
-        return transparentBorder_;
-    }
-    const TcxContainerStyle* controller = ControllerStyle();
-    return controller != nullptr ? controller->TransparentBorder() : true;
+    return Resolve(svTransparentBorder, transparentBorder_, &TcxContainerStyle::TransparentBorder,
+                   true);
 }
 
 void TcxContainerStyle::SetTransparentBorder(bool value) {
-    transparentBorder_ = value;
-    SetMember(svTransparentBorder);
+    SetMember(svTransparentBorder, transparentBorder_, value);
 }
 
 TcxLookAndFeel& TcxContainerStyle::LookAndFeel() {

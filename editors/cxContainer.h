@@ -102,6 +102,21 @@ protected:
     virtual TcxContainerStyle* ControllerStyle() const { return nullptr; }
     virtual int DefaultBorderStyle() const;
     void SetMember(TcxContainerStyleValue value);
+    // Stores an own member and marks it assigned.
+    template <class T> void SetMember(TcxContainerStyleValue value, T& member, T newValue) {
+        member = newValue;
+        SetMember(value);
+    }
+    // The own member when assigned, else the controller style's, else the default.
+    template <class Style, class T>
+    T Resolve(TcxContainerStyleValue value, const T& own, T (Style::*controllerMember)() const,
+              const T& fallback) const {
+        if (IsAssigned(value)) {
+            return own;
+        }
+        const auto* controller = static_cast<const Style*>(ControllerStyle());
+        return controller != nullptr ? (controller->*controllerMember)() : fallback;
+    }
     void Changed();
     int BorderStyleValue() const;
     void SetBorderStyleValue(int value);

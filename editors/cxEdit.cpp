@@ -54,6 +54,8 @@ TcxCustomEdit::TcxCustomEdit(TControl* parent, const TcxEditPropertiesFactory& c
     (void)kStringTableLoaderInstalled;
     properties_ = createProperties(this);
     SetTabStop(true);
+    // Like a native edit, it takes the platform's visual style where one is active.
+    LookAndFeel().SetNativeStyle(true);
     dataBinding_ = std::make_unique<TcxEditDataBinding>(*this);
     changeEvents_.CanFire = [this] { return !loading_ && !destroying_; };
     AttachPropertiesHook();
@@ -370,10 +372,6 @@ bool TcxCustomEdit::HasInputFocus() const {
     const TControl* active = form->ActiveControl();
     return active != nullptr &&
            (active == this || (innerEdit_ != nullptr && active == &innerEdit_->Control()));
-}
-
-bool TcxCustomEdit::CanFocus() const {
-    return TcxContainer::CanFocus();
 }
 
 void TcxCustomEdit::SetFocus() {
@@ -875,6 +873,11 @@ LRESULT TcxCustomEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
         if (!InEditForm() && CanFocus()) {
             SetFocus();
+        }
+        break;
+    case WM_LBUTTONDBLCLK:
+        if (OnDblClick) {
+            OnDblClick(this);
         }
         break;
     default:

@@ -96,7 +96,6 @@ public:
     void NotifyHostKey(std::uint16_t& key, TShiftState shift);
 
     void SetFocus() override;
-    bool CanFocus() const override;
 
     // Converts a display value into an edit value (the text edit: a copy).
     Variant MakeEditValue(const Variant& DisplayValue, bool InEditForm) override;

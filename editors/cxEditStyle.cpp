@@ -23,39 +23,29 @@ int TcxCustomEditStyle::DefaultBorderStyle() const {
 }
 
 TcxEditButtonStyle TcxCustomEditStyle::ButtonStyle() const {
-    if (!IsAssigned(svButtonStyle) && controller_ != nullptr) {
-        return controller_->Style().ButtonStyle();
-    }
-    return buttonStyle_;
+    return Resolve(svButtonStyle, buttonStyle_, &TcxCustomEditStyle::ButtonStyle, buttonStyle_);
 }
 
 void TcxCustomEditStyle::SetButtonStyle(TcxEditButtonStyle value) {
-    buttonStyle_ = value;
-    SetMember(svButtonStyle);
+    SetMember(svButtonStyle, buttonStyle_, value);
 }
 
 TcxEditButtonTransparency TcxCustomEditStyle::ButtonTransparency() const {
-    if (!IsAssigned(svButtonTransparency) && controller_ != nullptr) {
-        return controller_->Style().ButtonTransparency();
-    }
-    return buttonTransparency_;
+    return Resolve(svButtonTransparency, buttonTransparency_,
+                   &TcxCustomEditStyle::ButtonTransparency, buttonTransparency_);
 }
 
 void TcxCustomEditStyle::SetButtonTransparency(TcxEditButtonTransparency value) {
-    buttonTransparency_ = value;
-    SetMember(svButtonTransparency);
+    SetMember(svButtonTransparency, buttonTransparency_, value);
 }
 
 TcxEditPopupBorderStyle TcxCustomEditStyle::PopupBorderStyle() const {
-    if (!IsAssigned(svPopupBorderStyle) && controller_ != nullptr) {
-        return controller_->Style().PopupBorderStyle();
-    }
-    return popupBorderStyle_;
+    return Resolve(svPopupBorderStyle, popupBorderStyle_, &TcxCustomEditStyle::PopupBorderStyle,
+                   popupBorderStyle_);
 }
 
 void TcxCustomEditStyle::SetPopupBorderStyle(TcxEditPopupBorderStyle value) {
-    popupBorderStyle_ = value;
-    SetMember(svPopupBorderStyle);
+    SetMember(svPopupBorderStyle, popupBorderStyle_, value);
 }
 
 void TcxCustomEditStyle::SetStyleController(TcxEditStyleController* controller) {

@@ -75,7 +75,8 @@ void TcxCustomInnerTextEdit::EndUpdate() {
 }
 
 void TcxCustomInnerTextEdit::SafelySetFocus() {
-    if (CanFocus() || !Visible()) {
+    // Hidden while the control is unfocused, it can still take the focus when the control can.
+    if (container_.CanFocus()) {
         ::SetFocus(HandleNeeded());
     }
 }

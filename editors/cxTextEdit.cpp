@@ -4,6 +4,8 @@
 #include "framework/Clipboard.h"
 #include "runtime/Exceptions.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 namespace velkaro {
@@ -475,6 +477,18 @@ LRESULT TcxCustomTextEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     if (message == WM_SIZE) {
         PlaceInnerEdit();
+    }
+    if (message == WM_LBUTTONDOWN && !InEditForm() && CanFocus()) {
+        // A click on the painted text focuses the inner edit and places its caret there.
+        TcxCustomInnerTextEdit& inner = *innerControl_;
+        inner.SetFocusByMouse(true);
+        SetFocus();
+        inner.SetFocusByMouse(false);
+        if (inner.HandleAllocated() && GetFocus() == inner.Handle()) {
+            POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            MapWindowPoints(Handle(), inner.Handle(), &point, 1);
+            return SendMessageW(inner.Handle(), message, wParam, MAKELPARAM(point.x, point.y));
+        }
     }
     return TcxCustomEdit::WndProc(message, wParam, lParam);
 }

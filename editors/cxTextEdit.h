@@ -51,6 +51,8 @@ public:
 
     void SetBounds(int left, int top, int width, int height) override;
     bool AutoSelect() const { return autoSelect_; }
+    // The next focus arrives by a mouse click, which places the caret instead of selecting.
+    void SetFocusByMouse(bool value) { focusByMouse_ = value; }
     TAlignment Alignment() const { return alignment_; }
 
 protected:
@@ -78,9 +80,6 @@ private:
     TcxEditEchoMode echoMode_ = eemNormal;
     bool hideSelection_ = true;
     bool oemConvert_ = false;
-    // Selection set while a character typed through the input method is pending.
-    int pendingSelStart_ = -1;
-    int pendingSelLength_ = -1;
 };
 
 class TcxCustomTextEdit : public TcxCustomEdit {

@@ -247,7 +247,11 @@ void TForm::SelectNext(TControl* current, bool forward) {
     if (list.empty()) {
         return;
     }
-    auto position = std::find(list.begin(), list.end(), current);
+    // A control inside a tab stop (an edit's inner edit) stands for that tab stop.
+    auto position = list.end();
+    for (TControl* c = current; c != nullptr && position == list.end(); c = c->Parent()) {
+        position = std::find(list.begin(), list.end(), c);
+    }
     auto index = position == list.end() ? (forward ? list.size() - 1 : 0)
                                         : static_cast<std::size_t>(position - list.begin());
     for (std::size_t step = 0; step < list.size(); ++step) {

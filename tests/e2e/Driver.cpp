@@ -9,17 +9,6 @@ namespace {
 
 constexpr wchar_t kKey[] = L"Software\\Velkaro 2";
 
-std::wstring ProgramPath() {
-    // The build passes the program's path in the host's form; Wine maps the host's root to Z:.
-    std::wstring path = VELKARO_PROGRAM_PATH;
-    for (auto& c : path) {
-        if (c == L'/') {
-            c = L'\\';
-        }
-    }
-    return L"Z:" + path;
-}
-
 void WriteRegistry(const RegistryValues& values) {
     RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
     if (values.empty()) {
@@ -38,6 +27,16 @@ void WriteRegistry(const RegistryValues& values) {
 }
 
 } // namespace
+
+std::wstring HostPathInWine(const std::wstring& hostPath) {
+    std::wstring path = hostPath;
+    for (auto& c : path) {
+        if (c == L'/') {
+            c = L'\\';
+        }
+    }
+    return L"Z:" + path;
+}
 
 RegistryValues ReadRegistry() {
     RegistryValues values;
@@ -61,9 +60,12 @@ RegistryValues ReadRegistry() {
     return values;
 }
 
-ProgramUnderTest::ProgramUnderTest(const RegistryValues& values) {
+ProgramUnderTest::ProgramUnderTest(const RegistryValues& values)
+    : ProgramUnderTest(values, HostPathInWine(VELKARO_PROGRAM_PATH).c_str()) {}
+
+ProgramUnderTest::ProgramUnderTest(const RegistryValues& values, const wchar_t* programPath) {
     WriteRegistry(values);
-    std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
+    std::wstring commandLine = std::wstring(L"\"") + programPath + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,

@@ -21,8 +21,10 @@ using RegistryValues = std::map<std::wstring, std::wstring>;
 
 class ProgramUnderTest {
 public:
-    // Clears the program's registry key, writes the given values and starts the program.
+    // Clears the program's registry key, writes the given values and starts the program: the one
+    // just built, or the one at the given Windows path (an installed copy).
     explicit ProgramUnderTest(const RegistryValues& values);
+    ProgramUnderTest(const RegistryValues& values, const wchar_t* programPath);
     ~ProgramUnderTest();
     ProgramUnderTest(const ProgramUnderTest&) = delete;
     ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
@@ -42,6 +44,9 @@ public:
 private:
     PROCESS_INFORMATION process_{};
 };
+
+// A path of the build host (as the build passes it) in Wine's form, on drive Z:.
+std::wstring HostPathInWine(const std::wstring& hostPath);
 
 // The program's registry values as they are now (absent names are missing).
 RegistryValues ReadRegistry();
