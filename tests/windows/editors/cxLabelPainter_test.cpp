@@ -140,6 +140,14 @@ TEST(LabelPainter, FunShadowsStepTowardTheBackground) {
     EXPECT_EQ(colours, (std::set<COLORREF>{kWhite, RGB(170, 170, 170), RGB(85, 85, 85),
                                            RGB(0, 0, 0), RGB(255, 0, 0)}));
 
+    // The default shadow colour is a system colour: the nearest copy is in that colour, not in
+    // the bits of its index.
+    values.ShadowedColor = clGrayText;
+    const TPixels grey = PaintLabelValues(values);
+    EXPECT_GT(grey.Count(GetSysColor(COLOR_GRAYTEXT)), 0);
+    EXPECT_EQ(grey.Count(RGB(17, 0, 0)), 0);
+
+    values.ShadowedColor = clBlack;
     values.Effect = cxleExtrude;
     const TPixels extruded = PaintLabelValues(values);
     EXPECT_EQ(extruded.Count(RGB(170, 170, 170)) + extruded.Count(RGB(85, 85, 85)), 0);
