@@ -67,13 +67,8 @@ TEST_F(ScreenReader, ReadsEveryControlAndHearsTheResultOfACalculation) {
     });
 
     AccessibleEventRecorder events(program.ProcessId());
-    SYSTEMTIME now{};
-    GetLocalTime(&now);
-    wchar_t digits[8];
     // Five minutes before now: 83.333 lira rounded up to one step of 250.000.
-    const int start = (now.wHour * 60 + now.wMinute + 1440 - 5) % 1440;
-    swprintf(digits, 8, L"%02d%02d", start / 60, start % 60);
-    const std::wstring minutes = main.Calculate(digits);
+    const std::wstring minutes = main.Calculate(DigitsOfStartBefore(5));
     EXPECT_TRUE((std::set<std::wstring>{L"5 dak.", L"6 dak."}.contains(minutes))) << minutes;
 
     EXPECT_TRUE(events.WaitFor(EVENT_OBJECT_VALUECHANGE, main.tx_para, 2000));
