@@ -514,8 +514,11 @@ void TcxCustomEdit::ApplyAutoSize() {
         return;
     }
     const int height = ContentHeight();
-    if (height > 0 && height != Height()) {
-        SetBounds(Left(), Top(), Width(), height);
+    const int width = ContentWidth();
+    const int newHeight = height > 0 ? height : Height();
+    const int newWidth = width > 0 ? width : Width();
+    if (newHeight != Height() || newWidth != Width()) {
+        SetBounds(Left(), Top(), newWidth, newHeight);
     }
 }
 
@@ -547,6 +550,12 @@ TColor TcxCustomEdit::ViewTextColor() const {
     return EditTextColor(const_cast<TcxCustomEdit*>(this)->Style().Font().Color(), Enabled());
 }
 
+void TcxCustomEdit::PaintViewBackground(HDC dc, const RECT& client) {
+    const HBRUSH background = CreateSolidBrush(ColorToRGB(ViewBackgroundColor()));
+    FillRect(dc, &client, background);
+    DeleteObject(background);
+}
+
 void TcxCustomEdit::Paint() {
     PAINTSTRUCT paint;
     const HDC target = BeginPaint(Handle(), &paint);
@@ -554,9 +563,7 @@ void TcxCustomEdit::Paint() {
     {
         const TBufferedPaint buffer(target, client);
         const HDC dc = buffer.Handle();
-        const HBRUSH background = CreateSolidBrush(ColorToRGB(ViewBackgroundColor()));
-        FillRect(dc, &client, background);
-        DeleteObject(background);
+        PaintViewBackground(dc, client);
         const RECT content = DrawEditFrame(dc, Handle(), client, Frame());
         PaintContent(dc, content);
     }

@@ -168,7 +168,12 @@ protected:
     virtual void UpdateViewState();
     // The height of the content for AutoSize, or 0 when the kind has no opinion.
     virtual int ContentHeight() { return 0; }
+    // The width of the content for AutoSize, or 0 when the kind keeps its width.
+    virtual int ContentWidth() { return 0; }
     void ApplyAutoSize();
+    // Paints the whole client area's background before the frame (by default in the view's
+    // background colour).
+    virtual void PaintViewBackground(HDC dc, const RECT& client);
     // Paints what lies inside the frame (the background is painted already).
     virtual void PaintContent(HDC, const RECT&) {}
     // The frame as the look-and-feel paints it, and the area inside it.

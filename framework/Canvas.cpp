@@ -37,6 +37,17 @@ TDialogUnits AverageCharSize(HFONT font) {
     return {static_cast<int>(size.cx / 52), static_cast<int>(size.cy)};
 }
 
+void PaintParentBackground(HWND window, HDC dc) {
+    HWND parentWindow = GetParent(window);
+    POINT origin = {0, 0};
+    MapWindowPoints(window, parentWindow, &origin, 1);
+    POINT previous{};
+    OffsetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
+    SendMessageW(parentWindow, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    SendMessageW(parentWindow, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+}
+
 TBufferedPaint::TBufferedPaint(HDC target, const RECT& area)
     : target_(target), area_(area), memory_(CreateCompatibleDC(target)),
       bitmap_(CreateCompatibleBitmap(target, area.right - area.left, area.bottom - area.top)),

@@ -30,6 +30,10 @@ private:
 // The width of "A".."Z" and "a".."z" divided by 52 (integer division), and its height.
 TDialogUnits AverageCharSize(HFONT font);
 
+// Paints what the window's parent shows behind it into the window's client coordinates of dc,
+// so that a transparent control can draw over it.
+void PaintParentBackground(HWND window, HDC dc);
+
 // Paints into a memory bitmap of the area and copies it to the target when destroyed.
 class TBufferedPaint {
 public:

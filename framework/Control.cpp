@@ -53,6 +53,10 @@ TControl::TControl(TControl* parent) {
 }
 
 TControl::~TControl() {
+    for (TControl* other : std::vector<TControl*>(freeNotifies_)) {
+        RemoveFreeNotification(other);
+        other->Notification(this);
+    }
     for (TControl* child : std::vector<TControl*>(children_)) {
         child->parent_ = nullptr;
     }
@@ -333,6 +337,23 @@ LRESULT TControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
 void TControl::TrackMouseLeave() {
     TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, handle_, 0};
     TrackMouseEvent(&track);
+}
+
+void TControl::FreeNotification(TControl* other) {
+    if (other == nullptr || other == this ||
+        std::find(freeNotifies_.begin(), freeNotifies_.end(), other) != freeNotifies_.end()) {
+        return;
+    }
+    freeNotifies_.push_back(other);
+    other->freeNotifies_.push_back(this);
+}
+
+void TControl::RemoveFreeNotification(TControl* other) {
+    if (other == nullptr) {
+        return;
+    }
+    std::erase(freeNotifies_, other);
+    std::erase(other->freeNotifies_, this);
 }
 
 void TControl::Click() {

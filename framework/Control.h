@@ -136,12 +136,19 @@ public:
     // Called by the default window procedure for clicks; descendants add their own sources.
     virtual void Click();
 
+    // Links two controls so that each hears through Notification when the other is destroyed
+    // (a control that keeps a reference to another one clears it then).
+    void FreeNotification(TControl* other);
+    void RemoveFreeNotification(TControl* other);
+
 protected:
     virtual void CreateParams(TCreateParams& params);
     virtual void CreateWnd();
     // After the window exists: children are created and state is applied.
     virtual void HandleCreated();
     virtual void HandleDestroying() {}
+    // A control linked by FreeNotification is being destroyed.
+    virtual void Notification(TControl* /*destroyed*/) {}
     virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam);
     virtual void FontChanged();
@@ -163,6 +170,7 @@ private:
 
     TControl* parent_ = nullptr;
     std::vector<TControl*> children_;
+    std::vector<TControl*> freeNotifies_;
     HWND handle_ = nullptr;
     WNDPROC defaultProc_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;

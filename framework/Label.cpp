@@ -59,21 +59,10 @@ void TLabel::FontChanged() {
     Invalidate();
 }
 
-void TLabel::PaintParentBackground(HDC dc) {
-    HWND parentWindow = GetParent(Handle());
-    POINT origin = {0, 0};
-    MapWindowPoints(Handle(), parentWindow, &origin, 1);
-    POINT previous{};
-    OffsetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
-    SendMessageW(parentWindow, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    SendMessageW(parentWindow, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
-}
-
 void TLabel::Paint(HDC dc) {
     RECT rect = ClientRect();
     if (transparent_ && GetParent(Handle()) != nullptr) {
-        PaintParentBackground(dc);
+        PaintParentBackground(Handle(), dc);
     } else {
         FillRect(dc, &rect, BackgroundBrush());
     }

@@ -28,7 +28,6 @@ protected:
 
 private:
     UINT DrawFlags() const;
-    void PaintParentBackground(HDC dc);
 
     TAlignment alignment_ = TAlignment::taLeftJustify;
     bool wordWrap_ = false;

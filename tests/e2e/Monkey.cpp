@@ -9,7 +9,9 @@
 
 #include <cstdio>
 #include <cwchar>
+#include <algorithm>
 #include <map>
+#include <set>
 #include <stdexcept>
 #include <thread>
 
@@ -30,12 +32,14 @@ const Preset kPresets[] = {
      {2147483647, 1, 300000}},
 };
 
-// The program's visible top-level windows other than the main window.
+// The program's visible top-level windows other than the main window and the zero-sized
+// application window that stands for it in the taskbar.
 std::vector<HWND> OtherWindows(const ProgramUnderTest& program, HWND main) {
     return test::TopLevelWindows([&](HWND window) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        return owner == program.ProcessId() && window != main && IsWindowVisible(window);
+        return owner == program.ProcessId() && window != main && IsWindowVisible(window) &&
+               ClassOf(window) != L"TApplication";
     });
 }
 
@@ -66,7 +70,12 @@ public:
     // Runs the events; answers the index of the first violated rule, or -1.
     long Run(long count, std::wstring& violation) {
         for (long index = 0; index < count; ++index) {
-            const MonkeyEvent event = events_.Next(MenuOpen());
+            const bool menuOpen = MenuOpen();
+            if (!menuOpen && GetForegroundWindow() != main_.Window) {
+                // Keys go to the foreground window: a closed dialog may have left none.
+                SetForegroundWindow(main_.Window);
+            }
+            const MonkeyEvent event = events_.Next(menuOpen);
             lastEvent_ = event.Description;
             Settle();
             if (program_.WaitForExit(0ms)) {
@@ -112,10 +121,17 @@ private:
         WindowState last = ReadState(main_);
         while (std::chrono::steady_clock::now() < deadline) {
             std::this_thread::sleep_for(30ms);
-            bool answered = false;
-            for (HWND window : OtherWindows(program_, main_.Window)) {
+            const std::vector<HWND> open = OtherWindows(program_, main_.Window);
+            std::erase_if(answered_,
+                          [&](HWND window) { return !std::ranges::count(open, window); });
+            bool answering = false;
+            for (HWND window : open) {
                 if (IsMenu(window)) {
                     continue;
+                }
+                answering = true;
+                if (!answered_.insert(window).second) {
+                    continue; // still closing
                 }
                 ++met_[Describe(window)];
                 if (ClassOf(window) == L"#32770") {
@@ -123,9 +139,8 @@ private:
                 } else {
                     PostMessageW(window, WM_CLOSE, 0, 0);
                 }
-                answered = true;
             }
-            if (answered) {
+            if (answering) {
                 std::this_thread::sleep_for(100ms);
                 continue;
             }
@@ -142,6 +157,8 @@ private:
     MonkeyEvents events_;
     MonkeyChecks checks_;
     std::map<std::wstring, int> met_;
+    // Dialogs answered and not yet gone.
+    std::set<HWND> answered_;
     std::wstring lastEvent_;
     WindowState state_;
     long run_ = 0;

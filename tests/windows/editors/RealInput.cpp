@@ -76,7 +76,7 @@ void TypeChord(std::initializer_list<WORD> keys) {
     Send(inputs);
 }
 
-TPixels TPixels::Read(HDC dc, HBITMAP bitmap, int width, int height) {
+TPixels TPixels::OfBitmap(HDC dc, HBITMAP bitmap, int width, int height) {
     TPixels pixels;
     pixels.width_ = width;
     pixels.height_ = height;
@@ -107,7 +107,7 @@ TPixels TPixels::Shown(HWND window) {
     const HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, client.right, client.bottom, source, 0, 0, SRCCOPY);
     SelectObject(memory, old);
-    TPixels pixels = Read(memory, bitmap, client.right, client.bottom);
+    TPixels pixels = OfBitmap(memory, bitmap, client.right, client.bottom);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(window, source);
@@ -127,7 +127,7 @@ TPixels TPixels::Printed(HWND window, COLORREF underlay) {
     DeleteObject(brush);
     SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
     SelectObject(memory, old);
-    TPixels pixels = Read(memory, bitmap, client.right, client.bottom);
+    TPixels pixels = OfBitmap(memory, bitmap, client.right, client.bottom);
     DeleteObject(bitmap);
     DeleteDC(memory);
     return pixels;

@@ -25,6 +25,7 @@ public:
     static TPixels Shown(HWND window);
     // What the window paints with WM_PRINTCLIENT over a bitmap filled with the given colour.
     static TPixels Printed(HWND window, COLORREF underlay);
+    static TPixels OfBitmap(HDC dc, HBITMAP bitmap, int width, int height);
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -32,10 +33,9 @@ public:
     // The bounding box of the pixels that differ from the colour (empty when none do).
     RECT Extent(COLORREF background) const;
     int Count(COLORREF colour) const;
+    bool operator==(const TPixels&) const = default;
 
 private:
-    static TPixels Read(HDC dc, HBITMAP bitmap, int width, int height);
-
     int width_ = 0;
     int height_ = 0;
     std::vector<COLORREF> pixels_;

@@ -1,0 +1,334 @@
+#include "editors/cxLabelPainter.h"
+
+#include "tests/windows/editors/RealInput.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+
+namespace velkaro {
+namespace {
+
+using test::TPixels;
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kGreen = RGB(0, 128, 0);
+
+// A font made for the test; unsmoothed, so that every pixel is either ink or background.
+class TTestFont {
+public:
+    TTestFont(const wchar_t* name, int height, int weight = FW_NORMAL) {
+        LOGFONTW description{};
+        description.lfHeight = -height;
+        description.lfWeight = weight;
+        description.lfCharSet = DEFAULT_CHARSET;
+        description.lfQuality = NONANTIALIASED_QUALITY;
+        wcsncpy(description.lfFaceName, name, LF_FACESIZE - 1);
+        font_ = CreateFontIndirectW(&description);
+    }
+    ~TTestFont() { DeleteObject(font_); }
+    TTestFont(const TTestFont&) = delete;
+    TTestFont& operator=(const TTestFont&) = delete;
+    HFONT Get() const { return font_; }
+
+private:
+    HFONT font_;
+};
+
+// A bitmap of the given size and colour to paint on, read back as pixels.
+TPixels Paint(SIZE size, COLORREF underlay, const std::function<void(HDC)>& painter) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, size.cx, size.cy);
+    ReleaseDC(nullptr, screen);
+    const HGDIOBJ old = SelectObject(dc, bitmap);
+    const HBRUSH brush = CreateSolidBrush(underlay);
+    const RECT all{0, 0, size.cx, size.cy};
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    painter(dc);
+    SelectObject(dc, old);
+    TPixels pixels = TPixels::OfBitmap(dc, bitmap, size.cx, size.cy);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return pixels;
+}
+
+TPixels PaintLabelValues(const TcxLabelPaintValues& values, COLORREF underlay = RGB(7, 7, 7)) {
+    return Paint({values.TextArea.right, values.TextArea.bottom}, underlay,
+                 [&](HDC dc) { PaintLabel(dc, values); });
+}
+
+SIZE TextSize(HFONT font, const std::wstring& text) {
+    SIZE size{};
+    Paint({1, 1}, kWhite, [&](HDC dc) {
+        SelectObject(dc, font);
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    });
+    return size;
+}
+
+// Plain DrawText copies on a background: what the label should look like, built here from the
+// system's own routine. Each copy: position, colour.
+struct TTextCopy {
+    int X, Y;
+    COLORREF Color;
+};
+TPixels Expected(SIZE size, COLORREF background, HFONT font, const std::wstring& text,
+                 std::initializer_list<TTextCopy> copies, UINT flags = DT_LEFT) {
+    return Paint(size, background, [&](HDC dc) {
+        SelectObject(dc, font);
+        SetBkMode(dc, TRANSPARENT);
+        for (const TTextCopy& copy : copies) {
+            SetTextColor(dc, copy.Color);
+            // Wrapped text gets the area's size from its origin; one line ends short of the edge.
+            RECT rect = (flags & DT_WORDBREAK) != 0
+                            ? RECT{copy.X, copy.Y, copy.X + size.cx, copy.Y + size.cy}
+                            : RECT{copy.X, copy.Y, size.cx - 1, size.cy};
+            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, flags);
+        }
+    });
+}
+
+TcxLabelPaintValues Values(HFONT font, const std::wstring& text, SIZE size) {
+    TcxLabelPaintValues values;
+    values.TextArea = {0, 0, size.cx, size.cy};
+    values.Font = font;
+    values.Text = text;
+    values.TextColor = clBlue;
+    values.Background = kWhite;
+    values.Horz = taCenter;
+    values.Vert = taVCenter;
+    return values;
+}
+
+// Half a length rounded with halves to even, as the label centres.
+int Half(int length) {
+    return length / 2 + ((length % 2 != 0 && (length / 2) % 2 != 0) ? 1 : 0);
+}
+
+TEST(LabelPainter, TheMinutesAreCentredInTheirLabel) {
+    const TTestFont font(L"MS Sans Serif", 11);
+    const std::wstring text = L"75 dak.";
+    const SIZE extent = TextSize(font.Get(), text);
+    const TPixels painted = PaintLabelValues(Values(font.Get(), text, {97, 17}));
+
+    // Drawn one pixel right of the centred origin.
+    const int x = 97 / 2 - Half(extent.cx) + 1;
+    const int y = 17 / 2 - Half(extent.cy);
+    EXPECT_EQ(painted, Expected({97, 17}, kWhite, font.Get(), text, {{x, y, RGB(0, 0, 255)}}));
+    const RECT ink = painted.Extent(kWhite);
+    EXPECT_LE(std::abs(ink.left - (97 - ink.right)), 3);
+    EXPECT_LE(std::abs(ink.top - (17 - ink.bottom)), 3);
+}
+
+TEST(LabelPainter, VerticalAlignmentLeavesASingleLineCentred) {
+    const TTestFont font(L"MS Sans Serif", 11);
+    TcxLabelPaintValues values = Values(font.Get(), L"75 dak.", {97, 40});
+    const TPixels centred = PaintLabelValues(values);
+    for (const auto vert : {taTopJustify, taBottomJustify}) {
+        values.Vert = vert;
+        EXPECT_EQ(PaintLabelValues(values), centred);
+    }
+}
+
+TEST(LabelPainter, WrappedWordsStartAtTheTopLeftWhateverTheAlignment) {
+    const TTestFont font(L"MS Sans Serif", 19);
+    const std::wstring text = L"bir milyon iki yüz elli bin Türk lirası";
+    for (const auto horz : {taCenter, taLeftJustify}) {
+        TcxLabelPaintValues values = Values(font.Get(), text, {217, 49});
+        values.WordWrap = true;
+        values.Horz = horz;
+        EXPECT_EQ(PaintLabelValues(values),
+                  Expected({217, 49}, kWhite, font.Get(), text, {{0, 0, RGB(0, 0, 255)}},
+                           DT_LEFT | DT_WORDBREAK));
+    }
+    TcxLabelPaintValues right = Values(font.Get(), text, {217, 49});
+    right.WordWrap = true;
+    right.Horz = taRightJustify;
+    EXPECT_EQ(PaintLabelValues(right), Expected({217, 49}, kWhite, font.Get(), text,
+                                                {{0, 0, RGB(0, 0, 255)}}, DT_RIGHT | DT_WORDBREAK));
+}
+
+TEST(LabelPainter, ACoolShadowLiesDepthPixelsAwayAndThePairIsCentred) {
+    const TTestFont font(L"MS Sans Serif", 11);
+    const std::wstring text = L"75 dak.";
+    const SIZE extent = TextSize(font.Get(), text);
+    TcxLabelPaintValues values = Values(font.Get(), text, {97, 17});
+    values.Depth = 3;
+    values.Effect = cxleCool;
+    values.TextColor = clBlack;
+    const TPixels painted = PaintLabelValues(values);
+
+    const int x = (97 - 3) / 2 - Half(extent.cx) + 1;
+    const int y = (17 - 3) / 2 - Half(extent.cy);
+    const COLORREF grey = GetSysColor(COLOR_GRAYTEXT);
+    EXPECT_EQ(painted, Expected({97, 17}, kWhite, font.Get(), text,
+                                {{x + 3, y + 3, grey}, {x, y, RGB(0, 0, 0)}}));
+    const RECT ink = painted.Extent(kWhite);
+    EXPECT_LE(std::abs(ink.left - (97 - ink.right)), 3);
+    EXPECT_GT(painted.Count(grey), 0);
+}
+
+TEST(LabelPainter, FunShadowsStepTowardTheBackground) {
+    const TTestFont font(L"MS Sans Serif", 11);
+    TcxLabelPaintValues values = Values(font.Get(), L"75 dak.", {97, 17});
+    values.Depth = 3;
+    values.Effect = cxleFun;
+    values.Orientation = cxoRight;
+    values.ShadowedColor = clBlack;
+    values.TextColor = clRed;
+    const TPixels painted = PaintLabelValues(values);
+    std::set<COLORREF> colours;
+    for (int y = 0; y < painted.Height(); ++y) {
+        for (int x = 0; x < painted.Width(); ++x) {
+            colours.insert(painted.At(x, y));
+        }
+    }
+    // Copies 3, 2, 1 pixels right: 2/3, 1/3 and none of the way to white; then the text.
+    EXPECT_EQ(colours, (std::set<COLORREF>{kWhite, RGB(170, 170, 170), RGB(85, 85, 85),
+                                           RGB(0, 0, 0), RGB(255, 0, 0)}));
+
+    values.Effect = cxleExtrude;
+    const TPixels extruded = PaintLabelValues(values);
+    EXPECT_EQ(extruded.Count(RGB(170, 170, 170)) + extruded.Count(RGB(85, 85, 85)), 0);
+    EXPECT_GT(extruded.Count(RGB(0, 0, 0)), painted.Count(RGB(0, 0, 0)));
+}
+
+TEST(LabelPainter, RaisedAndLoweredTextIsDrawnInLayersOffsetByOneAndTwo) {
+    const std::wstring text = L"Tarife";
+    const COLORREF highlight = GetSysColor(COLOR_BTNHIGHLIGHT);
+    const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+    const COLORREF blue = RGB(0, 0, 255);
+    struct Case {
+        int Height; // 11 pixels is 8 points, 24 is 18
+        TcxLabelStyle Style;
+    };
+    for (const Case c : {Case{11, cxlsRaised}, Case{24, cxlsRaised}, Case{24, cxlsLowered}}) {
+        SCOPED_TRACE(testing::Message() << c.Height << " " << c.Style);
+        const TTestFont font(L"MS Sans Serif", c.Height);
+        const SIZE extent = TextSize(font.Get(), text);
+        TcxLabelPaintValues values = Values(font.Get(), text, {120, 40});
+        values.Background = kGreen;
+        values.Style = c.Style;
+        const int x = 60 - Half(extent.cx) + 1;
+        const int y = 20 - Half(extent.cy);
+        const TPixels painted = PaintLabelValues(values);
+        if (c.Style == cxlsLowered) {
+            EXPECT_EQ(painted, Expected({120, 40}, kGreen, font.Get(), text,
+                                        {{x + 2, y + 2, highlight}, {x + 1, y + 1, shadow}}));
+        } else if (c.Height > 15) {
+            EXPECT_EQ(painted,
+                      Expected({120, 40}, kGreen, font.Get(), text,
+                               {{x, y, highlight}, {x + 2, y + 2, shadow}, {x + 1, y + 1, blue}}));
+        } else {
+            EXPECT_EQ(painted, Expected({120, 40}, kGreen, font.Get(), text,
+                                        {{x, y, highlight}, {x + 1, y + 1, blue}}));
+        }
+    }
+}
+
+TEST(LabelPainter, LeftAlignedTextStartsOnePixelFromTheEdge) {
+    const TTestFont font(L"MS Sans Serif", 11);
+    TcxLabelPaintValues values = Values(font.Get(), L"75 dak.", {97, 17});
+    values.Horz = taLeftJustify;
+    const SIZE extent = TextSize(font.Get(), values.Text);
+    const int y = 17 / 2 - Half(extent.cy);
+    EXPECT_EQ(PaintLabelValues(values),
+              Expected({97, 17}, kWhite, font.Get(), values.Text, {{1, y, RGB(0, 0, 255)}}));
+
+    // A shadow to the left stays in view: it starts one pixel from the edge instead.
+    values.Depth = 2;
+    values.Effect = cxleCool;
+    values.Orientation = cxoLeft;
+    values.ShadowedColor = clBlack;
+    EXPECT_EQ(PaintLabelValues(values), Expected({97, 17}, kWhite, font.Get(), values.Text,
+                                                 {{1, y, RGB(0, 0, 0)}, {3, y, RGB(0, 0, 255)}}));
+}
+
+TEST(LabelPainter, TransparentLabelsKeepWhatLiesUnderThem) {
+    const TTestFont font(L"MS Sans Serif", 11);
+    TcxLabelPaintValues values = Values(font.Get(), L"75 dak.", {97, 17});
+    values.Transparent = true;
+    const TPixels painted = PaintLabelValues(values, kGreen);
+    EXPECT_EQ(painted.Count(kWhite), 0);
+    EXPECT_EQ(painted.Count(kGreen) + painted.Count(RGB(0, 0, 255)), 97 * 17);
+    EXPECT_GT(painted.Count(RGB(0, 0, 255)), 0);
+}
+
+TEST(LabelPainter, AnEmptyCaptionPaintsOnlyTheBackground) {
+    const TTestFont font(L"MS Sans Serif", 11);
+    TcxLabelPaintValues values = Values(font.Get(), L"", {97, 17});
+    values.Depth = 3;
+    values.Effect = cxleFun;
+    values.Style = cxlsRaised;
+    EXPECT_EQ(PaintLabelValues(values).Count(kWhite), 97 * 17);
+}
+
+TEST(LabelPainter, OnlyTrueTypeFontsRotate) {
+    // A bitmap font where the system has one, else a Type 1 font (Wine maps the former to a
+    // TrueType font).
+    const TTestFont sansSerif(L"MS Sans Serif", 11);
+    const TTestFont type1(L"Nimbus Roman", 11);
+    const TTestFont& bitmapFont = IsTrueTypeFont(sansSerif.Get()) ? type1 : sansSerif;
+    ASSERT_FALSE(IsTrueTypeFont(bitmapFont.Get()));
+    TcxLabelPaintValues values = Values(bitmapFont.Get(), L"75 dak.", {97, 60});
+    const TPixels unrotated = PaintLabelValues(values);
+    values.Angle = 90;
+    EXPECT_EQ(PaintLabelValues(values), unrotated);
+
+    const TTestFont trueType(L"Tahoma", 11);
+    ASSERT_TRUE(IsTrueTypeFont(trueType.Get()));
+    values.Font = trueType.Get();
+    values.Angle = 0;
+    const RECT across = PaintLabelValues(values).Extent(kWhite);
+    values.Angle = -270; // the same as 90
+    const RECT upward = PaintLabelValues(values).Extent(kWhite);
+    EXPECT_GT(across.right - across.left, across.bottom - across.top);
+    EXPECT_GT(upward.bottom - upward.top, upward.right - upward.left);
+    // Rotated about the centre of the area.
+    EXPECT_LE(std::abs((upward.top + upward.bottom) / 2 - 30), 2);
+    EXPECT_LE(std::abs((upward.left + upward.right) / 2 - 48), 2);
+}
+
+TEST(LabelPainter, AGlyphFillsTheLettersOfATrueTypeFont) {
+    const TTestFont font(L"Tahoma", 30, FW_BOLD);
+    TcxLabelPaintValues values = Values(font.Get(), L"TL", {97, 40});
+    const TPixels plain = PaintLabelValues(values);
+    // A red dot in every 4 x 4 tile.
+    HDC screen = GetDC(nullptr);
+    HBITMAP glyph = CreateCompatibleBitmap(screen, 4, 4);
+    HDC glyphDc = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    const HGDIOBJ old = SelectObject(glyphDc, glyph);
+    const RECT all{0, 0, 4, 4};
+    FillRect(glyphDc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    SetPixelV(glyphDc, 0, 0, RGB(255, 0, 0));
+    SelectObject(glyphDc, old);
+    DeleteDC(glyphDc);
+    values.Glyph = glyph;
+    const TPixels filled = PaintLabelValues(values);
+    DeleteObject(glyph);
+    EXPECT_EQ(filled.Count(RGB(0, 0, 255)), 0); // the fill replaces the text colour
+    EXPECT_GT(filled.Count(RGB(255, 0, 0)), 0);
+    const RECT letters = plain.Extent(kWhite);
+    const RECT glyphInk = filled.Extent(kWhite);
+    EXPECT_GE(glyphInk.left, letters.left - 1);
+    EXPECT_LE(glyphInk.right, letters.right + 1);
+}
+
+TEST(LabelPainter, EndEllipsisCutsTextThatDoesNotFit) {
+    const TTestFont font(L"MS Sans Serif", 11);
+    TcxLabelPaintValues values =
+        Values(font.Get(), L"bir milyon iki yüz elli bin Türk lirası", {60, 17});
+    values.Horz = taLeftJustify;
+    values.ShowEndEllipsis = true;
+    const SIZE extent = TextSize(font.Get(), values.Text);
+    EXPECT_EQ(PaintLabelValues(values),
+              Expected({60, 17}, kWhite, font.Get(), values.Text,
+                       {{1, 17 / 2 - Half(extent.cy), RGB(0, 0, 255)}}, DT_LEFT | DT_END_ELLIPSIS));
+}
+
+} // namespace
+} // namespace velkaro
