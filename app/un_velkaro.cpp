@@ -2,6 +2,9 @@
 
 #include "app/InputBoxPrompt.h"
 #include "app/un_hakkinda.h"
+#include "core/sayiyazi.h"
+#include "framework/Dialogs.h"
+#include "runtime/Conversions.h"
 #include "settings/RegistrySettingsKey.h"
 
 namespace velkaro {
@@ -23,6 +26,7 @@ Tfr_velkaro::Tfr_velkaro(std::unique_ptr<SettingsKeyOpener> keys,
     Font().SetName(L"MS Sans Serif");
     Font().SetHeight(11);
     Font().SetColor(clWindowText);
+    LayOutControls();
 
     mn_menu.Add(&FiyatlarBelirle1);
     mn_menu.Add(&YuvarlamaOran1);
@@ -39,9 +43,105 @@ Tfr_velkaro::~Tfr_velkaro() {
     fr_hakkinda = nullptr; // the About windows go with this window
 }
 
+void Tfr_velkaro::LayOutControls() {
+    const auto font = [](TFont& font, TColor color, int height) {
+        font.SetName(L"MS Sans Serif");
+        font.SetColor(color);
+        font.SetHeight(height);
+    };
+    const auto centred = [](TcxCustomEditProperties& properties) {
+        properties.Alignment().SetHorz(taCenter);
+        properties.Alignment().SetVert(taVCenter);
+    };
+
+    tx_saat.SetBounds(76, 0, 65, 32);
+    tx_saat.Properties().SetEditMask(L"!90:00;1;_");
+    tx_saat.Properties().SetBeepOnError(true);
+    tx_saat.Properties().SetMaxLength(0);
+    centred(tx_saat.Properties());
+    font(tx_saat.Style().Font(), clRed, 21);
+    tx_saat.Style().Font().SetStyle(fsBold);
+    tx_saat.SetText(L"00:00");
+    tx_saat.OnKeyPress = [this](TObject* sender, wchar_t& key) { tx_saatKeyPress(sender, key); };
+
+    for (TcxLabel* label : {&lb_sure, &lb_para}) {
+        label->SetAutoSize(false);
+        centred(label->Properties());
+    }
+    lb_sure.SetBounds(60, 36, 97, 17);
+    font(lb_sure.Style().Font(), clBlue, 11);
+    lb_para.SetBounds(0, 88, 217, 49);
+    lb_para.Properties().SetWordWrap(true);
+    font(lb_para.Style().Font(), clBlue, 19);
+
+    rb_fiyat1.SetBounds(4, 4, 69, 25);
+    rb_fiyat2.SetBounds(144, 4, 69, 25);
+    rb_fiyat1.SetChecked(true);
+    rb_fiyat1.SetTabStop(true);
+    // Handlers last: checking the first button above is layout, not a tariff choice.
+    for (TcxRadioButton* button : {&rb_fiyat1, &rb_fiyat2}) {
+        button->SetCaption(L"rb_fiyat1");
+        button->OnClick = [this](TObject* sender) { rb_fiyat1Click(sender); };
+    }
+
+    tx_para.SetBounds(16, 56, 189, 28);
+    tx_para.SetTabStop(false);
+    tx_para.SetAutoSize(false);
+    tx_para.SetBeepOnEnter(false);
+    tx_para.Properties().SetReadOnly(true);
+    centred(tx_para.Properties());
+    tx_para.Properties().SetDecimalPlaces(0);
+    tx_para.Properties().SetDisplayFormat(L",0 TL");
+    tx_para.Properties().SetNullString(L"0 TL");
+    font(tx_para.Style().Font(), clWindowText, 16);
+}
+
 void Tfr_velkaro::CreateParams(TCreateParams& params) {
     TForm::CreateParams(params);
     params.ClassName = L"Tfr_velkaro";
+}
+
+void Tfr_velkaro::tx_saatKeyPress(TObject*, wchar_t& key) {
+    if (key != L'\r') {
+        return;
+    }
+    // The field's own check of this Enter failed and has been reported: the typed text is left
+    // selected for correcting rather than charged as a start time the operator never typed.
+    if (tx_saat.TextModified() && !tx_saat.InputChecked()) {
+        tx_saat.SelectAll();
+        return;
+    }
+    hesapla();
+}
+
+void Tfr_velkaro::hesapla() {
+    SYSTEMTIME simdi{};
+    GetLocalTime(&simdi);
+    BaslangicSaati baslangic;
+    try {
+        baslangic = BaslangicCoz(tx_saat.Text());
+    } catch (...) {
+        MessageDlg(L"Girdi\u011Finz de\u011Fer yanl\u0131\u015F!", TMsgDlgType::mtError,
+                   MsgDlgButton(mbOK), 0);
+        return;
+    }
+    const std::int32_t dakika = GecenDakika(baslangic, simdi.wHour, simdi.wMinute);
+    lb_sure.SetCaption(IntToStr(dakika) + L" dak.");
+    const int tarife = rb_fiyat1.Checked() ? 1 : 2;
+    const std::int64_t tutar = DakikaTutari(dakika, tarife, Ayarlar);
+    tx_para.SetText(IntToStr(tutar));
+    // Passing through the amount field makes it show the amount in its display format.
+    tx_para.SetFocus();
+    lb_para.SetCaption(SayiYazi(static_cast<long double>(tutar)));
+    tx_saat.SetFocus();
+}
+
+std::wstring Tfr_velkaro::SayiYazi(long double tutar) const {
+    return velkaro::SayiYazi(tutar);
+}
+
+std::int64_t Tfr_velkaro::Yuvarla(std::int64_t tutar, std::int64_t adim) const {
+    return velkaro::Yuvarla(tutar, adim);
 }
 
 void Tfr_velkaro::FormShow(TObject*) {
@@ -50,6 +150,10 @@ void Tfr_velkaro::FormShow(TObject*) {
 
 void Tfr_velkaro::FiyatlarBelirle1Click(TObject*) {
     settings_.AskPrices();
+}
+
+void Tfr_velkaro::rb_fiyat1Click(TObject*) {
+    hesapla();
 }
 
 void Tfr_velkaro::YuvarlamaOran1Click(TObject*) {
@@ -68,8 +172,8 @@ void Tfr_velkaro::Hakknda1Click(TObject*) {
 }
 
 void Tfr_velkaro::SetTariffCaptions(const std::wstring& first, const std::wstring& second) {
-    tariffCaption1_ = first;
-    tariffCaption2_ = second;
+    rb_fiyat1.SetCaption(first);
+    rb_fiyat2.SetCaption(second);
 }
 
 } // namespace velkaro

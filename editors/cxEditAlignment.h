@@ -1,11 +1,12 @@
 #pragma once
 // Where an edit control places its text, and whether the horizontal placement was chosen
 // explicitly (an unchosen one follows the edit's default).
+#include "runtime/Alignment.h"
+
 #include <functional>
 
 namespace velkaro {
 
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TcxEditVertAlignment { taTopJustify, taBottomJustify, taVCenter };
 
 class TcxEditAlignment {

@@ -2,10 +2,9 @@
 // The plain framework label: a painted caption with alignment, word wrap and an optional
 // transparent background that shows whatever its parent paints behind it.
 #include "framework/PaintedControl.h"
+#include "runtime/Alignment.h"
 
 namespace velkaro {
-
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 class TLabel : public TPaintedControl {
 public:
@@ -20,6 +19,9 @@ public:
 
     // The size of the caption laid out within maxWidth (wrapped when WordWrap is on).
     SIZE TextSize(int maxWidth);
+
+    // Static text named by its caption.
+    TAccessibleDescription AccessibleDescription() override;
 
 protected:
     void CreateParams(TCreateParams& params) override;

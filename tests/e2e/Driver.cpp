@@ -243,6 +243,17 @@ std::wstring MessageBoxText(HWND box) {
     return message;
 }
 
+std::optional<std::wstring> AnswerErrorReport(const ProgramUnderTest& program) {
+    HWND report = program.WaitForWindow(L"#32770", L"Velkaro");
+    if (report == nullptr) {
+        return std::nullopt;
+    }
+    const std::wstring text = MessageBoxText(report);
+    PostMessageW(report, WM_COMMAND, IDOK, 0);
+    program.WaitIdle();
+    return text;
+}
+
 std::wstring AnswerPrompt(const ProgramUnderTest& program, const std::wstring& caption,
                           const std::wstring& answer) {
     HWND prompt = program.WaitForWindow(L"", caption);

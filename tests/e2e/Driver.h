@@ -75,6 +75,9 @@ std::wstring WaitForText(HWND window, const std::function<bool(const std::wstrin
 HWND FindChild(HWND parent, const std::wstring& className, std::optional<std::wstring> text = {});
 // The message text of a system message box.
 std::wstring MessageBoxText(HWND box);
+// Waits for the program's top-level error report, answers it and returns its text (nullopt
+// when none appeared).
+std::optional<std::wstring> AnswerErrorReport(const ProgramUnderTest& program);
 
 // Answers the program's input prompt with the given caption: checks nothing, replaces the text
 // and confirms with Enter. Returns the text the prompt was pre-filled with.

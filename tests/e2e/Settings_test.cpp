@@ -32,10 +32,7 @@ TEST(Settings, MissingSecondPriceAsksForBothAndStoredStepIsKept) {
 TEST(Settings, NotAnIntegerIsReportedWithAFullStopAndSkipsTheRest) {
     ProgramUnderTest program({});
     AnswerPrompt(program, L"1. fiyatı giriniz", L"abc");
-    HWND report = program.WaitForWindow(L"#32770", L"Velkaro");
-    ASSERT_NE(report, nullptr);
-    EXPECT_EQ(MessageBoxText(report), L"'abc' is not a valid integer value.");
-    PostMessageW(report, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(AnswerErrorReport(program), L"'abc' is not a valid integer value.");
     // The second price and the rounding step are not asked for; the window is usable.
     HWND window = program.WaitForWindow(L"Tfr_velkaro");
     ASSERT_NE(window, nullptr);
@@ -53,9 +50,9 @@ TEST(Settings, RoundingStepMenuItemPromptsWithTheCurrentStepAndSavesIt) {
     Click(window, 5, 135);
     HWND menu = program.WaitForWindow(L"#32768");
     ASSERT_NE(menu, nullptr);
-    PressKey(menu, VK_DOWN);
-    PressKey(menu, VK_DOWN);
-    PressKey(menu, VK_RETURN);
+    SendKey(VK_DOWN);
+    SendKey(VK_DOWN);
+    SendKey(VK_RETURN);
     EXPECT_EQ(AnswerPrompt(program, L"Yuvarlama miktarını giriniz", L"5000"), L"250000");
     program.WaitIdle();
     EXPECT_EQ(ReadRegistry()[L"Yuvarlama"], L"5000");

@@ -70,21 +70,21 @@ protected:
 
 TEST_F(WindowTest, TheFirstShowAsksInOrderAndTheCaptionsFollowThePrices) {
     auto window = MakeWindow({L"1000000", L"1500000", L"250000", L"-250", L"0"});
-    EXPECT_EQ(window->TariffCaption1(), L"rb_fiyat1");
-    EXPECT_EQ(window->TariffCaption2(), L"rb_fiyat1");
+    EXPECT_EQ(window->rb_fiyat1.Caption(), L"rb_fiyat1");
+    EXPECT_EQ(window->rb_fiyat2.Caption(), L"rb_fiyat1");
     window->Show();
     EXPECT_EQ(calls, (std::vector<PromptCall>{{L"1. fiyat\u0131 giriniz", L"0"},
                                               {L"2. fiyat\u0131 giriniz", L"0"},
                                               {L"Yuvarlama miktar\u0131n\u0131 giriniz", L"0"}}));
-    EXPECT_EQ(window->TariffCaption1(), L"1.000.000");
-    EXPECT_EQ(window->TariffCaption2(), L"1.500.000");
+    EXPECT_EQ(window->rb_fiyat1.Caption(), L"1.000.000");
+    EXPECT_EQ(window->rb_fiyat2.Caption(), L"1.500.000");
     EXPECT_EQ(window->Ayarlar.Yuvarlama, 250000);
 
     // A zero price from the menu stays in memory; the captions keep the saved prices.
     window->FiyatlarBelirle1.Click();
     EXPECT_EQ(window->Ayarlar.Fiyat1, -250);
     EXPECT_EQ(window->Ayarlar.Fiyat2, 0);
-    EXPECT_EQ(window->TariffCaption1(), L"1.000.000");
+    EXPECT_EQ(window->rb_fiyat1.Caption(), L"1.000.000");
 
     // The next start finds the stored settings and asks nothing.
     calls.clear();
@@ -92,7 +92,7 @@ TEST_F(WindowTest, TheFirstShowAsksInOrderAndTheCaptionsFollowThePrices) {
     next->Show();
     EXPECT_TRUE(calls.empty());
     EXPECT_EQ(next->Ayarlar.Fiyat1, 1000000);
-    EXPECT_EQ(next->TariffCaption2(), L"1.500.000");
+    EXPECT_EQ(next->rb_fiyat2.Caption(), L"1.500.000");
 }
 
 TEST_F(WindowTest, AWrongFirstAnswerIsReportedAndNothingMoreIsAsked) {
@@ -118,7 +118,7 @@ TEST_F(WindowTest, TheMenuRunsTheSettingsOperations) {
     items[0]->Click();
     EXPECT_EQ(calls.back(), (PromptCall{L"2. fiyat\u0131 giriniz", L"2"}));
     EXPECT_EQ(window->Ayarlar.Yuvarlama, 4);
-    EXPECT_EQ(window->TariffCaption1(), L"5");
+    EXPECT_EQ(window->rb_fiyat1.Caption(), L"5");
 }
 
 TEST_F(WindowTest, ALeftClickOnTheBareBackgroundOpensTheMenuAtTheCursor) {
@@ -132,6 +132,8 @@ TEST_F(WindowTest, ALeftClickOnTheBareBackgroundOpensTheMenuAtTheCursor) {
     test::TWindowAnswer onLabel(L"#32768", [](HWND) { EndMenu(); });
     LeftClickAt(window->Handle(), {100, 110});
     EXPECT_FALSE(onLabel.Answered()) << "a click on a label opened the menu";
+    LeftClickAt(window->Handle(), {30, 70});
+    EXPECT_FALSE(onLabel.Answered()) << "a click on the amount field opened the menu";
 
     {
         test::TWindowAnswer answer(L"#32768", [&](HWND menu) {
@@ -141,7 +143,7 @@ TEST_F(WindowTest, ALeftClickOnTheBareBackgroundOpensTheMenuAtTheCursor) {
             GetCursorPos(&cursor);
             EndMenu();
         });
-        LeftClickAt(window->Handle(), {100, 60});
+        LeftClickAt(window->Handle(), {165, 45});
         ASSERT_TRUE(answer.Answered()) << "no menu";
     }
     EXPECT_EQ(menuCorner.x, cursor.x);
