@@ -215,6 +215,11 @@ void TcxCustomEdit::InnerTextChanged() {
     if (HasInputFocus()) {
         MarkModified();
     }
+    // Both the control and the native field the user may be in announce the new content.
+    NotifyAccessibleEvent(Handle(), EVENT_OBJECT_VALUECHANGE);
+    if (innerEdit_ != nullptr && &innerEdit_->Control() != this) {
+        NotifyAccessibleEvent(innerEdit_->Control().Handle(), EVENT_OBJECT_VALUECHANGE);
+    }
     FireChange();
 }
 

@@ -93,6 +93,10 @@ void TcxCustomInnerTextEdit::SetEditValue(const Variant& value) {
     }
 }
 
+TAccessibleDescription TcxCustomInnerTextEdit::AccessibleDescription() {
+    return container_.AccessibleDescription();
+}
+
 std::wstring TcxCustomInnerTextEdit::Text() const {
     return TEdit::Text();
 }

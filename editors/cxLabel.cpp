@@ -152,8 +152,17 @@ void TcxCustomLabel::SetName(const std::wstring& name) {
 
 void TcxCustomLabel::AssignEditValue(const Variant& value) {
     TcxCustomEdit::AssignEditValue(value);
-    caption_ = Properties().MakeDisplayValue(EditValue(), false).ToString();
+    std::wstring caption = Properties().MakeDisplayValue(EditValue(), false).ToString();
+    const bool renamed = caption != caption_ && AccessibleName().empty();
+    caption_ = std::move(caption);
+    if (renamed) {
+        NotifyAccessibleEvent(Handle(), EVENT_OBJECT_NAMECHANGE);
+    }
     Properties().AnnounceChange();
+}
+
+TAccessibleDescription TcxCustomLabel::AccessibleDescription() {
+    return DescribeStaticText(TcxCustomEdit::AccessibleDescription(), caption_);
 }
 
 void TcxCustomLabel::RefreshDisplayFromValue() {

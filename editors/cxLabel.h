@@ -70,6 +70,8 @@ public:
 
     bool CanFocus() const override;
     bool DialogChar(wchar_t key) override;
+    // Static text named by its caption.
+    TAccessibleDescription AccessibleDescription() override;
 
 protected:
     TcxCustomLabel(TControl* parent, const TcxEditPropertiesFactory& createProperties);

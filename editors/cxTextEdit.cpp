@@ -4,6 +4,7 @@
 #include "framework/Clipboard.h"
 #include "runtime/Exceptions.h"
 
+#include <oleacc.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -71,6 +72,21 @@ std::wstring TcxCustomTextEdit::SelText() const {
     const TcxTextSelection selection = ClampSelection(GetDisplayText(), {SelStart(), SelLength()});
     return GetDisplayText().substr(static_cast<std::size_t>(selection.Start),
                                    static_cast<std::size_t>(selection.Length));
+}
+
+TAccessibleDescription TcxCustomTextEdit::AccessibleDescription() {
+    TAccessibleDescription description = TcxCustomEdit::AccessibleDescription();
+    description.Role = ROLE_SYSTEM_TEXT;
+    if (Properties().EchoMode() == eemPassword) {
+        description.Value = std::wstring();
+        description.State |= STATE_SYSTEM_PROTECTED;
+    } else {
+        description.Value = Text();
+    }
+    if (Properties().ReadOnly()) {
+        description.State |= STATE_SYSTEM_READONLY;
+    }
+    return description;
 }
 
 std::wstring TcxCustomTextEdit::GetDisplayText() const {

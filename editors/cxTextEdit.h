@@ -50,6 +50,8 @@ public:
     void SetOEMConvert(bool value) override;
 
     void SetBounds(int left, int top, int width, int height) override;
+    // The field the user is in is its control: a screen reader hears the control's name and value.
+    TAccessibleDescription AccessibleDescription() override;
     bool AutoSelect() const { return autoSelect_; }
     // The next focus arrives by a mouse click, which places the caret instead of selecting.
     void SetFocusByMouse(bool value) { focusByMouse_ = value; }
@@ -109,6 +111,8 @@ public:
     void ClearSelection();
 
     void SetBounds(int left, int top, int width, int height) override;
+    // An editable (or read-only) text whose value is what the field shows; a password is not told.
+    TAccessibleDescription AccessibleDescription() override;
 
     TcxNewLookupDisplayTextEvent& OnNewLookupDisplayText() {
         return Properties().OnNewLookupDisplayText;

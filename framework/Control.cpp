@@ -322,6 +322,13 @@ LRESULT TControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         }
         break;
+    case WM_GETOBJECT:
+        if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
+            if (const LRESULT object = AnswerAccessibleObject(handle_, wParam); object != 0) {
+                return object;
+            }
+        }
+        break;
     case WM_CONTEXTMENU:
         if (OnContextPopup) {
             OnContextPopup(this);
@@ -481,7 +488,25 @@ void TControl::SetCaption(const std::wstring& text) {
     caption_ = text;
     if (handle_ != nullptr && Caption() != text) {
         SetWindowTextW(handle_, text.c_str());
+        if (accessibleName_.empty()) {
+            NotifyAccessibleEvent(handle_, EVENT_OBJECT_NAMECHANGE);
+        }
     }
+}
+
+void TControl::SetAccessibleName(const std::wstring& name) {
+    if (name != accessibleName_) {
+        accessibleName_ = name;
+        NotifyAccessibleEvent(handle_, EVENT_OBJECT_NAMECHANGE);
+    }
+}
+
+TAccessibleDescription TControl::AccessibleDescription() {
+    TAccessibleDescription description;
+    if (!accessibleName_.empty()) {
+        description.Name = accessibleName_;
+    }
+    return description;
 }
 
 void TControl::SetColor(TColor color) {

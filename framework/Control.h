@@ -3,6 +3,7 @@
 // Properties live in the object and are applied to the window when it exists, so a layout can be
 // built before any window is created. Every window class is registered under the control's own
 // class name and routed through one virtual window procedure.
+#include "framework/Accessibility.h"
 #include "framework/Color.h"
 #include "framework/Events.h"
 #include "framework/Font.h"
@@ -68,6 +69,13 @@ public:
     // Text
     std::wstring Caption() const;
     virtual void SetCaption(const std::wstring& text);
+
+    // Screen readers: the name announced for the control when its caption does not say what it
+    // is (an edit field's caption is its content); empty leaves the caption or the system's name.
+    const std::wstring& AccessibleName() const { return accessibleName_; }
+    void SetAccessibleName(const std::wstring& name);
+    // Role, name, value and state as assistive technology reads them; kinds add their own.
+    virtual TAccessibleDescription AccessibleDescription();
 
     // Look
     TFont& Font() { return font_; }
@@ -175,6 +183,7 @@ private:
     WNDPROC defaultProc_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     std::wstring caption_;
+    std::wstring accessibleName_;
     TFont font_;
     TColor color_ = clBtnFace;
     bool parentFont_ = true;

@@ -8,6 +8,10 @@ TLabel::TLabel(TControl* parent) : TPaintedControl(parent) {
     SetBounds(0, 0, 65, 17);
 }
 
+TAccessibleDescription TLabel::AccessibleDescription() {
+    return DescribeStaticText(TPaintedControl::AccessibleDescription(), Caption());
+}
+
 void TLabel::CreateParams(TCreateParams& params) {
     TControl::CreateParams(params);
     params.ClassName = L"TLabel";

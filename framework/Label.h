@@ -20,6 +20,9 @@ public:
     // The size of the caption laid out within maxWidth (wrapped when WordWrap is on).
     SIZE TextSize(int maxWidth);
 
+    // Static text named by its caption.
+    TAccessibleDescription AccessibleDescription() override;
+
 protected:
     void CreateParams(TCreateParams& params) override;
     void Paint(HDC dc) override;

@@ -1,5 +1,7 @@
 #include "framework/RadioButton.h"
 
+#include <oleacc.h>
+
 namespace velkaro {
 
 TRadioButton::TRadioButton(TControl* parent) : TControl(parent) {
@@ -58,6 +60,7 @@ void TRadioButton::SetChecked(bool value) {
     SetTabStop(value);
     if (HandleAllocated()) {
         SendMessageW(Handle(), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+        NotifyAccessibleEvent(Handle(), EVENT_OBJECT_STATECHANGE);
     }
     if (!value) {
         return;
@@ -73,6 +76,18 @@ void TRadioButton::SetChecked(bool value) {
     if (!clicksDisabled_) {
         Click();
     }
+}
+
+TAccessibleDescription TRadioButton::AccessibleDescription() {
+    TAccessibleDescription description = TControl::AccessibleDescription();
+    description.Role = ROLE_SYSTEM_RADIOBUTTON;
+    if (!description.Name) {
+        description.Name = Caption();
+    }
+    if (Checked()) {
+        description.State |= STATE_SYSTEM_CHECKED;
+    }
+    return description;
 }
 
 void TRadioButton::DoEnter() {

@@ -24,6 +24,9 @@ public:
 
     TNotifyEvent OnDblClick;
 
+    // A radio button named by its caption, checked or not.
+    TAccessibleDescription AccessibleDescription() override;
+
     void DoEnter() override;
 
 protected:

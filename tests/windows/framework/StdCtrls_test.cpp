@@ -1,8 +1,10 @@
 #include "framework/Form.h"
 #include "framework/StdCtrls.h"
 #include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/AccessibleReader.h"
 
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <memory>
 #include <type_traits>
@@ -151,6 +153,25 @@ TEST_F(StdCtrlsTest, LabelAnswersItsCaptionAndMeasuresWrappedText) {
     EXPECT_GE(label.TextSize(line.cx / 3).cy, 3 * line.cy);
     label.Font().SetHeight(22);
     EXPECT_GT(label.TextSize(0).cy, line.cy) << "measured with its own font";
+}
+
+TEST_F(StdCtrlsTest, LabelIsStaticTextNamedByItsCaptionAndAnnouncesANewOne) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    TForm form;
+    TLabel label(&form);
+    label.SetCaption(L"Toplam");
+    form.Show();
+    auto reading = ReadAccessible(label.Handle());
+    ASSERT_TRUE(reading.has_value());
+    EXPECT_EQ(reading->Role, ROLE_SYSTEM_STATICTEXT);
+    EXPECT_EQ(reading->Name, L"Toplam");
+    EXPECT_NE(reading->State & STATE_SYSTEM_READONLY, 0);
+
+    AccessibleEventRecorder events;
+    label.SetCaption(L"Ara toplam");
+    EXPECT_TRUE(events.Raised(EVENT_OBJECT_NAMECHANGE, label.Handle()));
+    EXPECT_EQ(ReadAccessible(label.Handle())->Name, L"Ara toplam");
+    CoUninitialize();
 }
 
 } // namespace
