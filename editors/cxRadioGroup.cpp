@@ -93,10 +93,13 @@ SIZE CheckBoxImageSize() {
 // A circle of two one-pixel rings around a well with a dot in the middle.
 std::vector<std::uint8_t> MarkPattern(SIZE size) {
     std::vector<std::uint8_t> pattern(static_cast<std::size_t>(size.cx * size.cy), msNone);
-    const double centreX = (size.cx - 1) / 2.0;
-    const double centreY = (size.cy - 1) / 2.0;
-    const double outer = std::min(size.cx, size.cy) / 2.0;
-    const double dot = std::min(size.cx, size.cy) / 5.0;
+    // A circle as wide as the image is high (or the reverse), on whole pixels so that it is
+    // symmetric.
+    const int diameter = std::min(size.cx, size.cy);
+    const double centreX = (size.cx - diameter) / 2 + (diameter - 1) / 2.0;
+    const double centreY = (size.cy - diameter) / 2 + (diameter - 1) / 2.0;
+    const double outer = diameter / 2.0;
+    const double dot = diameter / 5.0;
     for (int y = 0; y < size.cy; ++y) {
         for (int x = 0; x < size.cx; ++x) {
             const double dx = x - centreX;
@@ -259,6 +262,11 @@ TcxRadioButton::TcxRadioButton(TControl* parent) : TRadioButton(parent) {
 void TcxRadioButton::CreateParams(TCreateParams& params) {
     TRadioButton::CreateParams(params);
     params.ClassName = L"TcxRadioButton";
+}
+
+void TcxRadioButton::HandleCreated() {
+    TRadioButton::HandleCreated();
+    UpdateStateFromCursor();
 }
 
 void TcxRadioButton::SetParentBackground(bool value) {

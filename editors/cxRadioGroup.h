@@ -91,6 +91,8 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    // A button disabled before its window existed starts in the disabled state.
+    void HandleCreated() override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     DWORD ButtonStyle() const override { return BS_OWNERDRAW; }
 

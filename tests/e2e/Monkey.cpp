@@ -5,6 +5,7 @@
 #include "tests/e2e/MonkeyChecks.h"
 #include "tests/e2e/MonkeyEvents.h"
 
+#include "runtime/FormatSettings.h"
 #include "runtime/Utf.h"
 
 #include <cstdio>
@@ -99,6 +100,7 @@ public:
     }
 
     long EventsRun() const { return run_; }
+    const MonkeyChecks& Checks() const { return checks_; }
     const std::wstring& LastEvent() const { return lastEvent_; }
     const WindowState& State() const { return state_; }
     const std::map<std::wstring, int>& DialogsMet() const { return met_; }
@@ -169,6 +171,8 @@ void Print(const std::wstring& text) {
 }
 
 int RunMonkey(long count, unsigned seed) {
+    // The expected amounts are formatted as the program formats them: in the user's locale.
+    LoadFormatSettings();
     const Preset& preset = kPresets[seed % std::size(kPresets)];
     ProgramUnderTest program(preset.Registry);
     const MainWindow main(program);
@@ -179,6 +183,9 @@ int RunMonkey(long count, unsigned seed) {
 
     Print(L"seed " + std::to_wstring(seed) + L": " + std::to_wstring(monkey.EventsRun()) + L" of " +
           std::to_wstring(count) + L" events run");
+    Print(L"results of a calculation checked after " +
+          std::to_wstring(monkey.Checks().ResultsChecked()) + L" events, changed " +
+          std::to_wstring(monkey.Checks().ResultsChanged()) + L" times");
     Print(L"dialogs met:");
     for (const auto& [dialog, times] : monkey.DialogsMet()) {
         Print(L"  " + std::to_wstring(times) + L" x " + dialog);

@@ -56,7 +56,15 @@ std::wstring MonkeyChecks::BrokenStartField(const WindowState& state, bool paste
     return {};
 }
 
-std::wstring MonkeyChecks::BrokenResults(const WindowState& state) const {
+bool MonkeyChecks::ShowsAmountOf(const WindowState& state, int minutes, int tariff) const {
+    const std::int64_t amount = DakikaTutari(minutes, tariff, settings_);
+    // Unfocused the amount field shows the display format, focused the plain number.
+    return (state.Amount == FormatFloat(L",0 TL", static_cast<long double>(amount)) ||
+            state.Amount == std::to_wstring(amount)) &&
+           state.Words == SayiYazi(static_cast<long double>(amount));
+}
+
+std::wstring MonkeyChecks::BrokenResults(const WindowState& state) {
     if (state.Minutes.empty()) {
         return {}; // no calculation yet
     }
@@ -64,15 +72,23 @@ std::wstring MonkeyChecks::BrokenResults(const WindowState& state) const {
     if (minutes < 0) {
         return L"the minutes label reads no minutes";
     }
-    const std::int64_t amount = DakikaTutari(minutes, state.Tariff1 ? 1 : 2, settings_);
-    // Unfocused the amount field shows the display format, focused the plain number.
-    if (state.Amount != FormatFloat(L",0 TL", static_cast<long double>(amount)) &&
-        state.Amount != std::to_wstring(amount)) {
-        return L"the amount field disagrees with the minutes, tariff and settings";
+    const int checked = state.Tariff1 ? 1 : 2;
+    // A tariff click whose calculation failed (an invalid start time) leaves the results of
+    // the other tariff as they were.
+    const bool stale =
+        state.Minutes == resultMinutes_ && ShowsAmountOf(state, minutes, resultTariff_);
+    if (!ShowsAmountOf(state, minutes, checked) && !stale) {
+        return L"the amount and its words disagree with the minutes, the tariff and the settings";
     }
-    if (state.Words != SayiYazi(static_cast<long double>(amount))) {
-        return L"the words label disagrees with the amount";
+    if (!stale) {
+        resultTariff_ = checked;
     }
+    ++resultsChecked_;
+    if (state.Minutes != resultMinutes_ || state.Words != resultWords_) {
+        ++resultsChanged_;
+    }
+    resultMinutes_ = state.Minutes;
+    resultWords_ = state.Words;
     return {};
 }
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cwchar>
 #include <iterator>
 #include <utility>
 
@@ -45,6 +46,17 @@ MonkeyEvent MonkeyEvents::Next(bool menuOpen) {
         return InMenu();
     }
     const int roll = Below(100);
+    if (roll < 5) {
+        // What the operator mostly does: into the start field, a start time, then Enter.
+        wchar_t digits[8];
+        std::swprintf(digits, 8, L"%02d%02d", Below(24), Below(60));
+        const SIZE field = ClientSize(main_.tx_saat);
+        SendClick(main_.tx_saat, {field.cx / 2, field.cy / 2});
+        SendKey(VK_HOME);
+        SendText(digits);
+        SendKey(VK_RETURN);
+        return {L"start time '" + std::wstring(digits) + L"' and Enter"};
+    }
     if (roll < 45) {
         const wchar_t c = kTyped[Below(static_cast<int>(std::size(kTyped)) - 1)];
         SendText(std::wstring(1, c));

@@ -114,23 +114,30 @@ TPixels TPixels::Shown(HWND window) {
     return pixels;
 }
 
-TPixels TPixels::Printed(HWND window, COLORREF underlay) {
-    RECT client;
-    GetClientRect(window, &client);
+TPixels TPixels::Painted(SIZE size, COLORREF underlay, const std::function<void(HDC)>& paint) {
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, size.cx, size.cy);
     ReleaseDC(nullptr, screen);
     const HGDIOBJ old = SelectObject(memory, bitmap);
     const HBRUSH brush = CreateSolidBrush(underlay);
-    FillRect(memory, &client, brush);
+    const RECT all{0, 0, size.cx, size.cy};
+    FillRect(memory, &all, brush);
     DeleteObject(brush);
-    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    paint(memory);
     SelectObject(memory, old);
-    TPixels pixels = OfBitmap(memory, bitmap, client.right, client.bottom);
+    TPixels pixels = OfBitmap(memory, bitmap, size.cx, size.cy);
     DeleteObject(bitmap);
     DeleteDC(memory);
     return pixels;
+}
+
+TPixels TPixels::Printed(HWND window, COLORREF underlay) {
+    RECT client;
+    GetClientRect(window, &client);
+    return Painted({client.right, client.bottom}, underlay, [window](HDC dc) {
+        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    });
 }
 
 COLORREF TPixels::At(int x, int y) const {
@@ -154,6 +161,32 @@ RECT TPixels::Extent(COLORREF background) const {
 
 int TPixels::Count(COLORREF colour) const {
     return static_cast<int>(std::count(pixels_.begin(), pixels_.end(), colour));
+}
+
+SIZE TextExtent(HFONT font, const std::wstring& text) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return size;
+}
+
+TPixels DrawnText(SIZE size, COLORREF background, HFONT font, const std::wstring& text,
+                  std::initializer_list<TTextCopy> copies, UINT flags) {
+    return TPixels::Painted(size, background, [&](HDC dc) {
+        const HGDIOBJ old = SelectObject(dc, font);
+        SetBkMode(dc, TRANSPARENT);
+        for (const TTextCopy& copy : copies) {
+            SetTextColor(dc, copy.Color);
+            RECT rect = (flags & DT_WORDBREAK) != 0
+                            ? RECT{copy.X, copy.Y, copy.X + size.cx, copy.Y + size.cy}
+                            : RECT{copy.X, copy.Y, size.cx - 1, size.cy};
+            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, flags);
+        }
+        SelectObject(dc, old);
+    });
 }
 
 } // namespace velkaro::test

@@ -3,7 +3,9 @@
 // and a look at the pixels a window shows.
 #include <windows.h>
 
+#include <functional>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 namespace velkaro::test {
@@ -26,6 +28,8 @@ public:
     // What the window paints with WM_PRINTCLIENT over a bitmap filled with the given colour.
     static TPixels Printed(HWND window, COLORREF underlay);
     static TPixels OfBitmap(HDC dc, HBITMAP bitmap, int width, int height);
+    // What the painter paints on a bitmap of the size filled with the colour.
+    static TPixels Painted(SIZE size, COLORREF underlay, const std::function<void(HDC)>& paint);
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -40,5 +44,18 @@ private:
     int height_ = 0;
     std::vector<COLORREF> pixels_;
 };
+
+// The size of the text on one line in the font.
+SIZE TextExtent(HFONT font, const std::wstring& text);
+
+// One copy of a text as DrawText draws it at (X, Y) in a colour.
+struct TTextCopy {
+    int X, Y;
+    COLORREF Color;
+};
+// The copies drawn in order over the background, as a label is expected to look: a wrapped copy
+// is given the whole size from its position, a single line ends a pixel short of the right edge.
+TPixels DrawnText(SIZE size, COLORREF background, HFONT font, const std::wstring& text,
+                  std::initializer_list<TTextCopy> copies, UINT flags);
 
 } // namespace velkaro::test

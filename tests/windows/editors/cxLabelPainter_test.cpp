@@ -36,59 +36,14 @@ private:
     HFONT font_;
 };
 
-// A bitmap of the given size and colour to paint on, read back as pixels.
-TPixels Paint(SIZE size, COLORREF underlay, const std::function<void(HDC)>& painter) {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, size.cx, size.cy);
-    ReleaseDC(nullptr, screen);
-    const HGDIOBJ old = SelectObject(dc, bitmap);
-    const HBRUSH brush = CreateSolidBrush(underlay);
-    const RECT all{0, 0, size.cx, size.cy};
-    FillRect(dc, &all, brush);
-    DeleteObject(brush);
-    painter(dc);
-    SelectObject(dc, old);
-    TPixels pixels = TPixels::OfBitmap(dc, bitmap, size.cx, size.cy);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    return pixels;
-}
-
 TPixels PaintLabelValues(const TcxLabelPaintValues& values, COLORREF underlay = RGB(7, 7, 7)) {
-    return Paint({values.TextArea.right, values.TextArea.bottom}, underlay,
-                 [&](HDC dc) { PaintLabel(dc, values); });
+    return TPixels::Painted({values.TextArea.right, values.TextArea.bottom}, underlay,
+                            [&](HDC dc) { PaintLabel(dc, values); });
 }
 
-SIZE TextSize(HFONT font, const std::wstring& text) {
-    SIZE size{};
-    Paint({1, 1}, kWhite, [&](HDC dc) {
-        SelectObject(dc, font);
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    });
-    return size;
-}
-
-// Plain DrawText copies on a background: what the label should look like, built here from the
-// system's own routine. Each copy: position, colour.
-struct TTextCopy {
-    int X, Y;
-    COLORREF Color;
-};
 TPixels Expected(SIZE size, COLORREF background, HFONT font, const std::wstring& text,
-                 std::initializer_list<TTextCopy> copies, UINT flags = DT_LEFT) {
-    return Paint(size, background, [&](HDC dc) {
-        SelectObject(dc, font);
-        SetBkMode(dc, TRANSPARENT);
-        for (const TTextCopy& copy : copies) {
-            SetTextColor(dc, copy.Color);
-            // Wrapped text gets the area's size from its origin; one line ends short of the edge.
-            RECT rect = (flags & DT_WORDBREAK) != 0
-                            ? RECT{copy.X, copy.Y, copy.X + size.cx, copy.Y + size.cy}
-                            : RECT{copy.X, copy.Y, size.cx - 1, size.cy};
-            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, flags);
-        }
-    });
+                 std::initializer_list<test::TTextCopy> copies, UINT flags = DT_LEFT) {
+    return test::DrawnText(size, background, font, text, copies, flags);
 }
 
 TcxLabelPaintValues Values(HFONT font, const std::wstring& text, SIZE size) {
@@ -103,20 +58,15 @@ TcxLabelPaintValues Values(HFONT font, const std::wstring& text, SIZE size) {
     return values;
 }
 
-// Half a length rounded with halves to even, as the label centres.
-int Half(int length) {
-    return length / 2 + ((length % 2 != 0 && (length / 2) % 2 != 0) ? 1 : 0);
-}
-
 TEST(LabelPainter, TheMinutesAreCentredInTheirLabel) {
     const TTestFont font(L"MS Sans Serif", 11);
     const std::wstring text = L"75 dak.";
-    const SIZE extent = TextSize(font.Get(), text);
+    const SIZE extent = test::TextExtent(font.Get(), text);
     const TPixels painted = PaintLabelValues(Values(font.Get(), text, {97, 17}));
 
     // Drawn one pixel right of the centred origin.
-    const int x = 97 / 2 - Half(extent.cx) + 1;
-    const int y = 17 / 2 - Half(extent.cy);
+    const int x = 97 / 2 - RoundHalfEven(extent.cx / 2.0) + 1;
+    const int y = 17 / 2 - RoundHalfEven(extent.cy / 2.0);
     EXPECT_EQ(painted, Expected({97, 17}, kWhite, font.Get(), text, {{x, y, RGB(0, 0, 255)}}));
     const RECT ink = painted.Extent(kWhite);
     EXPECT_LE(std::abs(ink.left - (97 - ink.right)), 3);
@@ -154,15 +104,15 @@ TEST(LabelPainter, WrappedWordsStartAtTheTopLeftWhateverTheAlignment) {
 TEST(LabelPainter, ACoolShadowLiesDepthPixelsAwayAndThePairIsCentred) {
     const TTestFont font(L"MS Sans Serif", 11);
     const std::wstring text = L"75 dak.";
-    const SIZE extent = TextSize(font.Get(), text);
+    const SIZE extent = test::TextExtent(font.Get(), text);
     TcxLabelPaintValues values = Values(font.Get(), text, {97, 17});
     values.Depth = 3;
     values.Effect = cxleCool;
     values.TextColor = clBlack;
     const TPixels painted = PaintLabelValues(values);
 
-    const int x = (97 - 3) / 2 - Half(extent.cx) + 1;
-    const int y = (17 - 3) / 2 - Half(extent.cy);
+    const int x = (97 - 3) / 2 - RoundHalfEven(extent.cx / 2.0) + 1;
+    const int y = (17 - 3) / 2 - RoundHalfEven(extent.cy / 2.0);
     const COLORREF grey = GetSysColor(COLOR_GRAYTEXT);
     EXPECT_EQ(painted, Expected({97, 17}, kWhite, font.Get(), text,
                                 {{x + 3, y + 3, grey}, {x, y, RGB(0, 0, 0)}}));
@@ -190,6 +140,14 @@ TEST(LabelPainter, FunShadowsStepTowardTheBackground) {
     EXPECT_EQ(colours, (std::set<COLORREF>{kWhite, RGB(170, 170, 170), RGB(85, 85, 85),
                                            RGB(0, 0, 0), RGB(255, 0, 0)}));
 
+    // The default shadow colour is a system colour: the nearest copy is in that colour, not in
+    // the bits of its index.
+    values.ShadowedColor = clGrayText;
+    const TPixels grey = PaintLabelValues(values);
+    EXPECT_GT(grey.Count(GetSysColor(COLOR_GRAYTEXT)), 0);
+    EXPECT_EQ(grey.Count(RGB(17, 0, 0)), 0);
+
+    values.ShadowedColor = clBlack;
     values.Effect = cxleExtrude;
     const TPixels extruded = PaintLabelValues(values);
     EXPECT_EQ(extruded.Count(RGB(170, 170, 170)) + extruded.Count(RGB(85, 85, 85)), 0);
@@ -208,12 +166,12 @@ TEST(LabelPainter, RaisedAndLoweredTextIsDrawnInLayersOffsetByOneAndTwo) {
     for (const Case c : {Case{11, cxlsRaised}, Case{24, cxlsRaised}, Case{24, cxlsLowered}}) {
         SCOPED_TRACE(testing::Message() << c.Height << " " << c.Style);
         const TTestFont font(L"MS Sans Serif", c.Height);
-        const SIZE extent = TextSize(font.Get(), text);
+        const SIZE extent = test::TextExtent(font.Get(), text);
         TcxLabelPaintValues values = Values(font.Get(), text, {120, 40});
         values.Background = kGreen;
         values.Style = c.Style;
-        const int x = 60 - Half(extent.cx) + 1;
-        const int y = 20 - Half(extent.cy);
+        const int x = 60 - RoundHalfEven(extent.cx / 2.0) + 1;
+        const int y = 20 - RoundHalfEven(extent.cy / 2.0);
         const TPixels painted = PaintLabelValues(values);
         if (c.Style == cxlsLowered) {
             EXPECT_EQ(painted, Expected({120, 40}, kGreen, font.Get(), text,
@@ -233,8 +191,8 @@ TEST(LabelPainter, LeftAlignedTextStartsOnePixelFromTheEdge) {
     const TTestFont font(L"MS Sans Serif", 11);
     TcxLabelPaintValues values = Values(font.Get(), L"75 dak.", {97, 17});
     values.Horz = taLeftJustify;
-    const SIZE extent = TextSize(font.Get(), values.Text);
-    const int y = 17 / 2 - Half(extent.cy);
+    const SIZE extent = test::TextExtent(font.Get(), values.Text);
+    const int y = 17 / 2 - RoundHalfEven(extent.cy / 2.0);
     EXPECT_EQ(PaintLabelValues(values),
               Expected({97, 17}, kWhite, font.Get(), values.Text, {{1, y, RGB(0, 0, 255)}}));
 
@@ -324,10 +282,11 @@ TEST(LabelPainter, EndEllipsisCutsTextThatDoesNotFit) {
         Values(font.Get(), L"bir milyon iki yüz elli bin Türk lirası", {60, 17});
     values.Horz = taLeftJustify;
     values.ShowEndEllipsis = true;
-    const SIZE extent = TextSize(font.Get(), values.Text);
+    const SIZE extent = test::TextExtent(font.Get(), values.Text);
     EXPECT_EQ(PaintLabelValues(values),
               Expected({60, 17}, kWhite, font.Get(), values.Text,
-                       {{1, 17 / 2 - Half(extent.cy), RGB(0, 0, 255)}}, DT_LEFT | DT_END_ELLIPSIS));
+                       {{1, 17 / 2 - RoundHalfEven(extent.cy / 2.0), RGB(0, 0, 255)}},
+                       DT_LEFT | DT_END_ELLIPSIS));
 }
 
 } // namespace

@@ -66,46 +66,15 @@ struct TLabelForm {
     }
 };
 
-// What DrawText makes of the text at (x, y) on the colour, in the label's font and size.
+// What DrawText makes of the caption at (x, y) on the colour, in the label's font and size.
 TPixels DrawnText(TcxLabel& label, COLORREF background, int x, int y, UINT flags) {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, label.Width(), label.Height());
-    ReleaseDC(nullptr, screen);
-    const HGDIOBJ old = SelectObject(dc, bitmap);
-    const HBRUSH brush = CreateSolidBrush(background);
-    const RECT all{0, 0, label.Width(), label.Height()};
-    FillRect(dc, &all, brush);
-    DeleteObject(brush);
-    const HGDIOBJ oldFont = SelectObject(dc, label.Style().Font().Handle());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ColorToRGB(label.Style().Font().Color()));
-    const std::wstring text = label.Caption();
-    RECT rect = (flags & DT_WORDBREAK) != 0 ? RECT{x, y, x + label.Width(), y + label.Height()}
-                                            : RECT{x, y, label.Width() - 1, label.Height()};
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, flags);
-    SelectObject(dc, oldFont);
-    SelectObject(dc, old);
-    TPixels pixels = TPixels::OfBitmap(dc, bitmap, label.Width(), label.Height());
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    return pixels;
+    return test::DrawnText({label.Width(), label.Height()}, background,
+                           label.Style().Font().Handle(), label.Caption(),
+                           {{x, y, ColorToRGB(label.Style().Font().Color())}}, flags);
 }
 
 SIZE CaptionSize(TcxLabel& label) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, label.Style().Font().Handle());
-    SIZE size{};
-    const std::wstring text = label.Caption();
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return size;
-}
-
-// Half a length rounded with halves to even.
-int Half(int length) {
-    return length / 2 + ((length % 2 != 0 && (length / 2) % 2 != 0) ? 1 : 0);
+    return TextExtent(label.Style().Font().Handle(), label.Caption());
 }
 
 class LabelTest : public ::testing::Test {
@@ -221,8 +190,8 @@ TEST_F(LabelTest, TheMinutesAreCentredAndTheWordsStartAtTheTopLeft) {
 
     const SIZE extent = CaptionSize(form.Minutes);
     EXPECT_EQ(TPixels::Shown(form.Minutes.Handle()),
-              DrawnText(form.Minutes, background, 97 / 2 - Half(extent.cx) + 1,
-                        17 / 2 - Half(extent.cy), DT_LEFT));
+              DrawnText(form.Minutes, background, 97 / 2 - RoundHalfEven(extent.cx / 2.0) + 1,
+                        17 / 2 - RoundHalfEven(extent.cy / 2.0), DT_LEFT));
     const RECT ink = TPixels::Shown(form.Minutes.Handle()).Extent(background);
     EXPECT_LE(std::abs(ink.left - (97 - ink.right)), 3);
 

@@ -186,6 +186,12 @@ TEST_F(RadioButtonTest, StateFollowsThePointerTheCaptureAndTheEnabledState) {
     EXPECT_EQ(form.Second.ButtonState(), TcxRadioButtonState::normal);
     EXPECT_EQ(form.Clicks(), (std::vector<int>{0, 1, 0, 0})); // the press focused and selected
 
+    TForm unshown; // no window yet
+    TcxRadioButton early(&unshown);
+    early.SetEnabled(false);
+    unshown.HandleNeeded();
+    EXPECT_EQ(early.ButtonState(), TcxRadioButtonState::disabled);
+
     MovePointer(form.First.Handle(), 30, 12);
     form.First.SetEnabled(false);
     EXPECT_EQ(form.First.ButtonState(), TcxRadioButtonState::disabled);
