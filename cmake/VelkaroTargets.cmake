@@ -9,6 +9,13 @@ if(VELKARO_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+# Windows programs are shipped: optimised for size (nothing in them is bound by computing), and
+# unused functions and data are left out when linking.
+if(WIN32)
+    add_compile_options($<$<CONFIG:Release>:-Os> -ffunction-sections -fdata-sections)
+    add_link_options(-Wl,--gc-sections)
+endif()
+
 # Our own code: every warning is an error. Third-party code does not get these flags.
 function(velkaro_warnings target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
