@@ -30,12 +30,6 @@ function(velkaro_library name)
     add_library(${name} STATIC ${ARGN})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
     velkaro_warnings(${name})
-    if(WIN32)
-        # Each function in a section of its own, so that the program links only what it calls;
-        # optimised for size, since a desktop program's code waits on its user, not its loops.
-        target_compile_options(${name} PRIVATE -ffunction-sections -fdata-sections
-                                               $<$<CONFIG:Release>:-Os>)
-    endif()
 endfunction()
 
 # GoogleTest: the host's package natively, built from the distribution's sources for MinGW.
