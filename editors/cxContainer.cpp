@@ -188,6 +188,14 @@ TcxContainerStyle& TcxContainer::ContainerStyle() {
     return *style_;
 }
 
+void TcxContainer::ChangeScale(int multiplier, int divisor) {
+    if (style_ && style_->IsAssigned(svFont)) {
+        TFont& font = style_->Font();
+        font.SetHeight(MulDiv(font.Height(), multiplier, divisor));
+    }
+    TcxControl::ChangeScale(multiplier, divisor);
+}
+
 const TcxContainerStyle& TcxContainer::ContainerStyle() const {
     return const_cast<TcxContainer*>(this)->ContainerStyle();
 }

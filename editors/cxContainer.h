@@ -149,6 +149,9 @@ public:
     // The hosted control, or none.
     TControl* InnerControl() const { return innerControl_; }
 
+    // A font of the style's own is designed like the bounds and scales with them.
+    void ChangeScale(int multiplier, int divisor) override;
+
 protected:
     void SetInnerControl(TControl* control) { innerControl_ = control; }
     // The kind's style class; called once, at the first use of the style.

@@ -537,6 +537,7 @@ TcxEditFrame TcxCustomEdit::Frame() const {
     frame.Enabled = Enabled();
     frame.ReadOnly = ActiveProperties().ReadOnly();
     frame.Focused = focusReported_;
+    frame.PixelsPerInch = PixelsPerInch();
     return frame;
 }
 

@@ -9,7 +9,9 @@
 #include <vssym32.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
 
 namespace velkaro {
@@ -75,8 +77,8 @@ TMarkPalette MarkPalette(bool focused, TcxLookAndFeelKind kind, bool checked,
     return palette;
 }
 
-// One system check-box image: the sheet holds 4 columns and 3 rows of them.
-SIZE CheckBoxImageSize() {
+// One system check-box image (the sheet holds 4 columns and 3 rows of them), at the given scale.
+SIZE CheckBoxImageSize(int pixelsPerInch) {
     HBITMAP sheet = LoadBitmapW(nullptr, MAKEINTRESOURCEW(OBM_CHECKBOXES));
     BITMAP info{};
     if (sheet == nullptr || GetObjectW(sheet, sizeof(info), &info) == 0 || info.bmWidth < 4 ||
@@ -87,7 +89,13 @@ SIZE CheckBoxImageSize() {
     if (sheet != nullptr) {
         DeleteObject(sheet);
     }
-    return {info.bmWidth / 4, info.bmHeight / 3};
+    // Systems differ in whether the sheet follows the screen's scale; the classic mark is the
+    // least.
+    const auto designed = [](int size) {
+        return std::max(MulDiv(size, kDesignPixelsPerInch, SystemPixelsPerInch()), 13);
+    };
+    return {MulDiv(designed(info.bmWidth / 4), pixelsPerInch, kDesignPixelsPerInch),
+            MulDiv(designed(info.bmHeight / 3), pixelsPerInch, kDesignPixelsPerInch)};
 }
 
 // A circle of two one-pixel rings around a well with a dot in the middle.
@@ -163,8 +171,8 @@ int TcxRadioButtonImageList::ImageIndex(bool focused, TcxLookAndFeelKind kind, b
            static_cast<int>(state);
 }
 
-TcxRadioButtonImageList::TcxRadioButtonImageList()
-    : size_(CheckBoxImageSize()), pattern_(MarkPattern(size_)) {
+TcxRadioButtonImageList::TcxRadioButtonImageList(int pixelsPerInch)
+    : size_(CheckBoxImageSize(pixelsPerInch)), pattern_(MarkPattern(size_)) {
     images_ = ImageList_Create(size_.cx, size_.cy, ILC_COLOR24 | ILC_MASK, kImageCount, 0);
     if (images_ == nullptr || !ImageList_SetImageCount(images_, kImageCount)) {
         throw Exception(L"Cannot create the radio button images");
@@ -210,6 +218,16 @@ void TcxRadioButtonImageList::Draw(HDC dc, int x, int y, int index, COLORREF bac
 
 // ---------------------------------------------------------------- colour change receiver
 
+namespace {
+
+// One cache per scale that marks have been drawn at.
+std::map<int, std::unique_ptr<TcxRadioButtonImageList>>& RadioButtonImageLists() {
+    static std::map<int, std::unique_ptr<TcxRadioButtonImageList>> lists;
+    return lists;
+}
+
+} // namespace
+
 TcxRadioButtonColorChangeEventReceiver::TcxRadioButtonColorChangeEventReceiver() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSW windowClass{};
@@ -234,14 +252,18 @@ TcxRadioButtonColorChangeEventReceiver::~TcxRadioButtonColorChangeEventReceiver(
 LRESULT CALLBACK TcxRadioButtonColorChangeEventReceiver::WindowProc(HWND window, UINT message,
                                                                     WPARAM wParam, LPARAM lParam) {
     if (message == WM_SYSCOLORCHANGE) {
-        RadioButtonImageList().Reset();
+        for (auto& [scale, list] : RadioButtonImageLists()) {
+            list->Reset();
+        }
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-TcxRadioButtonImageList& RadioButtonImageList() {
-    static const std::unique_ptr<TcxRadioButtonImageList> list =
-        std::make_unique<TcxRadioButtonImageList>();
+TcxRadioButtonImageList& RadioButtonImageList(int pixelsPerInch) {
+    auto& list = RadioButtonImageLists()[pixelsPerInch];
+    if (!list) {
+        list = std::make_unique<TcxRadioButtonImageList>(pixelsPerInch);
+    }
     return *list;
 }
 
@@ -414,7 +436,7 @@ bool TcxRadioButton::PaintThemedMark(HDC dc, const RECT& client) {
 }
 
 void TcxRadioButton::PaintCachedMark(HDC dc, const RECT& client) {
-    TcxRadioButtonImageList& images = RadioButtonImageList();
+    TcxRadioButtonImageList& images = RadioButtonImageList(PixelsPerInch());
     const SIZE size = images.ImageSize();
     const int top = (client.bottom - client.top - size.cy) / 2;
     const int left =

@@ -33,7 +33,8 @@ public:
     static int ImageIndex(bool focused, TcxLookAndFeelKind kind, bool checked,
                           TcxRadioButtonState state);
 
-    TcxRadioButtonImageList();
+    // Marks of the check box's size at the given scale.
+    explicit TcxRadioButtonImageList(int pixelsPerInch = kDesignPixelsPerInch);
     ~TcxRadioButtonImageList() override;
     TcxRadioButtonImageList(const TcxRadioButtonImageList&) = delete;
     TcxRadioButtonImageList& operator=(const TcxRadioButtonImageList&) = delete;
@@ -70,8 +71,8 @@ private:
     HWND handle_ = nullptr;
 };
 
-// The shared cache and its receiver, made on first use and freed when the program ends.
-TcxRadioButtonImageList& RadioButtonImageList();
+// The shared cache of a scale and the receiver, made on first use and freed when the program ends.
+TcxRadioButtonImageList& RadioButtonImageList(int pixelsPerInch = kDesignPixelsPerInch);
 TcxRadioButtonColorChangeEventReceiver& RadioButtonColorChangeEventReceiver();
 
 class TcxRadioButton : public TRadioButton {

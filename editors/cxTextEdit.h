@@ -50,6 +50,8 @@ public:
     void SetOEMConvert(bool value) override;
 
     void SetBounds(int left, int top, int width, int height) override;
+    // Placed and styled by its container, at the container's scale.
+    void ChangeScale(int, int) override {}
     // The field the user is in is its control: a screen reader hears the control's name and value.
     TAccessibleDescription AccessibleDescription() override;
     bool AutoSelect() const { return autoSelect_; }

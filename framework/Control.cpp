@@ -460,6 +460,26 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     }
 }
 
+int TControl::ScaleValue(int value) const {
+    return MulDiv(value, pixelsPerInch_, kDesignPixelsPerInch);
+}
+
+void TControl::ChangeScale(int multiplier, int divisor) {
+    ScaleBounds(multiplier, divisor);
+    if (!parentFont_ || parent_ == nullptr) { // a form's font is its own
+        font_.SetHeight(MulDiv(font_.Height(), multiplier, divisor));
+    }
+    pixelsPerInch_ = MulDiv(pixelsPerInch_, multiplier, divisor);
+    for (TControl* child : std::vector<TControl*>(children_)) {
+        child->ChangeScale(multiplier, divisor);
+    }
+}
+
+void TControl::ScaleBounds(int multiplier, int divisor) {
+    const auto scaled = [&](int value) { return MulDiv(value, multiplier, divisor); };
+    SetBounds(scaled(left_), scaled(top_), scaled(width_), scaled(height_));
+}
+
 RECT TControl::ClientRect() const {
     RECT rect = {0, 0, width_, height_};
     if (handle_ != nullptr) {

@@ -5,6 +5,7 @@
 // class name and routed through one virtual window procedure.
 #include "framework/Accessibility.h"
 #include "framework/Color.h"
+#include "framework/Dpi.h"
 #include "framework/Events.h"
 #include "framework/Font.h"
 
@@ -65,6 +66,16 @@ public:
     virtual void SetBounds(int left, int top, int width, int height);
     RECT ClientRect() const;
     virtual void SetClientSize(int width, int height);
+
+    // Display scaling. Bounds and fonts are set as designed, at 96 pixels per inch; the form
+    // scales itself and its controls to the monitor's when its window is made and when it moves to
+    // a monitor of another scale.
+    int PixelsPerInch() const { return pixelsPerInch_; }
+    // A length designed at 96 pixels per inch, at the control's scale.
+    int ScaleValue(int value) const;
+    // Multiplies the bounds and own fonts by multiplier / divisor and passes the change on to the
+    // children; kinds with more fonts or metrics of their own add them.
+    virtual void ChangeScale(int multiplier, int divisor);
 
     // Text
     std::wstring Caption() const;
@@ -160,6 +171,7 @@ protected:
     virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam);
     virtual void FontChanged();
+    virtual void ScaleBounds(int multiplier, int divisor);
     virtual void PaintBackground(HDC dc);
     HBRUSH BackgroundBrush();
     void SetParentInternal(TControl* parent);
@@ -182,6 +194,7 @@ private:
     HWND handle_ = nullptr;
     WNDPROC defaultProc_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    int pixelsPerInch_ = kDesignPixelsPerInch;
     std::wstring caption_;
     std::wstring accessibleName_;
     TFont font_;

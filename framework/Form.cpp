@@ -64,6 +64,25 @@ void TForm::CreateParams(TCreateParams& params) {
     params.ExStyle |= WS_EX_CONTROLPARENT;
 }
 
+void TForm::CreateWnd() {
+    ScaleTo(SystemPixelsPerInch());
+    TControl::CreateWnd();
+    ScaleTo(WindowPixelsPerInch(Handle())); // opened on a monitor of another scale
+}
+
+void TForm::ScaleTo(int pixelsPerInch) {
+    if (pixelsPerInch != PixelsPerInch()) {
+        ChangeScale(pixelsPerInch, PixelsPerInch());
+    }
+}
+
+void TForm::ScaleBounds(int multiplier, int divisor) {
+    if (clientWidth_ > 0) {
+        SetClientSize(MulDiv(clientWidth_, multiplier, divisor),
+                      MulDiv(clientHeight_, multiplier, divisor));
+    }
+}
+
 void TForm::HandleCreated() {
     if (clientWidth_ > 0) {
         SetClientSize(clientWidth_, clientHeight_);
@@ -289,6 +308,14 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         Close();
         return 0;
+    case WM_DPICHANGED: {
+        ScaleTo(HIWORD(wParam));
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetBounds(suggested->left, suggested->top, suggested->right - suggested->left,
+                  suggested->bottom - suggested->top);
+        SetClientSize(clientWidth_, clientHeight_); // exact, whatever the frame at this scale
+        return 0;
+    }
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) {
             if (activeControl_ != nullptr && activeControl_->CanFocus()) {

@@ -63,12 +63,16 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
     void HandleCreated() override;
+    // A form keeps its place and its frame is the system's: only the client size scales.
+    void ScaleBounds(int multiplier, int divisor) override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     virtual void DoShow();
     void ShowForm(bool visible);
 
 private:
+    void ScaleTo(int pixelsPerInch);
     void PlaceOnScreen();
     void ShowPopupMenu(LPARAM position);
     void FocusFirstControl();

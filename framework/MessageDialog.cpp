@@ -90,7 +90,9 @@ void AssignMessageFont(TFont& font) {
     metrics.cbSize = sizeof(metrics);
     if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
         font.SetName(metrics.lfMessageFont.lfFaceName);
-        font.SetHeight(std::abs(static_cast<int>(metrics.lfMessageFont.lfHeight)));
+        // The system gives it at the screen's scale; the form scales its fonts from the design's.
+        font.SetHeight(MulDiv(std::abs(static_cast<int>(metrics.lfMessageFont.lfHeight)),
+                              kDesignPixelsPerInch, SystemPixelsPerInch()));
     }
 }
 

@@ -39,13 +39,19 @@ bool DrawThemedFrame(HDC dc, HWND window, const RECT& bounds, const TcxEditFrame
     return SUCCEEDED(result);
 }
 
-} // namespace
-
-bool AreVisualStylesActive() {
-    return IsThemeActive() && IsAppThemed();
+TColor InnermostLineColor(const TcxEditFrame& frame) {
+    switch (frame.BorderStyle) {
+    case ebsFlat:
+        return clBtnFace;
+    case ebsUltraFlat:
+        return OrDefault(frame.BorderColor, frame.Focused ? clHighlight : clBtnShadow);
+    default:
+        return OrDefault(frame.BorderColor, clWindowFrame);
+    }
 }
 
-int EditBorderWidth(const TcxEditFrame& frame) {
+// The frame's lines at 96 pixels per inch.
+int DesignedBorderWidth(const TcxEditFrame& frame) {
     if (frame.Themed && frame.BorderStyle != ebsNone) {
         return 2;
     }
@@ -63,6 +69,16 @@ int EditBorderWidth(const TcxEditFrame& frame) {
     return 0;
 }
 
+} // namespace
+
+bool AreVisualStylesActive() {
+    return IsThemeActive() && IsAppThemed();
+}
+
+int EditBorderWidth(const TcxEditFrame& frame) {
+    return MulDiv(DesignedBorderWidth(frame), frame.PixelsPerInch, 96);
+}
+
 RECT DrawEditFrame(HDC dc, HWND window, const RECT& bounds, const TcxEditFrame& frame) {
     RECT rect = bounds;
     if (frame.BorderStyle == ebsNone) {
@@ -78,21 +94,26 @@ RECT DrawEditFrame(HDC dc, HWND window, const RECT& bounds, const TcxEditFrame& 
         break;
     case ebsFlat:
         FrameWith(dc, rect, OrDefault(frame.BorderColor, clBtnShadow));
-        FrameWith(dc, rect, clBtnFace);
-        break;
-    case ebsUltraFlat:
-        FrameWith(dc, rect,
-                  OrDefault(frame.BorderColor, frame.Focused ? clHighlight : clBtnShadow));
-        break;
-    case ebsSingle:
-        FrameWith(dc, rect, OrDefault(frame.BorderColor, clWindowFrame));
+        FrameWith(dc, rect, InnermostLineColor(frame));
         break;
     case ebsThick:
-        FrameWith(dc, rect, OrDefault(frame.BorderColor, clWindowFrame));
-        FrameWith(dc, rect, OrDefault(frame.BorderColor, clWindowFrame));
+        FrameWith(dc, rect, InnermostLineColor(frame));
+        FrameWith(dc, rect, InnermostLineColor(frame));
+        break;
+    case ebsUltraFlat:
+    case ebsSingle:
+        FrameWith(dc, rect, InnermostLineColor(frame));
         break;
     case ebsNone:
         break;
+    }
+    // A larger scale repeats the innermost line until the frame is as wide as it measures.
+    while (rect.left - bounds.left < EditBorderWidth(frame) && rect.left < rect.right) {
+        if (frame.BorderStyle == ebs3D) {
+            DrawEdge(dc, &rect, BDR_SUNKENINNER, BF_RECT | BF_ADJUST);
+        } else {
+            FrameWith(dc, rect, InnermostLineColor(frame));
+        }
     }
     return rect;
 }
@@ -118,7 +139,7 @@ int EditLineHeight(HFONT font) {
 // A line, a pixel of room above and below it and the inner edit's pixel of offset on each side,
 // as a native one-line edit of the same font measures.
 int EditContentHeight(HFONT font, const TcxEditFrame& frame) {
-    return EditLineHeight(font) + 4 + 2 * EditBorderWidth(frame);
+    return EditLineHeight(font) + MulDiv(4, frame.PixelsPerInch, 96) + 2 * EditBorderWidth(frame);
 }
 
 void DrawEditText(HDC dc, const RECT& area, const std::wstring& text, HFONT font, TColor color,

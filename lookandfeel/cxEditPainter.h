@@ -20,12 +20,14 @@ struct TcxEditFrame {
     bool Enabled = true;
     bool ReadOnly = false;
     bool Focused = false;
+    // The scale of the edit: lines and room designed at 96 pixels per inch grow with it.
+    int PixelsPerInch = 96;
 };
 
 // Whether the platform paints with visual styles now.
 bool AreVisualStylesActive();
 
-// Pixels the frame takes on each side.
+// Pixels the frame takes on each side, at the frame's scale.
 int EditBorderWidth(const TcxEditFrame& frame);
 
 // Paints the frame into the outer edge of bounds and answers the area inside it.

@@ -168,5 +168,41 @@ TEST_F(WindowTest, EachAboutChoiceShowsANewWindowThatStays) {
     EXPECT_EQ(fr_hakkinda, nullptr);
 }
 
+TEST_F(WindowTest, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgainWhereTheSystemSays) {
+    auto window = MakeWindow({L"1000000", L"1500000", L"250000"});
+    window->Show();
+    struct Layout {
+        int pixelsPerInch;
+        RECT suggested;
+        SIZE client;
+        int startFont, wordsFont;
+    };
+    // There and back: the designed layout is not worn down by the round trip.
+    for (const Layout& layout : {Layout{144, {40, 30, 440, 330}, {330, 209}, 32, 29},
+                                 Layout{96, {60, 50, 300, 250}, {220, 139}, 21, 19}}) {
+        SCOPED_TRACE(layout.pixelsPerInch);
+        RECT suggested = layout.suggested;
+        SendMessageW(window->Handle(), WM_DPICHANGED,
+                     MAKEWPARAM(layout.pixelsPerInch, layout.pixelsPerInch),
+                     reinterpret_cast<LPARAM>(&suggested));
+        RECT frame{};
+        GetWindowRect(window->Handle(), &frame);
+        EXPECT_EQ(frame.left, layout.suggested.left);
+        EXPECT_EQ(frame.top, layout.suggested.top);
+        const RECT client = test::ClientBounds(window->Handle());
+        EXPECT_EQ(client.right - client.left, layout.client.cx);
+        EXPECT_EQ(client.bottom - client.top, layout.client.cy);
+        const auto scaled = [&](int value) { return MulDiv(value, layout.pixelsPerInch, 96); };
+        const RECT expected = {scaled(16), scaled(56), scaled(16) + scaled(189),
+                               scaled(56) + scaled(28)};
+        const RECT amount = test::BoundsInParent(window->tx_para.Handle());
+        EXPECT_TRUE(EqualRect(&expected, &amount));
+        EXPECT_EQ(window->tx_saat.Style().Font().Height(), layout.startFont);
+        EXPECT_EQ(window->lb_para.Style().Font().Height(), layout.wordsFont);
+        EXPECT_EQ(window->rb_fiyat1.PixelsPerInch(), layout.pixelsPerInch);
+        EXPECT_EQ(window->rb_fiyat1.Font().Height(), scaled(11));
+    }
+}
+
 } // namespace
 } // namespace velkaro
