@@ -55,6 +55,8 @@ void Tfr_velkaro::LayOutControls() {
     };
 
     tx_saat.SetBounds(76, 0, 65, 32);
+    // The fields' captions are their content: screen readers name them by these.
+    tx_saat.SetAccessibleName(L"Ba\u015Flang\u0131\u00E7 saati");
     tx_saat.Properties().SetEditMask(L"!90:00;1;_");
     tx_saat.Properties().SetBeepOnError(true);
     tx_saat.Properties().SetMaxLength(0);
@@ -85,6 +87,7 @@ void Tfr_velkaro::LayOutControls() {
     }
 
     tx_para.SetBounds(16, 56, 189, 28);
+    tx_para.SetAccessibleName(L"Tutar");
     tx_para.SetTabStop(false);
     tx_para.SetAutoSize(false);
     tx_para.SetBeepOnEnter(false);

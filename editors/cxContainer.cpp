@@ -92,17 +92,23 @@ void TcxContainerStyle::SetEdges(TcxBorders value) {
     SetMember(svEdges, edges_, value);
 }
 
+// An unassigned font follows the controller's, else the parent's; the GDI font is made again
+// only when the source really differs.
 void TcxContainerStyle::SyncFont() const {
     if (IsAssigned(svFont)) {
         return;
     }
-    syncingFont_ = true;
+    const TFont* source = nullptr;
     if (TcxContainerStyle* controller = ControllerStyle()) {
-        font_.Assign(controller->Font());
+        source = &controller->Font();
     } else if (owner_ != nullptr && owner_->Parent() != nullptr) {
-        font_.Assign(owner_->Parent()->Font());
+        source = &owner_->Parent()->Font();
     }
-    syncingFont_ = false;
+    if (source != nullptr && (!font_.SameFace(*source) || font_.Color() != source->Color())) {
+        syncingFont_ = true;
+        font_.Assign(*source);
+        syncingFont_ = false;
+    }
 }
 
 TFont& TcxContainerStyle::Font() {

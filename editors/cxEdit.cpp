@@ -115,6 +115,11 @@ void TcxCustomEdit::StyleChanged() {
     UpdateViewState();
 }
 
+void TcxCustomEdit::FontChanged() {
+    TcxContainer::FontChanged();
+    StyleChanged();
+}
+
 void TcxCustomEdit::SetInnerEdit(IcxCustomInnerEdit* innerEdit) {
     innerEdit_ = innerEdit;
     SetInnerControl(innerEdit != nullptr ? &innerEdit->Control() : nullptr);
@@ -850,7 +855,7 @@ LRESULT TcxCustomEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         ApplyAutoSize();
         break;
     case WM_ENABLE:
-        Invalidate();
+        UpdateViewState();
         break;
     case WM_GETDLGCODE:
         return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_WANTTAB;

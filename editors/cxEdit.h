@@ -194,6 +194,8 @@ protected:
     void HandleCreated() override;
     std::unique_ptr<TcxContainerStyle> CreateStyle() override;
     void StyleChanged() override;
+    // A style font left unassigned follows the control's (its parent's) font.
+    void FontChanged() override;
 
     // The window-text messages with their buffer rules.
     LRESULT AnswerGetText(WPARAM bufferSize, LPARAM buffer) const;

@@ -279,8 +279,9 @@ LRESULT TcxCustomInnerTextEdit::WndProc(UINT message, WPARAM wParam, LPARAM lPar
         if (GetKeyState(VK_CONTROL) >= 0) {
             code |= DLGC_WANTTAB;
         }
-        // Escape belongs to the edit while it has something to return to.
-        if (wParam == VK_ESCAPE && container_.EditingActive()) {
+        // Escape belongs to the edit while typed text can be abandoned; then a cancel button
+        // can have it.
+        if (wParam == VK_ESCAPE && container_.TextModified()) {
             code |= DLGC_WANTALLKEYS;
         }
         return code;

@@ -258,9 +258,11 @@ void TcxCustomTextEdit::UpdateViewState() {
 void TcxCustomTextEdit::ApplyInnerEditStyle() {
     TcxCustomInnerTextEdit& inner = *innerControl_;
     TFont& font = Style().Font();
-    if (inner.Font().Handle() != font.Handle() || inner.Font().Color() != ViewTextColor()) {
-        inner.Font().Assign(font);
-        inner.Font().SetColor(ViewTextColor());
+    TFont& innerFont = inner.Font();
+    // Only a real change reaches the native edit, which resets its margins on a new font.
+    if (!innerFont.SameFace(font) || innerFont.Color() != ViewTextColor()) {
+        innerFont.Assign(font);
+        innerFont.SetColor(ViewTextColor());
     }
     inner.SetColor(ViewBackgroundColor());
 }

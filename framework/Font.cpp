@@ -47,6 +47,10 @@ void TFont::Assign(const TFont& source) {
     Changed();
 }
 
+bool TFont::SameFace(const TFont& other) const {
+    return name_ == other.name_ && height_ == other.height_ && style_ == other.style_;
+}
+
 HFONT TFont::Handle() const {
     if (handle_ == nullptr) {
         LOGFONTW font = {};

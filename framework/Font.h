@@ -30,6 +30,8 @@ public:
     TColor Color() const { return color_; }
     void SetColor(TColor color);
     void Assign(const TFont& source);
+    // The same name, height and style (the colour aside).
+    bool SameFace(const TFont& other) const;
 
     HFONT Handle() const;
     std::function<void()> OnChange;

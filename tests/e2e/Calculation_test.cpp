@@ -12,17 +12,6 @@ namespace {
 const RegistryValues kConfigured = {
     {L"Fiyat1", L"1000000"}, {L"Fiyat2", L"1500000"}, {L"Yuvarlama", L"250000"}};
 
-// The start time `minutesBefore` minutes before now (later in the day for a negative count),
-// as the four digits the operator types.
-std::wstring DigitsOfStartBefore(int minutesBefore) {
-    SYSTEMTIME now{};
-    GetLocalTime(&now);
-    const int start = ((now.wHour * 60 + now.wMinute - minutesBefore) % 1440 + 1440) % 1440;
-    wchar_t digits[8];
-    swprintf(digits, 8, L"%02d%02d", start / 60, start % 60);
-    return digits;
-}
-
 TEST(Calculation, StartsWithMidnightEmptyLabelsZeroAmountAndTheFirstTariff) {
     ProgramUnderTest program(kConfigured);
     const MainWindow main(program);

@@ -88,6 +88,17 @@ ProgramUnderTest::~ProgramUnderTest() {
 
 void ProgramUnderTest::WaitIdle() const {
     WaitForInputIdle(process_.hProcess, 10000);
+    // The idle wait answers at once once the program has been idle after its start, so a
+    // message round trip makes sure the handler now running has ended.
+    const std::vector<HWND> windows = test::TopLevelWindows([&](HWND window) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        return owner == process_.dwProcessId;
+    });
+    if (!windows.empty()) {
+        DWORD_PTR result = 0;
+        SendMessageTimeoutW(windows.front(), WM_NULL, 0, 0, SMTO_BLOCK, 10000, &result);
+    }
 }
 
 HWND ProgramUnderTest::WaitForWindow(const std::wstring& className,

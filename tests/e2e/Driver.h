@@ -30,7 +30,7 @@ public:
     ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
 
     DWORD ProcessId() const { return process_.dwProcessId; }
-    // Waits until the program waits for input.
+    // Waits until the program waits for input, with the handler it was running ended.
     void WaitIdle() const;
     // A visible top-level window of the program, waiting for it to appear. An empty class name
     // matches any class.

@@ -30,6 +30,15 @@ std::wstring MainWindow::Calculate(const std::wstring& digits) const {
     return WaitForText(lb_sure, [&](const std::wstring& text) { return text != before; });
 }
 
+std::wstring DigitsOfStartBefore(int minutesBefore) {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    const int start = ((now.wHour * 60 + now.wMinute - minutesBefore) % 1440 + 1440) % 1440;
+    wchar_t digits[8];
+    swprintf(digits, 8, L"%02d%02d", start / 60, start % 60);
+    return digits;
+}
+
 bool Checked(HWND button) {
     return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }

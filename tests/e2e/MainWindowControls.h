@@ -16,6 +16,10 @@ struct MainWindow {
     HWND Window, tx_saat, tx_para, lb_sure, lb_para, rb_fiyat1, rb_fiyat2;
 };
 
+// The start time `minutesBefore` minutes before now (later in the day for a negative count),
+// as the four digits the operator types.
+std::wstring DigitsOfStartBefore(int minutesBefore);
+
 bool Checked(HWND button);
 // The focused window of the window's thread.
 HWND FocusOf(HWND window);

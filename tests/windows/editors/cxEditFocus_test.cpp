@@ -1,5 +1,6 @@
 #include "editors/cxTextEdit.h"
 #include "framework/Application.h"
+#include "framework/Buttons.h"
 #include "tests/windows/editors/EditTestForm.h"
 #include "tests/windows/framework/WindowDriver.h"
 
@@ -155,6 +156,22 @@ TEST_F(EditFocusTest, EscapeIsLeftAloneUntilTheUserEdits) {
     EXPECT_FALSE(edit.TextModified());
     EXPECT_TRUE(edit.EditingActive());
     EXPECT_EQ(edit.SelLength(), 4);
+}
+
+TEST_F(EditFocusTest, EscapeAbandonsTypingBeforeTheCancelButtonHasIt) {
+    TEditForm form(1);
+    TButton cancel(&form.Form);
+    cancel.SetBounds(10, 40, 75, 25);
+    cancel.SetCancel(true);
+    int cancelled = 0;
+    cancel.OnClick = [&cancelled](TObject*) { ++cancelled; };
+    form.Show();
+    TypeText(L"typed");
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(form.Edit(0).Text(), L"");
+    EXPECT_EQ(cancelled, 0);
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(cancelled, 1);
 }
 
 TEST_F(EditFocusTest, FocusByCodeGoesIntoTheInnerEditAndReportsEachChangeOnce) {

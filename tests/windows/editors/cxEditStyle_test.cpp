@@ -61,6 +61,17 @@ TEST_F(EditStyleTest, TheDefaultBorderFollowsTheLookAndFeelKind) {
     EXPECT_EQ(edit.Style().BorderStyle(), ebsFlat);
 }
 
+TEST_F(EditStyleTest, AnUnassignedFontFollowsTheFormsFont) {
+    TEditForm form(1);
+    TcxTextEdit& edit = form.Edit(0);
+    form.Show();
+    const int height = edit.Height();
+    form.Form.Font().SetHeight(22);
+    EXPECT_EQ(edit.Style().Font().Height(), 22);
+    EXPECT_GT(edit.Height(), height);
+    EXPECT_EQ(edit.InnerEdit()->Control().Font().Height(), 22);
+}
+
 TEST_F(EditStyleTest, ParentColorShowsTheParentsColour) {
     TEditForm form(1);
     TcxTextEdit& edit = form.Edit(0);

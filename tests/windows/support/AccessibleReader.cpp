@@ -65,10 +65,10 @@ std::optional<AccessibleReading> ReadAccessible(HWND window) {
     return reading;
 }
 
-AccessibleEventRecorder::AccessibleEventRecorder() {
+AccessibleEventRecorder::AccessibleEventRecorder(DWORD processId) {
     RecordedEvents().clear();
-    hook_ = SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, Record, GetCurrentProcessId(), 0,
-                            WINEVENT_OUTOFCONTEXT);
+    hook_ =
+        SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, Record, processId, 0, WINEVENT_OUTOFCONTEXT);
 }
 
 AccessibleEventRecorder::~AccessibleEventRecorder() {
@@ -86,6 +86,17 @@ bool AccessibleEventRecorder::Raised(DWORD event, HWND window) {
     }
     const auto& events = RecordedEvents();
     return std::find(events.begin(), events.end(), std::make_pair(event, window)) != events.end();
+}
+
+bool AccessibleEventRecorder::WaitFor(DWORD event, HWND window, DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (!Raised(event, window)) {
+        if (GetTickCount() - start > milliseconds) {
+            return false;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+    return true;
 }
 
 void AccessibleEventRecorder::Clear() {

@@ -20,11 +20,11 @@ struct AccessibleReading {
 // COM must be initialised on the calling thread.
 std::optional<AccessibleReading> ReadAccessible(HWND window);
 
-// Records the accessibility events this process raises while it lives (delivered as the thread
-// processes its messages).
+// Records the accessibility events a process (this one unless told) raises while the recorder
+// lives, delivered as the recording thread processes its messages.
 class AccessibleEventRecorder {
 public:
-    AccessibleEventRecorder();
+    explicit AccessibleEventRecorder(DWORD processId = GetCurrentProcessId());
     ~AccessibleEventRecorder();
     AccessibleEventRecorder(const AccessibleEventRecorder&) = delete;
     AccessibleEventRecorder& operator=(const AccessibleEventRecorder&) = delete;
@@ -32,6 +32,8 @@ public:
     // Dispatches pending messages, then answers whether the event was raised for the window's
     // client object.
     bool Raised(DWORD event, HWND window);
+    // The same, waiting up to the time for an event from another process.
+    bool WaitFor(DWORD event, HWND window, DWORD milliseconds);
     void Clear();
 
 private:
