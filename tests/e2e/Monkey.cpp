@@ -1,7 +1,7 @@
 // A monkey run on the real program: random keys, clicks, pastes and focus changes, every dialog
-// answered, and the program's rules checked after every event. The same seed gives the same
-// events, so a violation is reproduced by its seed and event index.
-// Usage: monkey [EVENTS] [SEED]   (10,000 events and seed 1 by default)
+// answered, and the program's rules checked after every event. The same run number gives the same
+// events, so a violation is reproduced by its run number and event index.
+// Usage: monkey [EVENTS] [RUN]   (10,000 events and run 1 by default)
 #include "tests/e2e/MonkeyChecks.h"
 #include "tests/e2e/MonkeyEvents.h"
 
@@ -64,9 +64,9 @@ std::wstring Describe(HWND dialog) {
 
 class Monkey {
 public:
-    Monkey(const ProgramUnderTest& program, const MainWindow& main, unsigned seed,
+    Monkey(const ProgramUnderTest& program, const MainWindow& main, unsigned run,
            const Ayarlar& settings)
-        : program_(program), main_(main), events_(seed, main), checks_(settings) {}
+        : program_(program), main_(main), events_(run, main), checks_(settings) {}
 
     // Runs the events; answers the index of the first violated rule, or -1.
     long Run(long count, std::wstring& violation) {
@@ -170,18 +170,18 @@ void Print(const std::wstring& text) {
     std::printf("%s\n", ToUtf8(text).c_str());
 }
 
-int RunMonkey(long count, unsigned seed) {
+int RunMonkey(long count, unsigned run) {
     // The expected amounts are formatted as the program formats them: in the user's locale.
     LoadFormatSettings();
-    const Preset& preset = kPresets[seed % std::size(kPresets)];
+    const Preset& preset = kPresets[run % std::size(kPresets)];
     ProgramUnderTest program(preset.Registry);
     const MainWindow main(program);
     SetForegroundWindow(main.Window);
-    Monkey monkey(program, main, seed, preset.Settings);
+    Monkey monkey(program, main, run, preset.Settings);
     std::wstring violation;
     const long failed = monkey.Run(count, violation);
 
-    Print(L"seed " + std::to_wstring(seed) + L": " + std::to_wstring(monkey.EventsRun()) + L" of " +
+    Print(L"run " + std::to_wstring(run) + L": " + std::to_wstring(monkey.EventsRun()) + L" of " +
           std::to_wstring(count) + L" events run");
     Print(L"results of a calculation checked after " +
           std::to_wstring(monkey.Checks().ResultsChecked()) + L" events, changed " +
@@ -195,9 +195,9 @@ int RunMonkey(long count, unsigned seed) {
         return 0;
     }
     const WindowState& state = monkey.State();
-    Print(L"VIOLATION at event " + std::to_wstring(failed) + L" of seed " + std::to_wstring(seed) +
+    Print(L"VIOLATION at event " + std::to_wstring(failed) + L" of run " + std::to_wstring(run) +
           L" (reproduce: scripts/monkey " + std::to_wstring(failed + 1) + L" " +
-          std::to_wstring(seed) + L"): " + violation);
+          std::to_wstring(run) + L"): " + violation);
     Print(L"  after: " + monkey.LastEvent());
     Print(L"  start field shows \"" + state.StartDisplay + L"\", Text \"" + state.StartText +
           L"\"; minutes \"" + state.Minutes + L"\", amount \"" + state.Amount + L"\", words \"" +
@@ -210,9 +210,9 @@ int RunMonkey(long count, unsigned seed) {
 
 int wmain(int argc, wchar_t** argv) {
     const long count = argc > 1 ? std::wcstol(argv[1], nullptr, 10) : 10000;
-    const auto seed = static_cast<unsigned>(argc > 2 ? std::wcstoul(argv[2], nullptr, 10) : 1);
+    const auto run = static_cast<unsigned>(argc > 2 ? std::wcstoul(argv[2], nullptr, 10) : 1);
     try {
-        return velkaro::e2e::RunMonkey(count, seed);
+        return velkaro::e2e::RunMonkey(count, run);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "monkey: %s\n", error.what());
         return 2;

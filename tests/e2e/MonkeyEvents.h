@@ -1,6 +1,6 @@
 #pragma once
 // Random input for the main window as a user's hands produce it: keys, clicks, pastes and focus
-// changes. The same seed gives the same sequence of events.
+// changes. The same run number gives the same sequence of events.
 #include "tests/e2e/MainWindowControls.h"
 
 #include <random>
@@ -16,7 +16,7 @@ struct MonkeyEvent {
 
 class MonkeyEvents {
 public:
-    MonkeyEvents(unsigned seed, const MainWindow& main) : random_(seed), main_(main) {}
+    MonkeyEvents(unsigned run, const MainWindow& main) : random_(run), main_(main) {}
 
     // Sends one event. While a popup menu is open it chooses an item or closes the menu.
     MonkeyEvent Next(bool menuOpen);
