@@ -9,9 +9,6 @@
 namespace velkaro::e2e {
 namespace {
 
-const RegistryValues kConfigured = {
-    {L"Fiyat1", L"1000000"}, {L"Fiyat2", L"1500000"}, {L"Yuvarlama", L"250000"}};
-
 TEST(Calculation, StartsWithMidnightEmptyLabelsZeroAmountAndTheFirstTariff) {
     ProgramUnderTest program(kConfigured);
     const MainWindow main(program);

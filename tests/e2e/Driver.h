@@ -18,6 +18,9 @@ using namespace std::chrono_literals;
 
 // The registry values the program finds at start; an absent name is a missing value.
 using RegistryValues = std::map<std::wstring, std::wstring>;
+// Prices of 1,000,000 and 1,500,000 and a step of 250,000: the settings most tests start with.
+inline const RegistryValues kConfigured = {
+    {L"Fiyat1", L"1000000"}, {L"Fiyat2", L"1500000"}, {L"Yuvarlama", L"250000"}};
 
 class ProgramUnderTest {
 public:

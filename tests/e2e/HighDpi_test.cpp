@@ -13,7 +13,7 @@ constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
 constexpr DWORD kPixelsPerInch = 144;
 
 // Prices whose amounts in words are too long for one line.
-const RegistryValues kConfigured = {
+const RegistryValues kDpiTestSettings = {
     {L"Fiyat1", L"1100000"}, {L"Fiyat2", L"1500000"}, {L"Yuvarlama", L"1000"}};
 
 // The display scale every program started meanwhile sees, as the user sets it.
@@ -92,7 +92,7 @@ protected:
 
 TEST_F(HighDpi, WindowAndControlsAreScaledAndTheWordsStillWrapInTheirLabel) {
     const DisplayScale scale(kPixelsPerInch);
-    ProgramUnderTest program(kConfigured);
+    ProgramUnderTest program(kDpiTestSettings);
     const MainWindow main(program);
 
     const SIZE client = ClientSize(main.Window);

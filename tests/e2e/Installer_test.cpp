@@ -20,9 +20,6 @@ constexpr wchar_t kUninstallKey[] =
 constexpr wchar_t kSettingsKey[] = L"Software\\Velkaro 2";
 constexpr std::uintmax_t kMaximumProgramSize = 1536 * 1024;
 
-const RegistryValues kConfigured = {
-    {L"Fiyat1", L"1000000"}, {L"Fiyat2", L"1500000"}, {L"Yuvarlama", L"250000"}};
-
 fs::path KnownFolder(REFKNOWNFOLDERID folder) {
     PWSTR path = nullptr;
     if (FAILED(SHGetKnownFolderPath(folder, 0, nullptr, &path))) {

@@ -5,9 +5,6 @@
 namespace velkaro::e2e {
 namespace {
 
-const RegistryValues kConfigured = {
-    {L"Fiyat1", L"1000000"}, {L"Fiyat2", L"1500000"}, {L"Yuvarlama", L"250000"}};
-
 TEST(MainWindow, OpensCentredWithCaptionAndClientSizeAndClosesCleanly) {
     ProgramUnderTest program(kConfigured);
     HWND window = program.WaitForWindow(L"Tfr_velkaro");

@@ -14,9 +14,6 @@ namespace {
 using test::AccessibleEventRecorder;
 using test::ReadAccessible;
 
-const RegistryValues kConfigured = {
-    {L"Fiyat1", L"1000000"}, {L"Fiyat2", L"1500000"}, {L"Yuvarlama", L"250000"}};
-
 struct Expected {
     const char* control;
     HWND window;

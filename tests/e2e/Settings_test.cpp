@@ -12,9 +12,7 @@ TEST(Settings, FirstRunAsksForBothPricesAndTheStepInOrderAndStoresThem) {
     EXPECT_EQ(AnswerPrompt(program, L"Yuvarlama miktarını giriniz", L"250000"), L"0");
     HWND window = program.WaitForWindow(L"Tfr_velkaro");
     ASSERT_NE(window, nullptr);
-    const RegistryValues expected = {
-        {L"Fiyat1", L"1000000"}, {L"Fiyat2", L"1500000"}, {L"Yuvarlama", L"250000"}};
-    EXPECT_EQ(ReadRegistry(), expected);
+    EXPECT_EQ(ReadRegistry(), kConfigured);
     EXPECT_EQ(program.CloseAndWait(window), 0u);
 }
 
@@ -42,8 +40,7 @@ TEST(Settings, NotAnIntegerIsReportedWithAFullStopAndSkipsTheRest) {
 }
 
 TEST(Settings, RoundingStepMenuItemPromptsWithTheCurrentStepAndSavesIt) {
-    ProgramUnderTest program(
-        {{L"Fiyat1", L"1000000"}, {L"Fiyat2", L"1500000"}, {L"Yuvarlama", L"250000"}});
+    ProgramUnderTest program(kConfigured);
     HWND window = program.WaitForWindow(L"Tfr_velkaro");
     ASSERT_NE(window, nullptr);
     // A left click on the bare background opens the menu; the second item is the step.
