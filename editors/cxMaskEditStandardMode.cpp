@@ -14,8 +14,7 @@ int Length(const std::wstring& text) {
 } // namespace
 
 bool TcxMaskEditStandardMode::IsLiteral(int position) const {
-    return position >= 0 && position < Mask.Count() &&
-           dynamic_cast<const TcxStandardMaskLiteralItem*>(&Mask.Items(position)) != nullptr;
+    return position >= 0 && position < Mask.Count() && Mask.Items(position).AsLiteral() != nullptr;
 }
 
 int TcxMaskEditStandardMode::FirstNonLiteral() const {

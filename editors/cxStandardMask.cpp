@@ -113,7 +113,7 @@ const TcxStandardMaskCustomItem& TcxStandardMask::Items(int index) const {
 }
 
 const TcxStandardMaskLiteralItem* TcxStandardMask::LiteralAt(std::size_t index) const {
-    return dynamic_cast<const TcxStandardMaskLiteralItem*>(items_[index].get());
+    return items_[index]->AsLiteral();
 }
 
 std::wstring TcxStandardMask::EmptyText() const {
@@ -179,7 +179,7 @@ bool TcxStandardMask::IsFullText(std::wstring& text) const {
         if (items_[i]->Check(text[i])) {
             continue;
         }
-        const auto* many = dynamic_cast<const TcxStandardMaskManyItem*>(items_[i].get());
+        const auto* many = items_[i]->AsMany();
         if (!(IsBlank(original) && many && many->Optional)) {
             return false;
         }

@@ -4,17 +4,24 @@
 
 namespace velkaro {
 
+class TcxStandardMaskLiteralItem;
+class TcxStandardMaskManyItem;
+
 class TcxStandardMaskCustomItem {
 public:
     virtual ~TcxStandardMaskCustomItem() = default;
     // Answers whether the position takes the character; may change its case in place.
     virtual bool Check(wchar_t& c) const = 0;
+    // The kind of a position without a dynamic_cast: fitting asks it for every character.
+    virtual const TcxStandardMaskLiteralItem* AsLiteral() const { return nullptr; }
+    virtual const TcxStandardMaskManyItem* AsMany() const { return nullptr; }
 };
 
 class TcxStandardMaskLiteralItem final : public TcxStandardMaskCustomItem {
 public:
     explicit TcxStandardMaskLiteralItem(wchar_t literal) : Literal(literal) {}
     bool Check(wchar_t& c) const override { return c == Literal; }
+    const TcxStandardMaskLiteralItem* AsLiteral() const override { return this; }
 
     const wchar_t Literal;
 };
@@ -26,6 +33,7 @@ class TcxStandardMaskManyItem : public TcxStandardMaskCustomItem {
 public:
     TcxStandardMaskManyItem(TcxStandardMaskCaseControl caseControl, bool optional)
         : CaseControl(caseControl), Optional(optional) {}
+    const TcxStandardMaskManyItem* AsMany() const override { return this; }
 
     const TcxStandardMaskCaseControl CaseControl;
     const bool Optional;

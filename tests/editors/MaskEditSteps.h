@@ -66,8 +66,7 @@ inline std::string BrokenInvariant(MaskEditModel& edit, const TcxStandardMask& m
     }
     if (!pasted) {
         for (int i = 0; i < mask.Count() && i < static_cast<int>(before.size()); ++i) {
-            const bool literal =
-                dynamic_cast<const TcxStandardMaskLiteralItem*>(&mask.Items(i)) != nullptr;
+            const bool literal = mask.Items(i).AsLiteral() != nullptr;
             if (literal && (i >= static_cast<int>(shown.size()) || shown[i] != before[i])) {
                 return "a literal position changed";
             }

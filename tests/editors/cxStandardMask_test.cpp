@@ -193,7 +193,7 @@ std::wstring RandomText(std::mt19937& random, std::size_t maxLength) {
 std::wstring AcceptedFill(const TcxStandardMask& mask, std::mt19937& random) {
     std::wstring fill;
     for (int i = 0; i < mask.Count(); ++i) {
-        const auto* literal = dynamic_cast<const TcxStandardMaskLiteralItem*>(&mask.Items(i));
+        const auto* literal = mask.Items(i).AsLiteral();
         wchar_t c = literal ? literal->Literal : RandomChar(random);
         while (!mask.Items(i).Check(c)) {
             c = RandomChar(random);
