@@ -5,9 +5,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -92,17 +94,50 @@ constexpr std::size_t kLongestText = kGroupCount * (kGroupWidth + kScaleWidth);
 // The value of each group of three digits, 0 to 999, from 10^21 down to the units.
 using Groups = std::array<unsigned, kGroupCount>;
 
-// The amount as an integer when it is whole and below 10^18.
+// The amount as an integer when it is whole and below 10^18, read from the bits of the x87
+// extended format where that is the long double: there the floating unit's loads, stores and
+// conversions cost more than writing the words.
 std::optional<std::uint64_t> ExactWhole(long double tutar) {
-    if (!(tutar >= 0 && tutar < kExactWholeLimit)) {
-        return std::nullopt;
+    if constexpr (std::numeric_limits<long double>::digits == 64 &&
+                  std::endian::native == std::endian::little) {
+        std::uint64_t mantissa = 0;
+        std::uint16_t signAndExponent = 0;
+        std::memcpy(&mantissa, &tutar, sizeof mantissa);
+        std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&tutar) + 8,
+                    sizeof signAndExponent);
+        constexpr std::uint16_t kExponentMask = 0x7fff;
+        constexpr int kExponentBias = 16383;
+        constexpr int kFractionBits = 63;
+        if (mantissa == 0 && (signAndExponent & kExponentMask) == 0) {
+            return 0; // either zero
+        }
+        const int exponent = (signAndExponent & kExponentMask) - kExponentBias;
+        // Negative and non-finite values, fractions below one, denormals and amounts of 2^60 and
+        // more (all above 10^18) take the general way; so do encodings without the integer bit.
+        if ((signAndExponent & ~kExponentMask) != 0 || exponent < 0 || exponent >= 60 ||
+            (mantissa >> kFractionBits) == 0) {
+            return std::nullopt;
+        }
+        const int fractionBits = kFractionBits - exponent;
+        if ((mantissa & ((std::uint64_t{1} << fractionBits) - 1)) != 0) {
+            return std::nullopt;
+        }
+        const std::uint64_t whole = mantissa >> fractionBits;
+        if (whole >= static_cast<std::uint64_t>(kExactWholeLimit)) {
+            return std::nullopt;
+        }
+        return whole;
+    } else {
+        if (!(tutar >= 0 && tutar < kExactWholeLimit)) {
+            return std::nullopt;
+        }
+        // Rounding in the current mode spares the floating unit a switch to truncation.
+        const long long whole = std::llrint(tutar);
+        if (static_cast<long double>(whole) != tutar) {
+            return std::nullopt;
+        }
+        return static_cast<std::uint64_t>(whole);
     }
-    // Rounding in the current mode spares the floating unit a switch to truncation.
-    const long long whole = std::llrint(tutar);
-    if (static_cast<long double>(whole) != tutar) {
-        return std::nullopt;
-    }
-    return static_cast<std::uint64_t>(whole);
 }
 
 // An amount below 10^18 fills the lower groups only. Each is divided out of the whole amount,

@@ -138,6 +138,18 @@ TEST(SayiYazi, FractionsRoundHalfAwayFromZero) {
     });
 }
 
+// Whole amounts take a shorter way than fractions; a quarter more is rounded away again, so the
+// two ways must agree. Powers of two and their neighbours cover every exponent of that way.
+TEST(SayiYazi, WholeAmountsAgreeWithTheWayOfFractions) {
+    for (int exponent = 0; exponent <= 60; ++exponent) {
+        const long long power = 1LL << exponent;
+        for (const long long whole : {power - 1, power, power + 1, power * 3 / 2}) {
+            const long double tutar = static_cast<long double>(whole);
+            EXPECT_EQ(SayiYazi(tutar), SayiYazi(tutar + 0.25L)) << whole;
+        }
+    }
+}
+
 TEST(SayiYazi, NegativeAndNonNumbers) {
     ExpectWords({
         {-1, L"Negatif değer"},
