@@ -8,12 +8,24 @@
 
 #include <algorithm>
 #include <map>
+#include <unordered_map>
 
 namespace velkaro {
 
 namespace {
 
-constexpr wchar_t kControlProperty[] = L"VelkaroControl";
+// The control behind each of our windows. Kept in the process rather than as a window property,
+// which would be a round trip to the window system for every message.
+std::unordered_map<HWND, TControl*>& ControlsByWindow() {
+    static std::unordered_map<HWND, TControl*> controls;
+    return controls;
+}
+
+// Loading an icon costs the window system several lookups of the display: once for all classes.
+HICON ProgramIcon() {
+    static const HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    return icon;
+}
 
 // The native window procedure behind each class we registered as an extension of a native class.
 std::map<std::wstring, WNDPROC>& BaseProcedures() {
@@ -27,7 +39,7 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     if (message == WM_NCCREATE) {
         auto* control =
             static_cast<TControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        SetPropW(window, kControlProperty, control);
+        ControlsByWindow()[window] = control;
         control->handle_ = window;
     }
     TControl* control = TControl::FromHandle(window);
@@ -41,7 +53,7 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         Application().HandleException(error);
     }
     if (message == WM_NCDESTROY) {
-        RemovePropW(window, kControlProperty);
+        ControlsByWindow().erase(window);
         control->handle_ = nullptr;
     }
     return result;
@@ -93,7 +105,8 @@ TForm* TControl::ParentForm() {
 }
 
 TControl* TControl::FromHandle(HWND window) {
-    return window != nullptr ? static_cast<TControl*>(GetPropW(window, kControlProperty)) : nullptr;
+    const auto found = ControlsByWindow().find(window);
+    return found != ControlsByWindow().end() ? found->second : nullptr;
 }
 
 HWND TControl::HandleNeeded() {
@@ -161,7 +174,10 @@ void TControl::RegisterClassFor(const TCreateParams& params) {
     windowClass.lpfnWndProc = ControlWindowProc;
     windowClass.hInstance = instance;
     windowClass.lpszClassName = params.ClassName.c_str();
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    // Only windows of their own, not controls, show an icon.
+    if ((params.Style & WS_CHILD) == 0) {
+        windowClass.hIcon = ProgramIcon();
+    }
     if (RegisterClassExW(&windowClass) == 0) {
         throw Exception(L"Cannot register the window class " + params.ClassName);
     }

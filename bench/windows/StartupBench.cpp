@@ -1,9 +1,10 @@
-// Start-up benchmark: starts a baseline program and the program under test in turns, measures
-// each from process creation to its window being visible and idle, and its peak working set,
-// and prints the medians and the ratios. Interleaving keeps a noisy machine's drift out of the
-// ratio.
+// Start-up benchmark: starts the program under test and its baselines in turns, measures each
+// from process creation to its window being visible and idle, and its peak working set, and
+// prints the medians and the program's ratio to each baseline. Interleaving keeps a noisy
+// machine's drift out of the ratios.
 //
-// Usage: startup_bench ROUNDS BASELINE.exe BASELINE_CLASS PROGRAM.exe PROGRAM_CLASS
+// Usage: startup_bench ROUNDS PROGRAM PROGRAM_CLASS BASELINE BASELINE_CLASS [BASELINE CLASS]...
+// where each program is a command line, arguments included.
 #include <windows.h>
 
 #include <psapi.h>
@@ -68,8 +69,7 @@ double Now() {
     return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-Sample Measure(const std::wstring& path, const wchar_t* className) {
-    std::wstring commandLine = L"\"" + path + L"\"";
+Sample Measure(std::wstring commandLine, const wchar_t* className) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
@@ -125,40 +125,75 @@ void PresetSettings() {
     RegCloseKey(key);
 }
 
+struct Program {
+    const wchar_t* CommandLine;
+    const wchar_t* ClassName;
+    std::vector<Sample> Samples;
+
+    double MedianOf(double Sample::*member) const {
+        std::vector<double> values;
+        for (const Sample& sample : Samples) {
+            values.push_back(sample.*member);
+        }
+        return Median(values);
+    }
+};
+
+// A command line without quotes and folders: "bare_window.exe controls".
+std::wstring Label(const wchar_t* commandLine) {
+    std::wstring label;
+    for (const wchar_t* c = commandLine; *c != L'\0'; ++c) {
+        if (*c == L'\\') {
+            label.clear();
+        } else if (*c != L'"') {
+            label += *c;
+        }
+    }
+    return label;
+}
+
+// One table for the program against one baseline.
+void PrintComparison(const Program& program, const Program& baseline, int rounds) {
+    std::wprintf(L"medians of %d interleaved runs against %ls\n", rounds,
+                 Label(baseline.CommandLine).c_str());
+    std::wprintf(L"%-32ls %14ls %11ls %6ls\n", L"", L"baseline", L"program", L"ratio");
+    const auto row = [&](const wchar_t* name, double Sample::*member, const wchar_t* unit) {
+        const double b = baseline.MedianOf(member), p = program.MedianOf(member);
+        std::wprintf(L"%-32ls %10.1f %-3ls %7.1f %-3ls %6.2f\n", name, b, unit, p, unit,
+                     b > 0 ? p / b : 0.0);
+    };
+    row(L"start to visible and idle", &Sample::Milliseconds, L"ms");
+    row(L"processor time until then", &Sample::CpuMilliseconds, L"ms");
+    row(L"peak working set", &Sample::PeakKiB, L"KiB");
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 6) {
-        std::fwprintf(stderr, L"usage: startup_bench ROUNDS BASELINE.exe BASELINE_CLASS "
-                              L"PROGRAM.exe PROGRAM_CLASS\n");
+    if (argc < 6 || argc % 2 != 0) {
+        std::fwprintf(stderr, L"usage: startup_bench ROUNDS PROGRAM PROGRAM_CLASS BASELINE "
+                              L"BASELINE_CLASS [BASELINE BASELINE_CLASS]...\n");
         return 2;
     }
     const int rounds = std::max(1, _wtoi(argv[1]));
+    std::vector<Program> programs;
+    for (int i = 2; i < argc; i += 2) {
+        programs.push_back({argv[i], argv[i + 1], {}});
+    }
     try {
         PresetSettings();
-        // One start of each before measuring, so both find the prefix's files cached.
-        Measure(argv[2], argv[3]);
-        Measure(argv[4], argv[5]);
-        std::vector<Sample> base, program;
-        for (int round = 0; round < rounds; ++round) {
-            base.push_back(Measure(argv[2], argv[3]));
-            program.push_back(Measure(argv[4], argv[5]));
+        // One start of each before measuring, so all find the prefix's files cached.
+        for (const Program& program : programs) {
+            Measure(program.CommandLine, program.ClassName);
         }
-        std::wprintf(L"medians of %d interleaved runs    bare window    program    ratio\n",
-                     rounds);
-        const auto row = [&](const wchar_t* name, double Sample::*member, const wchar_t* unit) {
-            std::vector<double> ofBase, ofProgram;
-            for (int round = 0; round < rounds; ++round) {
-                ofBase.push_back(base[round].*member);
-                ofProgram.push_back(program[round].*member);
+        for (int round = 0; round < rounds; ++round) {
+            for (Program& program : programs) {
+                program.Samples.push_back(Measure(program.CommandLine, program.ClassName));
             }
-            const double b = Median(ofBase), p = Median(ofProgram);
-            std::wprintf(L"%-32ls %10.1f %-3ls %7.1f %-3ls %6.2f\n", name, b, unit, p, unit,
-                         b > 0 ? p / b : 0.0);
-        };
-        row(L"start to visible and idle", &Sample::Milliseconds, L"ms");
-        row(L"processor time until then", &Sample::CpuMilliseconds, L"ms");
-        row(L"peak working set", &Sample::PeakKiB, L"KiB");
+        }
+        for (std::size_t i = 1; i < programs.size(); ++i) {
+            PrintComparison(programs[0], programs[i], rounds);
+        }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "startup_bench: %s\n", error.what());
         return 1;
