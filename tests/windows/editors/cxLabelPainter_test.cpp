@@ -1,5 +1,6 @@
 #include "editors/cxLabelPainter.h"
 
+#include "runtime/Utf.h"
 #include "tests/windows/editors/RealInput.h"
 
 #include <gtest/gtest.h>
@@ -224,13 +225,53 @@ TEST(LabelPainter, AnEmptyCaptionPaintsOnlyTheBackground) {
     EXPECT_EQ(PaintLabelValues(values).Count(kWhite), 97 * 17);
 }
 
+// The first font family the system really has that is not TrueType (a raster font of the
+// system's own, such as "Courier"), or empty when there is none.
+std::wstring FirstFamilyThatIsNotTrueType() {
+    LOGFONTW any{};
+    any.lfCharSet = DEFAULT_CHARSET;
+    std::wstring family;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(
+        screen, &any,
+        [](const LOGFONTW* font, const TEXTMETRICW*, DWORD type, LPARAM found) -> int {
+            if (type & TRUETYPE_FONTTYPE)
+                return 1;
+            *reinterpret_cast<std::wstring*>(found) = font->lfFaceName;
+            return 0;
+        },
+        reinterpret_cast<LPARAM>(&family), 0);
+    ReleaseDC(nullptr, screen);
+    return family;
+}
+
+// Wine's own raster fonts, for this process only. Windows always has raster fonts; some Wine
+// packages install these without loading them from their data folder.
+void AddWineRasterFonts() {
+    const wchar_t* dataFolder = _wgetenv(L"WINEDATADIR"); // "\??\Z:\usr\share\wine"
+    if (dataFolder == nullptr)
+        return;
+    const std::wstring fonts = std::wstring(dataFolder) + L"\\fonts\\";
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((fonts + L"*.fon").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do
+        AddFontResourceExW((fonts + found.cFileName).c_str(), FR_PRIVATE, nullptr);
+    while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
 TEST(LabelPainter, OnlyTrueTypeFontsRotate) {
-    // A bitmap font where the system has one, else a Type 1 font (Wine maps the former to a
-    // TrueType font).
-    const TTestFont sansSerif(L"MS Sans Serif", 11);
-    const TTestFont type1(L"Nimbus Roman", 11);
-    const TTestFont& bitmapFont = IsTrueTypeFont(sansSerif.Get()) ? type1 : sansSerif;
-    ASSERT_FALSE(IsTrueTypeFont(bitmapFont.Get()));
+    std::wstring family = FirstFamilyThatIsNotTrueType();
+    if (family.empty()) {
+        AddWineRasterFonts();
+        family = FirstFamilyThatIsNotTrueType();
+    }
+    ASSERT_FALSE(family.empty()) << "neither the system nor Wine's data folder has a font that "
+                                    "is not TrueType (Wine's come with the package fonts-wine)";
+    const TTestFont bitmapFont(family.c_str(), 11);
+    ASSERT_FALSE(IsTrueTypeFont(bitmapFont.Get())) << "\"" << ToUtf8(family) << "\"";
     TcxLabelPaintValues values = Values(bitmapFont.Get(), L"75 dak.", {97, 60});
     const TPixels unrotated = PaintLabelValues(values);
     values.Angle = 90;
