@@ -2,10 +2,10 @@
 // The calculator window: the start time typed into tx_saat, Enter or a tariff click, and the
 // minutes, the amount and its words shown.
 #include "core/ucret.h"
-#include "editors/cxCurrencyEdit.h"
-#include "editors/cxLabel.h"
-#include "editors/cxMaskEdit.h"
-#include "editors/cxRadioGroup.h"
+#include "editors/cxCurrencyEdit/cxCurrencyEdit.h"
+#include "editors/cxLabel/cxLabel.h"
+#include "editors/cxMaskEdit/cxMaskEdit.h"
+#include "editors/cxRadioGroup/cxRadioGroup.h"
 #include "framework/Form.h"
 #include "framework/Menus.h"
 #include "settings/SettingsStore.h"

@@ -1,5 +1,5 @@
 // Fitting and testing what the start-time field does on every keystroke.
-#include "editors/cxStandardMask.h"
+#include "editors/cxStandardMask/cxStandardMask.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Runs the currency edit's conversions and key filter over arbitrary texts, keys and selections.
 // Besides the sanitizers it checks that a key the filter lets through leaves a text that
 // converts, and that a failed conversion leaves the value 0.
-#include "editors/cxCurrencyConversions.h"
+#include "editors/cxCurrencyEdit/cxCurrencyConversions.h"
 #include "fuzz/runtime/FuzzInput.h"
 
 #include <array>

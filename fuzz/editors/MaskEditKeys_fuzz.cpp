@@ -1,6 +1,6 @@
 // Feeds arbitrary key sequences to the masked edit's rules under arbitrary masks. Besides the
 // sanitizers it checks that the mask keeps its shape after every step.
-#include "tests/editors/MaskEditSteps.h"
+#include "tests/editors/cxMaskEdit/MaskEditSteps.h"
 
 #include <cstddef>
 #include <cstdint>

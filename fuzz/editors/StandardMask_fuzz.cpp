@@ -1,6 +1,6 @@
 // Parses arbitrary masks and fits, tests and converts arbitrary texts against them. Besides the
 // sanitizers it checks that a fitted text always has one character per position.
-#include "editors/cxStandardMask.h"
+#include "editors/cxStandardMask/cxStandardMask.h"
 
 #include <cstddef>
 #include <cstdint>

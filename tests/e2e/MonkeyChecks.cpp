@@ -2,7 +2,7 @@
 
 #include "core/sayiyazi.h"
 #include "runtime/Conversions.h"
-#include "tests/editors/MaskEditSteps.h"
+#include "tests/editors/cxMaskEdit/MaskEditSteps.h"
 
 namespace velkaro::e2e {
 

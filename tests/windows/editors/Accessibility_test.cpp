@@ -1,8 +1,8 @@
 // The edit controls, labels and radio buttons as a screen reader reads them:
 // real windows asked through AccessibleObjectFromWindow, and the events that announce changes.
-#include "editors/cxLabel.h"
-#include "editors/cxRadioGroup.h"
-#include "editors/cxTextEdit.h"
+#include "editors/cxLabel/cxLabel.h"
+#include "editors/cxRadioGroup/cxRadioGroup.h"
+#include "editors/cxTextEdit/cxTextEdit.h"
 #include "framework/Application.h"
 #include "tests/windows/editors/EditTestForm.h"
 #include "tests/windows/framework/WindowDriver.h"

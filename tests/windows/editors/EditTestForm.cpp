@@ -1,6 +1,6 @@
 #include "tests/windows/editors/EditTestForm.h"
 
-#include "editors/cxEditBeep.h"
+#include "editors/cxEdit/cxEditBeep.h"
 #include "framework/Application.h"
 
 namespace velkaro::test {

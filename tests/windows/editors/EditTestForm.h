@@ -1,7 +1,7 @@
 #pragma once
 // A shown form with text edits on it, driven by real messages: keys typed into whatever has the
 // focus, the change events and beeps counted.
-#include "editors/cxTextEdit.h"
+#include "editors/cxTextEdit/cxTextEdit.h"
 #include "framework/Form.h"
 
 #include <windows.h>

@@ -1,0 +1,138 @@
+#include "editors/cxCurrencyEdit/cxCurrencyEdit.h"
+
+#include "editors/cxEdit/cxEditBeep.h"
+#include "editors/cxFormats/cxFormatsWindow.h"
+#include "runtime/Conversions.h"
+#include "runtime/Currency.h"
+#include "runtime/Exceptions.h"
+
+namespace velkaro {
+
+namespace {
+
+TcxEditPropertiesFactory CurrencyPropertiesFactory() {
+    return [](IcxEditPropertiesOwner* owner) {
+        return std::make_unique<TcxCurrencyEditProperties>(owner, cxFormatController());
+    };
+}
+
+} // namespace
+
+TcxCustomCurrencyEdit::TcxCustomCurrencyEdit(TControl* parent,
+                                             const TcxEditPropertiesFactory& createProperties)
+    : TcxCustomTextEdit(parent, createProperties), formatController_(cxFormatController()) {
+    formatController_.Subscribe(*this);
+}
+
+TcxCustomCurrencyEdit::~TcxCustomCurrencyEdit() {
+    formatController_.Unsubscribe(*this);
+}
+
+TcxCustomCurrencyEditProperties& TcxCustomCurrencyEdit::Properties() const {
+    return static_cast<TcxCustomCurrencyEditProperties&>(TcxCustomEdit::ActiveProperties());
+}
+
+Variant TcxCustomCurrencyEdit::MakeEditValue(const Variant& DisplayValue, bool) {
+    const TcxCustomCurrencyEditProperties& properties = Properties();
+    return AmountEditValue(DisplayValue.ToString(), properties.Nullable(), properties.NullString());
+}
+
+bool TcxCustomCurrencyEdit::AcceptsChar(wchar_t c) const {
+    const IcxInnerTextEdit* inner = InnerTextEdit();
+    if (inner == nullptr) {
+        return false;
+    }
+    const TcxCustomCurrencyEditProperties& properties = Properties();
+    const std::wstring text = inner->Text();
+    const TcxAmountKeyContext context{text, static_cast<std::size_t>(inner->SelStart()),
+                                      static_cast<std::size_t>(inner->SelLength()),
+                                      properties.DecimalPlaces(),
+                                      properties.UseThousandSeparator()};
+    return AmountKeyAccepted(context, c);
+}
+
+bool TcxCustomCurrencyEdit::KeyPress(wchar_t& key) {
+    key = AmountKeyChar(key, Properties().UseThousandSeparator());
+    if (key >= 32 && !AcceptsChar(key)) {
+        key = 0;
+        EditBeep();
+        return true;
+    }
+    return TcxCustomTextEdit::KeyPress(key);
+}
+
+void TcxCustomCurrencyEdit::PasteText() {
+    if (!CanChangeValue()) {
+        return;
+    }
+    const std::wstring previous = GetDisplayText();
+    TcxCustomTextEdit::PasteText();
+    try {
+        StrToFloat(GetDisplayText());
+    } catch (const EConvertError&) {
+        ApplyDisplayText(previous);
+        SelectAllText();
+    }
+}
+
+void TcxCustomCurrencyEdit::ApplyPropertiesChange() {
+    if (Properties().FormatChanging()) {
+        return;
+    }
+    if (!HasInputFocus()) {
+        DataBinding().UpdateDisplayValue();
+    }
+    TcxCustomTextEdit::ApplyPropertiesChange();
+}
+
+void TcxCustomCurrencyEdit::LocaleFormatsChanged() {
+    Properties().SetDisplayFormat(formatController_.CurrencyFormat());
+    // Text the user is still typing is kept; it is read in the new format when committed.
+    if (!TextModified()) {
+        DataBinding().UpdateDisplayValue();
+    }
+}
+
+TcxCurrencyEdit::TcxCurrencyEdit(TControl* parent)
+    : TcxCurrencyEdit(parent, CurrencyPropertiesFactory()) {}
+
+TcxCurrencyEdit::TcxCurrencyEdit(TControl* parent, const TcxEditPropertiesFactory& createProperties)
+    : TcxCustomCurrencyEdit(parent, createProperties) {
+    AfterConstruction();
+}
+
+TcxCurrencyEditProperties& TcxCurrencyEdit::Properties() const {
+    return static_cast<TcxCurrencyEditProperties&>(TcxCustomCurrencyEdit::Properties());
+}
+
+void TcxCurrencyEdit::CreateParams(TCreateParams& params) {
+    TcxCustomCurrencyEdit::CreateParams(params);
+    params.ClassName = L"TcxCurrencyEdit";
+}
+
+double TcxCurrencyEdit::Value() const {
+    const Variant value = EditValue();
+    if (value.IsNull()) {
+        return 0;
+    }
+    if (value.Kind() == VariantKind::String &&
+        StrToCurrDef(value.AsString(), Currency{}) == Currency{}) {
+        return 0;
+    }
+    return value.ToDouble();
+}
+
+void TcxCurrencyEdit::SetValue(double value) {
+    const TcxCurrencyEditProperties& properties = Properties();
+    if (properties.MinValue() != properties.MaxValue()) {
+        if (value < properties.MinValue()) {
+            value = properties.MinValue();
+        } else if (!(value <= properties.MaxValue())) {
+            value = properties.MaxValue();
+        }
+    }
+    SetEditValue(value);
+    LoseFocus();
+}
+
+} // namespace velkaro

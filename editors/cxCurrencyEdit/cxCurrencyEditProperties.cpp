@@ -1,0 +1,138 @@
+#include "editors/cxCurrencyEdit/cxCurrencyEditProperties.h"
+
+#include "editors/cxEdit/cxEditRegisteredProperties.h"
+
+namespace velkaro {
+
+namespace {
+
+const TcxEditPropertiesRegistration registration(L"TcxCurrencyEditProperties",
+                                                 kcxCurrencyEditPropertiesDescription);
+
+// Sets a flag for its lifetime, and clears it however the scope is left.
+class TFlagScope {
+public:
+    explicit TFlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~TFlagScope() { flag_ = false; }
+    TFlagScope(const TFlagScope&) = delete;
+    TFlagScope& operator=(const TFlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+} // namespace
+
+TcxCustomCurrencyEditProperties::TcxCustomCurrencyEditProperties(
+    IcxEditPropertiesOwner* owner, TcxFormatController& formatController)
+    : TcxCustomTextEditProperties(owner), formatController_(formatController) {
+    SetValidateOnEnter(true);
+    formatController_.Subscribe(*this);
+}
+
+TcxCustomCurrencyEditProperties::~TcxCustomCurrencyEditProperties() {
+    formatController_.Unsubscribe(*this);
+}
+
+std::unique_ptr<TcxCustomEditPropertiesValues>
+TcxCustomCurrencyEditProperties::AssignedValuesClass() const {
+    return std::make_unique<TcxCurrencyEditPropertiesValues>();
+}
+
+TcxCurrencyEditPropertiesValues& TcxCustomCurrencyEditProperties::CurrencyAssignedValues() {
+    return static_cast<TcxCurrencyEditPropertiesValues&>(AssignedValues());
+}
+
+const TcxCurrencyEditPropertiesValues&
+TcxCustomCurrencyEditProperties::CurrencyAssignedValues() const {
+    return static_cast<const TcxCurrencyEditPropertiesValues&>(AssignedValues());
+}
+
+std::wstring TcxCustomCurrencyEditProperties::DisplayFormat() const {
+    if (CurrencyAssignedValues().DisplayFormat) {
+        return displayFormat_;
+    }
+    if (const auto& provider = DefaultValuesProvider()) {
+        std::wstring format = provider->DefaultDisplayFormat();
+        if (!format.empty()) {
+            return format;
+        }
+    }
+    return formatController_.CurrencyFormat();
+}
+
+void TcxCustomCurrencyEditProperties::SetDisplayFormat(const std::wstring& value) {
+    auto& assigned = CurrencyAssignedValues();
+    if (assigned.DisplayFormat && displayFormat_ == value) {
+        return;
+    }
+    assigned.DisplayFormat = true;
+    displayFormat_ = value;
+    AnnounceChange();
+}
+
+void TcxCustomCurrencyEditProperties::SetNullable(bool value) {
+    if (nullable_ != value) {
+        nullable_ = value;
+        AnnounceChange();
+    }
+}
+
+void TcxCustomCurrencyEditProperties::SetNullString(const std::wstring& value) {
+    if (nullString_ != value) {
+        nullString_ = value;
+        AnnounceChange();
+    }
+}
+
+void TcxCustomCurrencyEditProperties::SetUseThousandSeparator(bool value) {
+    if (useThousandSeparator_ != value) {
+        useThousandSeparator_ = value;
+        AnnounceChange();
+    }
+}
+
+TcxAmountDisplaySettings TcxCustomCurrencyEditProperties::DisplaySettings() const {
+    return {nullable_, nullString_, DisplayFormat()};
+}
+
+Variant TcxCustomCurrencyEditProperties::MakeDisplayValue(const Variant& value,
+                                                          bool InEditForm) const {
+    return AmountDisplayValue(value, InEditForm, DisplaySettings());
+}
+
+void TcxCustomCurrencyEditProperties::CheckDisplayValue(Variant& DisplayValue,
+                                                        std::wstring& ErrorText, TObject* edit,
+                                                        bool& Error) {
+    Error = false;
+    TcxCustomTextEditProperties::CheckDisplayValue(DisplayValue, ErrorText, edit, Error);
+}
+
+void TcxCustomCurrencyEditProperties::Assign(const TObject& source) {
+    const auto* properties = dynamic_cast<const TcxCustomCurrencyEditProperties*>(&source);
+    if (properties == this) {
+        return;
+    }
+    const TcxEditPropertiesChangeHold hold(*this);
+    TcxCustomTextEditProperties::Assign(source);
+    if (properties) {
+        AssignCurrencyProperties(*properties);
+    }
+}
+
+void TcxCustomCurrencyEditProperties::AssignCurrencyProperties(
+    const TcxCustomCurrencyEditProperties& source) {
+    decimalPlaces_ = source.decimalPlaces_;
+    SetDisplayFormat(source.DisplayFormat());
+    SetNullable(source.nullable_);
+    SetNullString(source.nullString_);
+    SetUseThousandSeparator(source.useThousandSeparator_);
+}
+
+void TcxCustomCurrencyEditProperties::LocaleFormatsChanged() {
+    const TFlagScope changing(formatChanging_);
+    const TcxEditPropertiesChangeHold hold(*this);
+    SetDisplayFormat(formatController_.CurrencyFormat());
+}
+
+} // namespace velkaro

@@ -1,0 +1,900 @@
+#include "editors/cxEdit/cxEdit.h"
+
+#include "editors/cxEdit/cxEditBeep.h"
+#include "editors/cxEdit/cxEditConsts.h"
+#include "editors/cxTextEdit/cxTextEditing.h"
+#include "framework/Application.h"
+#include "framework/Canvas.h"
+#include "framework/Form.h"
+#include "runtime/Exceptions.h"
+
+#include <typeinfo>
+
+namespace velkaro {
+
+namespace {
+
+// The message texts come from the program's string table.
+std::wstring LoadEditString(int id) {
+    const wchar_t* text = nullptr;
+    const int length = LoadStringW(GetModuleHandleW(nullptr), static_cast<UINT>(id),
+                                   reinterpret_cast<wchar_t*>(&text), 0);
+    return length > 0 && text != nullptr ? std::wstring(text, static_cast<std::size_t>(length))
+                                         : std::wstring();
+}
+
+const bool kStringTableLoaderInstalled = (SetResourceStringLoader(LoadEditString), true);
+
+// Restores a flag on every way out.
+class TFlagScope {
+public:
+    TFlagScope(bool& flag, bool value) : flag_(flag), previous_(flag) { flag_ = value; }
+    ~TFlagScope() { flag_ = previous_; }
+    TFlagScope(const TFlagScope&) = delete;
+    TFlagScope& operator=(const TFlagScope&) = delete;
+
+private:
+    bool& flag_;
+    bool previous_;
+};
+
+} // namespace
+
+TcxEditUserChange::TcxEditUserChange(TcxCustomEdit& edit)
+    : edit_(edit), previous_(edit.changeByUser_) {
+    edit_.changeByUser_ = true;
+}
+
+TcxEditUserChange::~TcxEditUserChange() {
+    edit_.changeByUser_ = previous_;
+}
+
+TcxCustomEdit::TcxCustomEdit(TControl* parent, const TcxEditPropertiesFactory& createProperties)
+    : TcxContainer(parent) {
+    (void)kStringTableLoaderInstalled;
+    properties_ = createProperties(this);
+    SetTabStop(true);
+    // Like a native edit, it takes the platform's visual style where one is active.
+    LookAndFeel().SetNativeStyle(true);
+    dataBinding_ = std::make_unique<TcxEditDataBinding>(*this);
+    changeEvents_.CanFire = [this] { return !loading_ && !destroying_; };
+    AttachPropertiesHook();
+}
+
+TcxCustomEdit::~TcxCustomEdit() {
+    destroying_ = true;
+    if (repositoryItem_ != nullptr) {
+        repositoryItem_->RemoveListener(*this);
+    }
+    innerEdit_ = nullptr;
+    if (properties_) {
+        properties_->SetDefaultValuesProvider(nullptr);
+        DetachPropertiesHook();
+    }
+}
+
+void TcxCustomEdit::AfterConstruction() {
+    properties_->SetDefaultValuesProvider(dataBinding_->DefaultValuesProvider());
+    dataBinding_->Initialize();
+    ApplyPropertiesChange();
+    dataBinding_->UpdateDisplayValue();
+}
+
+void TcxCustomEdit::AttachPropertiesHook() {
+    properties_->OnPropertiesChanged = [this](TObject*) { ApplyPropertiesChange(); };
+}
+
+void TcxCustomEdit::DetachPropertiesHook() {
+    properties_->OnPropertiesChanged = nullptr;
+}
+
+TcxCustomEditProperties& TcxCustomEdit::ActiveProperties() const {
+    return repositoryItem_ != nullptr ? repositoryItem_->Properties() : *properties_;
+}
+
+void TcxCustomEdit::SetProperties(const TcxCustomEditProperties& value) {
+    if (repositoryItem_ == nullptr) {
+        properties_->Assign(value);
+    }
+}
+
+TcxCustomEditStyle& TcxCustomEdit::Style() {
+    return static_cast<TcxCustomEditStyle&>(ContainerStyle());
+}
+
+void TcxCustomEdit::SetStyle(const TcxContainerStyle& value) {
+    Style().Assign(value);
+}
+
+std::unique_ptr<TcxContainerStyle> TcxCustomEdit::CreateStyle() {
+    return std::make_unique<TcxCustomEditStyle>(this);
+}
+
+void TcxCustomEdit::StyleChanged() {
+    ApplyAutoSize();
+    UpdateViewState();
+}
+
+void TcxCustomEdit::FontChanged() {
+    TcxContainer::FontChanged();
+    StyleChanged();
+}
+
+void TcxCustomEdit::SetInnerEdit(IcxCustomInnerEdit* innerEdit) {
+    innerEdit_ = innerEdit;
+    SetInnerControl(innerEdit != nullptr ? &innerEdit->Control() : nullptr);
+    HookInnerEdit();
+}
+
+void TcxCustomEdit::HookInnerEdit() {
+    if (innerEdit_ != nullptr) {
+        innerEdit_->SetOnChange([this] { InnerTextChanged(); });
+    }
+}
+
+void TcxCustomEdit::BeginLoad() {
+    loading_ = true;
+    DetachPropertiesHook();
+}
+
+void TcxCustomEdit::EndLoad() {
+    loading_ = false;
+    dataBinding_->Initialize();
+    ApplyAutoSize();
+    if (repositoryItem_ == nullptr) {
+        AttachPropertiesHook();
+    }
+    ApplyPropertiesChange();
+    StyleChanged();
+}
+
+// Writing EditValue.
+
+void TcxCustomEdit::SetEditValue(const Variant& value) {
+    if (inEditingCheck_ || (changeByUser_ && !RequestEditing())) {
+        return;
+    }
+    AssignEditValue(value);
+}
+
+void TcxCustomEdit::AssignEditValue(const Variant& value) {
+    if (changeByUser_ && !RequestEditing()) {
+        return;
+    }
+    const TcxCustomEditProperties& properties = ActiveProperties();
+    const bool changed = properties.ComparesEditValues() && !(editValue_ == value);
+    editValue_ = value;
+    RefreshDisplayFromValue();
+    if (changeByUser_) {
+        MarkModified();
+    } else {
+        MarkSetByCode();
+    }
+    if (changed) {
+        FireEditValueChanged();
+        if (!properties.ChangeFollowsText()) {
+            FireChange();
+        }
+    }
+}
+
+Variant TcxCustomEdit::MakeEditValue(const Variant&, bool) {
+    return Variant();
+}
+
+void TcxCustomEdit::CommitDisplayValue(const Variant& DisplayValue) {
+    PushModifiedState();
+    try {
+        StoreDisplayValue(DisplayValue);
+    } catch (...) {
+        PopModifiedState();
+        throw;
+    }
+    PopModifiedState();
+}
+
+// Change events.
+
+void TcxCustomEdit::FireChange() {
+    const TcxCustomEditProperties& properties = ActiveProperties();
+    changeEvents_.FireChange(properties.OnChange, this);
+    if (!properties.ChangeFollowsText() && !properties.ComparesEditValues()) {
+        FireEditValueChanged();
+    }
+}
+
+void TcxCustomEdit::FireEditValueChanged() {
+    changeEvents_.FireEditValueChanged(ActiveProperties().OnEditValueChanged, this);
+}
+
+void TcxCustomEdit::LockChangeEvents() {
+    changeEvents_.Lock();
+}
+
+void TcxCustomEdit::UnlockChangeEvents(bool fire) {
+    const TcxCustomEditProperties& properties = ActiveProperties();
+    changeEvents_.Unlock(fire, properties.OnChange, properties.OnEditValueChanged, this);
+}
+
+void TcxCustomEdit::InnerTextChanged() {
+    if (HasInputFocus()) {
+        MarkModified();
+    }
+    // Both the control and the native field the user may be in announce the new content.
+    NotifyAccessibleEvent(Handle(), EVENT_OBJECT_VALUECHANGE);
+    if (innerEdit_ != nullptr && &innerEdit_->Control() != this) {
+        NotifyAccessibleEvent(innerEdit_->Control().Handle(), EVENT_OBJECT_VALUECHANGE);
+    }
+    FireChange();
+}
+
+// Permission, validation, errors, posting.
+
+bool TcxCustomEdit::RequestEditing() {
+    if (!AllowsEditing()) {
+        return false;
+    }
+    if (dataBinding_->Modified()) {
+        return true;
+    }
+    const TFlagScope checking(inEditingCheck_, true);
+    bool result = CanChangeValue();
+    if (result && OnEditing) {
+        bool canEdit = true;
+        OnEditing(this, canEdit);
+        result = canEdit;
+    }
+    if (result && !IsInPlace()) {
+        result = dataBinding_->SetEditMode();
+    }
+    return result;
+}
+
+bool TcxCustomEdit::CanChangeValue() {
+    const TcxCustomEditProperties& properties = ActiveProperties();
+    if (properties.AssignedValues().ReadOnly) {
+        return !properties.ReadOnly();
+    }
+    const auto& provider = properties.DefaultValuesProvider();
+    return (provider == nullptr || provider->DefaultCanModify()) && dataBinding_->CanModify();
+}
+
+bool TcxCustomEdit::CheckInput(bool report) {
+    if (!TextModified() || InputChecked()) {
+        return true;
+    }
+    TcxCustomEditProperties& properties = ActiveProperties();
+    Variant displayValue(GetDisplayText());
+    bool error = false;
+    std::wstring errorText;
+    if (properties.UsesDisplayValue()) {
+        properties.CheckDisplayValue(displayValue, errorText, this, error);
+    }
+    if (!error) {
+        SetInputChecked(true);
+        if (!changeByUser_ || RequestEditing()) {
+            CommitDisplayValue(displayValue);
+            if (!InEditForm()) {
+                SetTextModified(false);
+            }
+        }
+        return true;
+    }
+    if (report) {
+        ReportInputError(errorText);
+        Application().ProcessMessages();
+    }
+    return false;
+}
+
+void TcxCustomEdit::ReportInputError(const std::wstring& errorText) {
+    if (!InEditForm() && HandleAllocated() && IsWindowVisible(Handle())) {
+        {
+            const TFlagScope showing(showingError_, true);
+            if (innerEdit_ != nullptr) {
+                innerEdit_->SafelySetFocus();
+            } else {
+                ::SetFocus(Handle());
+            }
+        }
+        FocusChanged(GetFocus());
+        SelectAllText();
+    }
+    if (ActiveProperties().BeepOnError()) {
+        EditBeep();
+    }
+    if (!errorText.empty()) {
+        throw Exception(errorText);
+    }
+}
+
+void TcxCustomEdit::PostValue() {
+    try {
+        BeginPosting();
+        dataBinding_->StoreValue(EditValue());
+        EndPosting();
+    } catch (...) {
+        EndPosting();
+        ReportInputError({});
+        throw;
+    }
+}
+
+void TcxCustomEdit::RevertToValueAtEnter() {
+    if (!TextModified() || !ActiveProperties().CanRevert()) {
+        return;
+    }
+    LockChangeEvents();
+    try {
+        SetTextModified(false);
+        SetEditValue(valueAtEnter_);
+        MarkEditing();
+        SelectAllText();
+        if (ActiveProperties().ImmediatePost() && dataBinding_->Modified()) {
+            PostValue();
+        }
+    } catch (...) {
+        UnlockChangeEvents(true);
+        throw;
+    }
+    UnlockChangeEvents(true);
+}
+
+void TcxCustomEdit::ApplyPropertiesChange() {
+    SetInputChecked(false);
+    if (innerEdit_ != nullptr) {
+        innerEdit_->SetReadOnly(ActiveProperties().ReadOnly());
+    }
+    UpdateViewState();
+}
+
+void TcxCustomEdit::NotifyHostKey(std::uint16_t& key, TShiftState shift) {
+    if (HostKeyHook) {
+        HostKeyHook(this, key, shift);
+    }
+}
+
+// Focus.
+
+bool TcxCustomEdit::HasFocusWindow(HWND window) const {
+    if (window == nullptr) {
+        return false;
+    }
+    if (HandleAllocated() && window == Handle()) {
+        return true;
+    }
+    return innerEdit_ != nullptr && innerEdit_->Control().HandleAllocated() &&
+           window == innerEdit_->Control().Handle();
+}
+
+bool TcxCustomEdit::InEditForm() const {
+    return HasFocusWindow(GetFocus());
+}
+
+bool TcxCustomEdit::HasInputFocus() const {
+    if (InEditForm()) {
+        return true;
+    }
+    TForm* form = const_cast<TcxCustomEdit*>(this)->ParentForm();
+    if (form == nullptr) {
+        return false;
+    }
+    const TControl* active = form->ActiveControl();
+    return active != nullptr &&
+           (active == this || (innerEdit_ != nullptr && active == &innerEdit_->Control()));
+}
+
+void TcxCustomEdit::SetFocus() {
+    if (InEditForm()) {
+        return;
+    }
+    TcxContainer::SetFocus();
+    if (innerEdit_ != nullptr && innerEdit_->Control().HandleAllocated() && HandleAllocated() &&
+        GetFocus() == Handle()) {
+        innerEdit_->SafelySetFocus();
+    }
+}
+
+void TcxCustomEdit::DoEnter() {
+    GainFocus();
+}
+
+void TcxCustomEdit::DoExit() {
+    LoseFocus();
+}
+
+void TcxCustomEdit::GainFocus() {
+    if (destroying_) {
+        return;
+    }
+    if (!showingError_) {
+        PushModifiedState();
+        try {
+            TcxContainer::DoEnter();
+            dataBinding_->UpdateDisplayValue();
+            if (ActiveProperties().CanRevert()) {
+                valueAtEnter_ = EditValue();
+            }
+            RefreshDisplayFromValue();
+        } catch (...) {
+            PopModifiedState();
+            throw;
+        }
+        PopModifiedState();
+        SetTextModified(false);
+    }
+    UpdateViewState();
+}
+
+void TcxCustomEdit::LoseFocus() {
+    if (destroying_ || showingError_) {
+        return;
+    }
+    PushModifiedState();
+    try {
+        if (TextModified()) {
+            LockChangeEvents();
+            bool ok = false;
+            try {
+                ok = CheckInput(true);
+                if (ok && dataBinding_->Modified()) {
+                    PostValue();
+                }
+            } catch (...) {
+                UnlockChangeEvents(true);
+                throw;
+            }
+            UnlockChangeEvents(true);
+            if (!ok) {
+                PopModifiedState();
+                return;
+            }
+        }
+        dataBinding_->UpdateDisplayValue();
+        RefreshView();
+        UpdateViewState();
+    } catch (...) {
+        PopModifiedState();
+        throw;
+    }
+    PopModifiedState();
+    TcxContainer::DoExit();
+    SetTextModified(false);
+}
+
+void TcxCustomEdit::FocusChanged(HWND focusWindow) {
+    if (destroying_ || showingError_) {
+        return;
+    }
+    const bool focused = HasFocusWindow(focusWindow) && GetActiveWindow() != nullptr;
+    if (focused == focusReported_) {
+        return;
+    }
+    focusReported_ = focused;
+    if (OnFocusChanged) {
+        OnFocusChanged(this);
+    }
+    RefreshView();
+    UpdateViewState();
+    // A modal form closed with a result other than cancel commits valid typed text silently.
+    TForm* form = ParentForm();
+    if (form != nullptr && !form->Visible() && form->Modal() && form->ModalResult() != mrNone &&
+        form->ModalResult() != mrCancel) {
+        CheckInput(false);
+    }
+}
+
+void TcxCustomEdit::UpdateViewState() {
+    if (innerEdit_ != nullptr) {
+        TControl& inner = innerEdit_->Control();
+        const bool shown = IsInnerEditShown();
+        if (inner.Visible() != shown) {
+            inner.SetVisible(shown);
+        }
+    }
+    ApplyAutoSize();
+    Invalidate();
+}
+
+void TcxCustomEdit::PositionInnerEdit(int) {
+    if (innerEdit_ != nullptr) {
+        const RECT content = ContentRect();
+        innerEdit_->Control().SetBounds(content.left, content.top, content.right - content.left,
+                                        content.bottom - content.top);
+    }
+}
+
+// Size and look.
+
+void TcxCustomEdit::SetAutoSize(bool value) {
+    if (IsInPlace() || autoSize_ == value) {
+        return;
+    }
+    autoSize_ = value;
+    ApplyAutoSize();
+}
+
+void TcxCustomEdit::ApplyAutoSize() {
+    if (!autoSize_ || IsInPlace()) {
+        return;
+    }
+    const int height = ContentHeight();
+    const int width = ContentWidth();
+    const int newHeight = height > 0 ? height : Height();
+    const int newWidth = width > 0 ? width : Width();
+    if (newHeight != Height() || newWidth != Width()) {
+        SetBounds(Left(), Top(), newWidth, newHeight);
+    }
+}
+
+TcxEditFrame TcxCustomEdit::Frame() const {
+    auto& self = const_cast<TcxCustomEdit&>(*this);
+    TcxCustomEditStyle& style = self.Style();
+    TcxEditFrame frame;
+    frame.BorderStyle = style.BorderStyle();
+    frame.BorderColor = style.BorderColor();
+    frame.Themed = style.LookAndFeel().NativeStyle() && AreVisualStylesActive();
+    frame.Enabled = Enabled();
+    frame.ReadOnly = ActiveProperties().ReadOnly();
+    frame.Focused = focusReported_;
+    frame.PixelsPerInch = PixelsPerInch();
+    return frame;
+}
+
+RECT TcxCustomEdit::ContentRect() const {
+    RECT rect = ClientRect();
+    const int border = EditBorderWidth(Frame());
+    InflateRect(&rect, -border, -border);
+    return rect;
+}
+
+TColor TcxCustomEdit::ViewBackgroundColor() const {
+    return EditBackgroundColor(const_cast<TcxCustomEdit*>(this)->Style().Color(), Enabled());
+}
+
+TColor TcxCustomEdit::ViewTextColor() const {
+    return EditTextColor(const_cast<TcxCustomEdit*>(this)->Style().Font().Color(), Enabled());
+}
+
+void TcxCustomEdit::PaintViewBackground(HDC dc, const RECT& client) {
+    const HBRUSH background = CreateSolidBrush(ColorToRGB(ViewBackgroundColor()));
+    FillRect(dc, &client, background);
+    DeleteObject(background);
+}
+
+void TcxCustomEdit::Paint() {
+    PAINTSTRUCT paint;
+    const HDC target = BeginPaint(Handle(), &paint);
+    const RECT client = ClientRect();
+    {
+        const TBufferedPaint buffer(target, client);
+        const HDC dc = buffer.Handle();
+        PaintViewBackground(dc, client);
+        const RECT content = DrawEditFrame(dc, Handle(), client, Frame());
+        PaintContent(dc, content);
+    }
+    EndPaint(Handle(), &paint);
+}
+
+// Keys.
+
+bool TcxCustomEdit::IsEditingKey(std::uint16_t, TShiftState) const {
+    return false;
+}
+
+bool TcxCustomEdit::IsEditingChar(wchar_t) const {
+    return false;
+}
+
+bool TcxCustomEdit::IsButtonShortCut(std::uint16_t key, TShiftState shift) const {
+    const TcxCustomEditProperties& properties = ActiveProperties();
+    return properties.Buttons().Count() > 0 && ShortCutOf(key, shift) == properties.ClickKey();
+}
+
+bool TcxCustomEdit::AcceptsChar(wchar_t c) const {
+    const auto& provider = ActiveProperties().DefaultValuesProvider();
+    return provider == nullptr || provider->IsValidChar(c);
+}
+
+bool TcxCustomEdit::IsKeyPermitted(std::uint16_t key, TShiftState shift) {
+    return dataBinding_->Modified() || !IsEditingKey(key, shift) || RequestEditing();
+}
+
+bool TcxCustomEdit::IsCharPermitted(wchar_t& c) {
+    if (c >= 32 && !AcceptsChar(c)) {
+        c = 0;
+        return false;
+    }
+    if (!dataBinding_->Modified() && IsEditingChar(c) && !RequestEditing()) {
+        c = 0;
+        return false;
+    }
+    return true;
+}
+
+bool TcxCustomEdit::KeyDown(std::uint16_t& key, TShiftState shift) {
+    if (!IsButtonShortCut(key, shift)) {
+        TcxContainer::KeyDown(key, shift);
+    }
+    if (key != 0) {
+        HandleKeyDown(key, shift);
+    }
+    return key == 0;
+}
+
+bool TcxCustomEdit::KeyPress(wchar_t& key) {
+    TcxContainer::KeyPress(key);
+    if (key != 0) {
+        HandleKeyPress(key);
+    }
+    return key == 0;
+}
+
+bool TcxCustomEdit::KeyUp(std::uint16_t& key, TShiftState shift) {
+    TcxContainer::KeyUp(key, shift);
+    if (key != 0) {
+        HandleKeyUp(key, shift);
+    }
+    return key == 0;
+}
+
+void TcxCustomEdit::HandleKeyPress(wchar_t& key) {
+    IsCharPermitted(key);
+}
+
+void TcxCustomEdit::HandleKeyUp(std::uint16_t&, TShiftState) {}
+
+void TcxCustomEdit::HandleKeyDown(std::uint16_t& key, TShiftState shift) {
+    TcxCustomEditProperties& properties = ActiveProperties();
+    const std::uint16_t shortCut = ShortCutOf(key, shift);
+    if (properties.ClearKey() != 0 && shortCut == properties.ClearKey()) {
+        const TcxEditUserChange userChange(*this);
+        SetEditValue(Variant());
+        key = 0;
+    }
+    if (key != 0 && IsButtonShortCut(key, shift)) {
+        ClickDefaultButton();
+        key = 0;
+    }
+    if (key != 0 && !IsKeyPermitted(key, shift)) {
+        NotifyHostKey(key, shift);
+        key = 0;
+    }
+    switch (key) {
+    case VK_TAB:
+        if (InEditForm() && (shift & (ssAlt | ssCtrl)) == 0 && !properties.KeepsTabKey()) {
+            NotifyHostKey(key, shift);
+            if (key == 0) {
+                return;
+            }
+            key = 0;
+            if (!KeepsAllKeys()) {
+                TabToNextControl((shift & ssShift) == 0);
+            }
+        }
+        break;
+    case VK_RETURN:
+        if (properties.ValidateOnEnter()) {
+            key = 0;
+            LockChangeEvents();
+            try {
+                if (CheckInput(true) && dataBinding_->Modified()) {
+                    PostValue();
+                }
+            } catch (...) {
+                UnlockChangeEvents(true);
+                throw;
+            }
+            UnlockChangeEvents(true);
+        }
+        break;
+    case VK_ESCAPE:
+        if (EditingActive()) {
+            RevertToValueAtEnter();
+            key = 0;
+        }
+        break;
+    default:
+        break;
+    }
+    if (key != 0 && !properties.KeepsNavigationKeys() && IsNavigationKey(key)) {
+        NotifyHostKey(key, shift);
+        key = 0;
+    }
+}
+
+void TcxCustomEdit::TabToNextControl(bool forward) {
+    if (TForm* form = ParentForm()) {
+        form->SelectNext(this, forward);
+    }
+    if (HandleAllocated() && GetFocus() == Handle() && innerEdit_ != nullptr) {
+        innerEdit_->SafelySetFocus();
+    }
+}
+
+void TcxCustomEdit::ClickDefaultButton() {
+    // The character of the same key press is not typed.
+    MSG message;
+    if (PeekMessageW(&message, nullptr, WM_CHAR, WM_CHAR, PM_REMOVE) &&
+        message.message == WM_QUIT) {
+        PostQuitMessage(static_cast<int>(message.wParam));
+    }
+    const TcxCustomEditProperties& properties = ActiveProperties();
+    int index = 0;
+    for (int i = 0; i < properties.Buttons().Count(); ++i) {
+        if (properties.Buttons().Items(i).Default) {
+            index = i;
+            break;
+        }
+    }
+    if (properties.OnButtonClick) {
+        properties.OnButtonClick(this, index);
+    }
+}
+
+// Repository.
+
+bool TcxCustomEdit::IsRepositoryItemAcceptable(TcxEditRepositoryItem& item) const {
+    return typeid(item.Properties()) == typeid(*properties_);
+}
+
+void TcxCustomEdit::SetRepositoryItem(TcxEditRepositoryItem* item) {
+    if (item == repositoryItem_) {
+        return;
+    }
+    if (item != nullptr && !IsRepositoryItemAcceptable(*item)) {
+        throw Exception(cxGetResourceString(cxSEditRepositoryItemNotAcceptable));
+    }
+    if (repositoryItem_ != nullptr) {
+        repositoryItem_->RemoveListener(*this);
+    }
+    repositoryItem_ = item;
+    if (item != nullptr) {
+        item->AddListener(*this);
+        DetachPropertiesHook();
+        ApplyPropertiesChange();
+    } else {
+        if (!loading_ && !destroying_) {
+            AttachPropertiesHook();
+        }
+        properties_->SetDefaultValuesProvider(dataBinding_->DefaultValuesProvider());
+    }
+}
+
+void TcxCustomEdit::ItemPropertiesChanged(TcxEditRepositoryItem&) {
+    ApplyPropertiesChange();
+}
+
+void TcxCustomEdit::ItemRemoved(TcxEditRepositoryItem&) {
+    repositoryItem_ = nullptr;
+    if (!destroying_) {
+        AttachPropertiesHook();
+        ApplyPropertiesChange();
+    }
+}
+
+// Window.
+
+void TcxCustomEdit::CreateParams(TCreateParams& params) {
+    TcxContainer::CreateParams(params);
+    params.ClassName = L"TcxCustomEdit";
+    params.Style |= WS_CLIPCHILDREN;
+}
+
+void TcxCustomEdit::HandleCreated() {
+    TcxContainer::HandleCreated();
+    ApplyAutoSize();
+    UpdateViewState();
+}
+
+LRESULT TcxCustomEdit::AnswerGetText(WPARAM bufferSize, LPARAM buffer) const {
+    if (bufferSize < 1 || buffer == 0) {
+        return 0;
+    }
+    const std::wstring text = ReadWindowText();
+    const std::size_t count = std::min<std::size_t>(text.size(), bufferSize - 1);
+    auto* target = reinterpret_cast<wchar_t*>(buffer);
+    text.copy(target, count);
+    target[count] = L'\0';
+    return static_cast<LRESULT>(count);
+}
+
+LRESULT TcxCustomEdit::AnswerGetTextLength() const {
+    return static_cast<LRESULT>(ReadWindowText().size());
+}
+
+void TcxCustomEdit::HandleClipboardMessage(UINT message) {
+    const TcxEditUserChange userChange(*this);
+    const bool readOnly = ActiveProperties().ReadOnly();
+    switch (message) {
+    case WM_CUT:
+        if (readOnly) {
+            CopyText();
+        } else {
+            CutText();
+        }
+        break;
+    case WM_COPY:
+        CopyText();
+        break;
+    case WM_PASTE:
+        if (!readOnly) {
+            PasteText();
+        }
+        break;
+    case WM_CLEAR:
+        if (!readOnly) {
+            DeleteSelection();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+LRESULT TcxCustomEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_GETTEXT:
+        return AnswerGetText(wParam, lParam);
+    case WM_GETTEXTLENGTH:
+        return AnswerGetTextLength();
+    case WM_SETTEXT:
+        return WriteWindowText(lParam != 0 ? reinterpret_cast<const wchar_t*>(lParam) : L"") ? 1
+                                                                                             : 0;
+    case WM_CUT:
+    case WM_COPY:
+    case WM_PASTE:
+    case WM_CLEAR:
+        HandleClipboardMessage(message);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_SIZE:
+        ApplyAutoSize();
+        break;
+    case WM_ENABLE:
+        UpdateViewState();
+        break;
+    case WM_GETDLGCODE:
+        return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_WANTTAB;
+    case WM_SETFOCUS: {
+        // Back from the own inner edit nothing changes for the form; from elsewhere the focus
+        // is processed. Either way the typing belongs in the inner edit.
+        const auto from = reinterpret_cast<HWND>(wParam);
+        const LRESULT result = from != nullptr && HasFocusWindow(from)
+                                   ? DefaultHandler(message, wParam, lParam)
+                                   : TcxContainer::WndProc(message, wParam, lParam);
+        FocusChanged(Handle());
+        if (innerEdit_ != nullptr && innerEdit_->Control().HandleAllocated() &&
+            GetFocus() == Handle()) {
+            innerEdit_->SafelySetFocus();
+        }
+        return result;
+    }
+    case WM_KILLFOCUS: {
+        const auto to = reinterpret_cast<HWND>(wParam);
+        if (!HasFocusWindow(to)) {
+            FocusChanged(to);
+        }
+        break;
+    }
+    case WM_LBUTTONDOWN:
+        if (!InEditForm() && CanFocus()) {
+            SetFocus();
+        }
+        break;
+    case WM_LBUTTONDBLCLK:
+        if (OnDblClick) {
+            OnDblClick(this);
+        }
+        break;
+    default:
+        break;
+    }
+    return TcxContainer::WndProc(message, wParam, lParam);
+}
+
+} // namespace velkaro

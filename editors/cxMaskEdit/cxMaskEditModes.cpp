@@ -1,0 +1,102 @@
+#include "editors/cxMaskEdit/cxMaskEditModes.h"
+
+#include <algorithm>
+
+namespace velkaro {
+
+bool IsActiveEditMask(std::wstring_view maskText) {
+    return std::any_of(maskText.begin(), maskText.end(), [](wchar_t c) {
+        return c != L'\0' && c != L'\t' && c != L'\n' && c != L'\f' && c != L'\r' && c != L' ';
+    });
+}
+
+TcxMaskEditCustomMode::TcxMaskEditCustomMode(IcxMaskEditHost* edit,
+                                             const IcxMaskEditModeProperties* properties)
+    : edit_(edit), properties_(properties) {}
+
+void TcxMaskEditCustomMode::SetMask(const std::wstring& text) {
+    maskText_ = text;
+    // A mode without a live control empties the value once a control takes it over.
+    resetPending_ = !HasLiveEdit();
+}
+
+bool TcxMaskEditCustomMode::IsCursorBegin() const {
+    return edit_->SelStart() == 0;
+}
+
+bool TcxMaskEditCustomMode::IsCursorEnd() const {
+    return edit_->SelStart() == static_cast<int>(edit_->DisplayText().size());
+}
+
+void TcxMaskEditCustomMode::Resynchronize() {
+    if (edit_ == nullptr) {
+        return;
+    }
+    if (edit_->TextModified()) {
+        edit_->SetDisplayText(FormatText(edit_->DisplayText()));
+    } else {
+        edit_->RefreshDisplayFromValue();
+    }
+    EnsureBlockCursor();
+}
+
+void TcxMaskEditCustomMode::ApplyPendingReset() {
+    if (resetPending_ && HasLiveEdit()) {
+        resetPending_ = false;
+        edit_->SetEditValue(Variant(GetEmptyEditValue()));
+    }
+}
+
+std::wstring TcxMaskEditCustomMode::MakeDisplayText(const std::wstring& valueText,
+                                                    bool inEditForm) const {
+    if (inEditForm || GetMaskKind() != emkStandard ||
+        (properties_ != nullptr && properties_->ShowBlanksUnfocused())) {
+        return FormatText(valueText);
+    }
+    return GetEditValueText(valueText);
+}
+
+void TcxMaskEditCustomMode::BeepOnError() const {
+    if (properties_ != nullptr && properties_->BeepOnError() && edit_ != nullptr) {
+        edit_->Beep();
+    }
+}
+
+void TcxMaskEditRegExprMode::SetMask(const std::wstring& text) {
+    try {
+        auto expression = std::wregex(text, std::regex_constants::ECMAScript);
+        auto caseless =
+            std::wregex(text, std::regex_constants::ECMAScript | std::regex_constants::icase);
+        expression_ = std::move(expression);
+        caseless_ = std::move(caseless);
+    } catch (const std::regex_error&) {
+        throw EcxMaskEditError(L"Invalid regular expression: " + text);
+    }
+    TcxMaskEditCustomMode::SetMask(text);
+}
+
+bool TcxMaskEditRegExprMode::IsTextValid(const std::wstring& text) const {
+    const bool caseInsensitive = Properties() == nullptr || Properties()->CaseInsensitive();
+    try {
+        return std::regex_match(text, caseInsensitive ? caseless_ : expression_);
+    } catch (const std::regex_error&) {
+        // Too complex to decide within the library's limits: not a valid text.
+        return false;
+    }
+}
+
+std::unique_ptr<TcxMaskEditCustomMode>
+MakeMaskEditMode(TcxEditMaskKind kind, IcxMaskEditHost* edit,
+                 const IcxMaskEditModeProperties* properties) {
+    switch (kind) {
+    case emkRegExpr:
+        return std::make_unique<TcxMaskEditRegExprMode>(edit, properties);
+    case emkRegExprEx:
+        return std::make_unique<TcxMaskEditRegExprExMode>(edit, properties);
+    case emkStandard:
+        break;
+    }
+    return std::make_unique<TcxMaskEditStandardMode>(edit, properties);
+}
+
+} // namespace velkaro

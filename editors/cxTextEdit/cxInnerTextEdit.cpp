@@ -1,0 +1,344 @@
+#include "editors/cxTextEdit/cxTextEdit.h"
+
+#include "framework/Clipboard.h"
+
+#include <windowsx.h>
+
+namespace velkaro {
+
+namespace {
+
+DWORD AlignmentStyle(TAlignment alignment) {
+    switch (alignment) {
+    case taRightJustify:
+        return ES_RIGHT;
+    case taCenter:
+        return ES_CENTER;
+    case taLeftJustify:
+        break;
+    }
+    return ES_LEFT;
+}
+
+} // namespace
+
+TcxCustomInnerTextEdit::TcxCustomInnerTextEdit(TcxCustomTextEdit& container)
+    : TEdit(&container), container_(container) {
+    SetTabStop(false);
+    SetColor(clWindow);
+}
+
+void TcxCustomInnerTextEdit::CreateParams(TCreateParams& params) {
+    TEdit::CreateParams(params);
+    params.ClassName = L"TcxCustomInnerTextEdit";
+    params.Style &= ~static_cast<DWORD>(WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_TABSTOP |
+                                        ES_CENTER | ES_RIGHT);
+    params.Style |= ES_AUTOHSCROLL | AlignmentStyle(alignment_);
+    if (!hideSelection_) {
+        params.Style |= ES_NOHIDESEL;
+    }
+    if (oemConvert_) {
+        params.Style |= ES_OEMCONVERT;
+    }
+    params.ExStyle &= ~static_cast<DWORD>(WS_EX_CLIENTEDGE);
+}
+
+void TcxCustomInnerTextEdit::HandleCreated() {
+    TEdit::HandleCreated();
+    SendMessageW(Handle(), EM_SETPASSWORDCHAR, echoMode_ == eemPassword ? L'*' : 0, 0);
+    ApplyMargins();
+}
+
+void TcxCustomInnerTextEdit::FontChanged() {
+    // The container places the inner edit; a font of its own does not resize it.
+    TControl::FontChanged();
+    ApplyMargins();
+}
+
+void TcxCustomInnerTextEdit::ApplyMargins() {
+    if (HandleAllocated()) {
+        SendMessageW(Handle(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 1));
+    }
+}
+
+void TcxCustomInnerTextEdit::SetBounds(int left, int top, int width, int height) {
+    if (updateCount_ > 0) {
+        return;
+    }
+    TEdit::SetBounds(left, top, width, height);
+}
+
+void TcxCustomInnerTextEdit::EndUpdate() {
+    if (updateCount_ > 0) {
+        --updateCount_;
+    }
+}
+
+void TcxCustomInnerTextEdit::SafelySetFocus() {
+    // Hidden while the control is unfocused, it can still take the focus when the control can.
+    if (container_.CanFocus()) {
+        ::SetFocus(HandleNeeded());
+    }
+}
+
+void TcxCustomInnerTextEdit::SetEditValue(const Variant& value) {
+    const std::wstring text = value.ToString();
+    if (text == Text()) {
+        return;
+    }
+    SetText(text);
+    // Without a window there is no change notification to carry the change.
+    if (!HandleAllocated() && onChange_) {
+        onChange_();
+    }
+}
+
+TAccessibleDescription TcxCustomInnerTextEdit::AccessibleDescription() {
+    return container_.AccessibleDescription();
+}
+
+std::wstring TcxCustomInnerTextEdit::Text() const {
+    return TEdit::Text();
+}
+
+void TcxCustomInnerTextEdit::CopyToClipboard() {
+    const std::wstring text = Text();
+    const auto start = static_cast<std::size_t>(SelStart());
+    SetClipboardText(text.substr(start, static_cast<std::size_t>(SelLength())));
+}
+
+int TcxCustomInnerTextEdit::SelStart() const {
+    if (!HandleAllocated()) {
+        return 0;
+    }
+    DWORD start = 0;
+    SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    return static_cast<int>(start);
+}
+
+int TcxCustomInnerTextEdit::SelLength() const {
+    if (!HandleAllocated()) {
+        return 0;
+    }
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(end - start);
+}
+
+void TcxCustomInnerTextEdit::SetSelStart(int value) {
+    if (HandleAllocated()) {
+        SendMessageW(Handle(), EM_SETSEL, static_cast<WPARAM>(value), value);
+    }
+}
+
+void TcxCustomInnerTextEdit::SetSelLength(int value) {
+    if (HandleAllocated()) {
+        const int start = SelStart();
+        SendMessageW(Handle(), EM_SETSEL, static_cast<WPARAM>(start), start + value);
+    }
+}
+
+void TcxCustomInnerTextEdit::SelectAll() {
+    if (HandleAllocated()) {
+        SendMessageW(Handle(), EM_SETSEL, 0, -1);
+    }
+}
+
+void TcxCustomInnerTextEdit::SetSelText(const std::wstring& text) {
+    if (HandleAllocated()) {
+        SendMessageW(Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+}
+
+void TcxCustomInnerTextEdit::SetAlignment(TAlignment value, bool useLeftAlignmentOnEditing) {
+    const TAlignment alignment = useLeftAlignmentOnEditing ? taLeftJustify : value;
+    if (alignment != alignment_) {
+        alignment_ = alignment;
+        RecreateWindow();
+    }
+}
+
+void TcxCustomInnerTextEdit::SetEchoMode(TcxEditEchoMode value) {
+    if (echoMode_ != value) {
+        echoMode_ = value;
+        if (HandleAllocated()) {
+            SendMessageW(Handle(), EM_SETPASSWORDCHAR, value == eemPassword ? L'*' : 0, 0);
+            InvalidateRect(Handle(), nullptr, TRUE);
+        }
+    }
+}
+
+void TcxCustomInnerTextEdit::SetHideSelection(bool value) {
+    if (hideSelection_ != value) {
+        hideSelection_ = value;
+        RecreateWindow();
+    }
+}
+
+void TcxCustomInnerTextEdit::SetOEMConvert(bool value) {
+    if (oemConvert_ != value) {
+        oemConvert_ = value;
+        ReapplyStyleBits(ES_OEMCONVERT, value ? ES_OEMCONVERT : 0);
+    }
+}
+
+void TcxCustomInnerTextEdit::ReapplyStyleBits(DWORD mask, DWORD bits) {
+    if (HandleAllocated()) {
+        const auto style = static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE));
+        SetWindowLongPtrW(Handle(), GWL_STYLE, static_cast<LONG_PTR>((style & ~mask) | bits));
+    }
+}
+
+// Styles the native edit reads only when it is created take a new window; the text, selection
+// and focus carry over.
+void TcxCustomInnerTextEdit::RecreateWindow() {
+    if (!HandleAllocated()) {
+        return;
+    }
+    const std::wstring text = Text();
+    const int start = SelStart();
+    const int length = SelLength();
+    const bool focused = GetFocus() == Handle();
+    const std::function<void()> onChange = std::move(onChange_);
+    onChange_ = nullptr;
+    container_.recreatingInner_ = true;
+    DestroyHandle();
+    SetText(text);
+    HandleNeeded();
+    container_.recreatingInner_ = false;
+    onChange_ = onChange;
+    SetSelStart(start);
+    SetSelLength(length);
+    if (focused) {
+        ::SetFocus(Handle());
+    }
+}
+
+void TcxCustomInnerTextEdit::ForwardMouse(UINT message, WPARAM wParam, LPARAM lParam) {
+    POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    MapWindowPoints(Handle(), container_.Handle(), &point, 1);
+    const TShiftState shift = KeyboardShiftState();
+    const bool left = message == WM_LBUTTONDOWN || message == WM_LBUTTONUP;
+    const TMouseButton button = left ? TMouseButton::mbLeft : TMouseButton::mbRight;
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+        if (container_.OnMouseDown) {
+            container_.OnMouseDown(&container_, button, shift, point.x, point.y);
+        }
+        break;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+        if (container_.OnMouseUp) {
+            container_.OnMouseUp(&container_, button, shift, point.x, point.y);
+        }
+        if (message == WM_LBUTTONUP) {
+            container_.Click();
+        }
+        break;
+    case WM_LBUTTONDBLCLK:
+        if (container_.OnDblClick) {
+            container_.OnDblClick(&container_);
+        }
+        break;
+    default:
+        break;
+    }
+    (void)wParam;
+}
+
+bool TcxCustomInnerTextEdit::KeyDown(std::uint16_t& key, TShiftState shift) {
+    return container_.InnerKeyDown(key, shift);
+}
+
+// The case is converted here rather than by the native edit's case styles, which would convert
+// every letter of the locale and not only a-z.
+bool TcxCustomInnerTextEdit::KeyPress(wchar_t& key) {
+    if (container_.InnerKeyPress(key)) {
+        return true;
+    }
+    key = ApplyCharCase(std::wstring(1, key), charCase_)[0];
+    return false;
+}
+
+bool TcxCustomInnerTextEdit::KeyUp(std::uint16_t& key, TShiftState shift) {
+    return container_.InnerKeyUp(key, shift);
+}
+
+LRESULT TcxCustomInnerTextEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case CN_COMMAND:
+        if (HIWORD(wParam) == EN_CHANGE && onChange_) {
+            onChange_();
+        }
+        return 0;
+    case WM_GETDLGCODE: {
+        LRESULT code = DefaultHandler(message, wParam, lParam) | DLGC_WANTCHARS;
+        if (GetKeyState(VK_CONTROL) >= 0) {
+            code |= DLGC_WANTTAB;
+        }
+        // Escape belongs to the edit while typed text can be abandoned; then a cancel button
+        // can have it.
+        if (wParam == VK_ESCAPE && container_.TextModified()) {
+            code |= DLGC_WANTALLKEYS;
+        }
+        return code;
+    }
+    case WM_CUT:
+    case WM_COPY:
+    case WM_PASTE:
+    case WM_CLEAR:
+        return SendMessageW(container_.Handle(), message, wParam, lParam);
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_NCPAINT:
+        return 0;
+    case WM_SIZE:
+        ApplyMargins();
+        break;
+    case WM_LBUTTONDOWN: {
+        focusByMouse_ = GetFocus() != Handle();
+        const LRESULT result = TEdit::WndProc(message, wParam, lParam);
+        focusByMouse_ = false;
+        container_.InnerMouseMessage(message, wParam);
+        ForwardMouse(message, wParam, lParam);
+        return result;
+    }
+    case WM_MOUSEMOVE: {
+        const LRESULT result = TEdit::WndProc(message, wParam, lParam);
+        container_.InnerMouseMessage(message, wParam);
+        return result;
+    }
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_LBUTTONDBLCLK: {
+        const LRESULT result = DefaultHandler(message, wParam, lParam);
+        ForwardMouse(message, wParam, lParam);
+        return result;
+    }
+    case WM_SETFOCUS: {
+        const LRESULT result = TEdit::WndProc(message, wParam, lParam);
+        container_.FocusChanged(Handle());
+        if (autoSelect_ && !focusByMouse_) {
+            SelectAll();
+        }
+        return result;
+    }
+    case WM_KILLFOCUS: {
+        const LRESULT result = TEdit::WndProc(message, wParam, lParam);
+        const auto to = reinterpret_cast<HWND>(wParam);
+        if (!container_.HasFocusWindow(to)) {
+            container_.FocusChanged(to);
+        }
+        return result;
+    }
+    default:
+        break;
+    }
+    return TEdit::WndProc(message, wParam, lParam);
+}
+
+} // namespace velkaro

@@ -1,0 +1,531 @@
+#include "editors/cxTextEdit/cxTextEdit.h"
+
+#include "editors/cxTextEdit/cxTextEditing.h"
+#include "framework/Clipboard.h"
+#include "runtime/Exceptions.h"
+
+#include <oleacc.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+namespace velkaro {
+
+namespace {
+
+UINT HorizontalFlag(TAlignment alignment) {
+    switch (alignment) {
+    case taRightJustify:
+        return DT_RIGHT;
+    case taCenter:
+        return DT_CENTER;
+    case taLeftJustify:
+        break;
+    }
+    return DT_LEFT;
+}
+
+} // namespace
+
+TcxCustomTextEdit::TcxCustomTextEdit(TControl* parent,
+                                     const TcxEditPropertiesFactory& createProperties)
+    : TcxCustomEdit(parent, createProperties),
+      innerControl_(std::make_unique<TcxCustomInnerTextEdit>(*this)) {
+    innerTextEdit_ = innerControl_.get();
+    SetInnerEdit(innerControl_.get());
+    SetParentColor(false);
+    SetBounds(0, 0, 121, 21);
+}
+
+TcxCustomTextEdit::~TcxCustomTextEdit() {
+    BeginDestroy();
+    DestroyHandle();
+}
+
+TcxCustomTextEditProperties& TcxCustomTextEdit::Properties() const {
+    return static_cast<TcxCustomTextEditProperties&>(TcxCustomEdit::ActiveProperties());
+}
+
+void TcxCustomTextEdit::CreateParams(TCreateParams& params) {
+    TcxCustomEdit::CreateParams(params);
+    params.ClassName = L"TcxCustomTextEdit";
+}
+
+void TcxCustomTextEdit::HandleCreated() {
+    TcxCustomEdit::HandleCreated();
+    ApplyInnerEditStyle();
+    PlaceInnerEdit();
+    UpdateViewState();
+}
+
+// Selection and text.
+
+int TcxCustomTextEdit::SelStart() const {
+    return innerTextEdit_->SelStart();
+}
+
+int TcxCustomTextEdit::SelLength() const {
+    return innerTextEdit_->SelLength();
+}
+
+std::wstring TcxCustomTextEdit::SelText() const {
+    const TcxTextSelection selection = ClampSelection(GetDisplayText(), {SelStart(), SelLength()});
+    return GetDisplayText().substr(static_cast<std::size_t>(selection.Start),
+                                   static_cast<std::size_t>(selection.Length));
+}
+
+TAccessibleDescription TcxCustomTextEdit::AccessibleDescription() {
+    TAccessibleDescription description = TcxCustomEdit::AccessibleDescription();
+    description.Role = ROLE_SYSTEM_TEXT;
+    if (Properties().EchoMode() == eemPassword) {
+        description.Value = std::wstring();
+        description.State |= STATE_SYSTEM_PROTECTED;
+    } else {
+        description.Value = Text();
+    }
+    if (Properties().ReadOnly()) {
+        description.State |= STATE_SYSTEM_READONLY;
+    }
+    return description;
+}
+
+std::wstring TcxCustomTextEdit::GetDisplayText() const {
+    return innerTextEdit_->Text();
+}
+
+void TcxCustomTextEdit::SetSelectionLength(int value) {
+    if (!Properties().LookupOnly()) {
+        innerTextEdit_->SetSelLength(value);
+    }
+}
+
+void TcxCustomTextEdit::SetCaretStart(int value) {
+    if (!Properties().LookupOnly()) {
+        innerTextEdit_->SetSelStart(value);
+    }
+}
+
+void TcxCustomTextEdit::SelectAllText() {
+    innerTextEdit_->SelectAll();
+}
+
+// The value pipeline.
+
+Variant TcxCustomTextEdit::MakeEditValue(const Variant& DisplayValue, bool) {
+    return DisplayValue;
+}
+
+bool TcxCustomTextEdit::ApplyDisplayText(const std::wstring& text) {
+    Variant displayValue(TextBeforeNul(text));
+    bool ok = Properties().AcceptDisplayValue(displayValue, InEditForm());
+    if (ok && ChangeByUser()) {
+        ok = RequestEditing();
+    }
+    if (ok) {
+        StoreDisplayValue(displayValue);
+    }
+    return ok;
+}
+
+void TcxCustomTextEdit::StoreDisplayValue(const Variant& DisplayValue) {
+    DataBinding().SetDisplayValue(DisplayValue);
+    if (ChangeByUser()) {
+        return;
+    }
+    ResetLookupSelection();
+    RefreshValueFromDisplay();
+    MarkSetByCode();
+}
+
+void TcxCustomTextEdit::ShowDisplayValue(const Variant& DisplayValue) {
+    DataBinding().SetDisplayValue(DisplayValue);
+}
+
+void TcxCustomTextEdit::CommitDisplayValue(const Variant& DisplayValue) {
+    TcxCustomTextEditProperties& properties = Properties();
+    if (!properties.LookupOnly()) {
+        const std::wstring text = ApplyCharCase(DisplayValue.ToString(), ecUpperCase);
+        const auto& items = properties.LookupItems();
+        const bool listed = std::any_of(items.begin(), items.end(), [&](const std::wstring& item) {
+            return ApplyCharCase(item, ecUpperCase) == text;
+        });
+        if (!listed && properties.OnNewLookupDisplayText) {
+            properties.OnNewLookupDisplayText(this, DisplayValue.ToString());
+        }
+    }
+    TcxCustomEdit::CommitDisplayValue(DisplayValue);
+}
+
+void TcxCustomTextEdit::RefreshValueFromDisplay() {
+    const Variant old = EditValue();
+    SetStoredEditValue(MakeEditValue(Variant(GetDisplayText()), InEditForm()));
+    if (ChangeByUser()) {
+        MarkModified();
+    } else {
+        MarkSetByCode();
+    }
+    if (!(old == EditValue())) {
+        FireEditValueChanged();
+    }
+}
+
+void TcxCustomTextEdit::RefreshDisplayFromValue() {
+    TcxCustomTextEditProperties& properties = Properties();
+    const Variant value = EditValue();
+    const bool inEditForm = InEditForm();
+    const bool shown = properties.CanShowValue(value, inEditForm);
+    Variant displayValue;
+    if (inEditForm || shown) {
+        displayValue =
+            shown ? properties.MakeDisplayValue(value, inEditForm) : properties.EmptyDisplayValue();
+    } else {
+        try {
+            displayValue =
+                Variant(value.Kind() == VariantKind::DateTime ? DateTimeToStr(value.AsDateTime())
+                                                              : value.ToString());
+        } catch (const EVariantError&) {
+            displayValue = Variant(std::wstring());
+        }
+    }
+    PushModifiedState();
+    try {
+        DataBinding().SetDisplayValue(displayValue);
+    } catch (...) {
+        PopModifiedState();
+        throw;
+    }
+    PopModifiedState();
+    ResetLookupSelection();
+    RefreshView();
+}
+
+void TcxCustomTextEdit::InnerTextChanged() {
+    TcxCustomEdit::InnerTextChanged();
+    if (lookupTyped_ && internalChangeCount_ == 0) {
+        lookupTyped_ = false;
+        CompleteLookup();
+    }
+    if (!IsInnerEditShown()) {
+        RefreshView();
+    }
+}
+
+void TcxCustomTextEdit::CompleteLookup() {
+    TcxCustomTextEditProperties& properties = Properties();
+    const std::wstring typed = GetDisplayText();
+    if (!properties.AutoCompleteLookup() || typed.empty() ||
+        SelStart() != static_cast<int>(typed.size())) {
+        return;
+    }
+    const std::wstring wanted = ApplyCharCase(typed, ecUpperCase);
+    for (const std::wstring& item : properties.LookupItems()) {
+        const std::wstring candidate = ApplyCharCase(item, ecUpperCase);
+        const bool matches = properties.LookupMatchAnywhere()
+                                 ? candidate.find(wanted) != std::wstring::npos
+                                 : candidate.starts_with(wanted);
+        if (matches && candidate.starts_with(wanted) && item.size() > typed.size()) {
+            ++internalChangeCount_;
+            const TcxEditUserChange userChange(*this);
+            ApplyDisplayText(typed + item.substr(typed.size()));
+            --internalChangeCount_;
+            SetCaretStart(static_cast<int>(typed.size()));
+            SetSelectionLength(static_cast<int>(item.size() - typed.size()));
+            lookupSelection_ = true;
+            return;
+        }
+    }
+}
+
+// The view.
+
+bool TcxCustomTextEdit::IsInnerEditShown() const {
+    if (Properties().LookupOnly() || InnerEdit() == nullptr) {
+        return false;
+    }
+    return HasInputFocus() || Properties().Alignment().Horz() == taLeftJustify;
+}
+
+void TcxCustomTextEdit::RefreshView() {
+    paintedText_ = Properties().GetPaintText(Variant(GetDisplayText()));
+    Invalidate();
+}
+
+void TcxCustomTextEdit::UpdateViewState() {
+    ApplyInnerEditStyle();
+    TcxCustomEdit::UpdateViewState();
+}
+
+void TcxCustomTextEdit::ApplyInnerEditStyle() {
+    TcxCustomInnerTextEdit& inner = *innerControl_;
+    TFont& font = Style().Font();
+    TFont& innerFont = inner.Font();
+    // Only a real change reaches the native edit, which resets its margins on a new font.
+    if (!innerFont.SameFace(font) || innerFont.Color() != ViewTextColor()) {
+        innerFont.Assign(font);
+        innerFont.SetColor(ViewTextColor());
+    }
+    inner.SetColor(ViewBackgroundColor());
+}
+
+int TcxCustomTextEdit::ContentHeight() {
+    return EditContentHeight(Style().Font().Handle(), Frame());
+}
+
+RECT TcxCustomTextEdit::InnerEditBounds(int lineHeight) const {
+    const RECT content = ContentRect();
+    RECT bounds;
+    bounds.left = content.left + 1;
+    bounds.right = content.right;
+    switch (Properties().Alignment().Vert()) {
+    case taBottomJustify:
+        bounds.top = content.bottom - lineHeight + 1;
+        break;
+    case taVCenter:
+        bounds.top = content.top + (content.bottom - content.top - lineHeight) / 2 + 1;
+        break;
+    case taTopJustify:
+        bounds.top = content.top + 1;
+        break;
+    }
+    bounds.bottom = bounds.top + lineHeight;
+    return bounds;
+}
+
+void TcxCustomTextEdit::PositionInnerEdit(int height) {
+    const RECT bounds = InnerEditBounds(height);
+    TcxCustomInnerTextEdit& inner = *innerControl_;
+    if (inner.Left() != bounds.left || inner.Top() != bounds.top ||
+        inner.Width() != bounds.right - bounds.left ||
+        inner.Height() != bounds.bottom - bounds.top) {
+        inner.SetBounds(bounds.left, bounds.top, bounds.right - bounds.left,
+                        bounds.bottom - bounds.top);
+    }
+}
+
+void TcxCustomTextEdit::PlaceInnerEdit() {
+    PositionInnerEdit(EditLineHeight(Style().Font().Handle()));
+}
+
+void TcxCustomTextEdit::PaintContent(HDC dc, const RECT&) {
+    if (IsInnerEditShown()) {
+        return;
+    }
+    const RECT area = InnerEditBounds(EditLineHeight(Style().Font().Handle()));
+    DrawEditText(dc, area, paintedText_, Style().Font().Handle(), ViewTextColor(),
+                 HorizontalFlag(Properties().Alignment().Horz()));
+}
+
+void TcxCustomTextEdit::SetBounds(int left, int top, int width, int height) {
+    TcxCustomEdit::SetBounds(left, top, width, height);
+    PlaceInnerEdit();
+}
+
+void TcxCustomTextEdit::StyleChanged() {
+    ApplyInnerEditStyle();
+    TcxCustomEdit::StyleChanged();
+    PlaceInnerEdit();
+}
+
+void TcxCustomTextEdit::ApplyPropertiesChange() {
+    TcxCustomTextEditProperties& properties = Properties();
+    IcxInnerTextEdit& inner = *innerTextEdit_;
+    inner.SetAlignment(properties.Alignment().Horz(), properties.UseLeftAlignmentOnEditing());
+    if (!IsInnerEditShown()) {
+        RefreshView();
+    }
+    inner.SetAutoSelect(properties.AutoSelect());
+    inner.SetCharCase(properties.CharCase());
+    inner.SetEchoMode(properties.EchoMode());
+    inner.SetHideSelection(properties.HideSelection());
+    inner.SetMaxLength(properties.MaxLength());
+    inner.SetOEMConvert(properties.OEMConvert());
+    InnerEdit()->SetReadOnly(properties.ReadOnly());
+    if (DataBinding().NeedsRangeCheck() && properties.ChecksRange() &&
+        properties.MinValue() != properties.MaxValue()) {
+        RangeCheckHook();
+    }
+    if (!IsPosting()) {
+        if (!TextModified()) {
+            RefreshDisplayFromValue();
+        }
+        if (!IsInnerEditShown()) {
+            RefreshView();
+        }
+    }
+    RefreshView();
+    TcxCustomEdit::ApplyPropertiesChange();
+    PlaceInnerEdit();
+    innerControl_->Invalidate();
+}
+
+// Focus.
+
+void TcxCustomTextEdit::LoseFocus() {
+    TcxCustomEdit::LoseFocus();
+    ResetLookupSelection();
+}
+
+void TcxCustomTextEdit::FocusChanged(HWND focusWindow) {
+    if (!recreatingInner_) {
+        TcxCustomEdit::FocusChanged(focusWindow);
+    }
+}
+
+// Keys.
+
+bool TcxCustomTextEdit::IsEditingKey(std::uint16_t key, TShiftState) const {
+    const bool stepsThroughItems =
+        !Properties().LookupItems().empty() && (key == VK_UP || key == VK_DOWN);
+    return IsTextEditingKey(key) || stepsThroughItems;
+}
+
+bool TcxCustomTextEdit::IsEditingChar(wchar_t c) const {
+    return IsTextEditingChar(c);
+}
+
+bool TcxCustomTextEdit::AllowsEditing() const {
+    return !Properties().LookupOnly();
+}
+
+bool TcxCustomTextEdit::AcceptsChar(wchar_t c) const {
+    return TcxCustomEdit::AcceptsChar(c) ||
+           (c < 256 && Properties().ValidChars().test(static_cast<std::size_t>(c)));
+}
+
+void TcxCustomTextEdit::HandleKeyDown(std::uint16_t& key, TShiftState shift) {
+    TcxCustomEdit::HandleKeyDown(key, shift);
+}
+
+void TcxCustomTextEdit::HandleKeyPress(wchar_t& key) {
+    TcxCustomEdit::HandleKeyPress(key);
+    // A typed character may be completed from the lookup items once it is in the text.
+    lookupTyped_ = key >= 32 && !Properties().LookupItems().empty();
+}
+
+bool TcxCustomTextEdit::InnerKeyDown(std::uint16_t& key, TShiftState shift) {
+    return KeyDown(key, shift);
+}
+
+bool TcxCustomTextEdit::InnerKeyPress(wchar_t& key) {
+    if (key == L'\t') {
+        key = 0;
+        return true;
+    }
+    KeyPress(key);
+    if (key == L'\r' && !beepOnEnter_) {
+        key = 0;
+    }
+    return key == 0;
+}
+
+bool TcxCustomTextEdit::InnerKeyUp(std::uint16_t& key, TShiftState shift) {
+    if (key == VK_TAB) {
+        key = 0;
+    }
+    return KeyUp(key, shift);
+}
+
+// Clipboard.
+
+void TcxCustomTextEdit::CopyText() {
+    if (SelLength() > 0) {
+        innerTextEdit_->CopyToClipboard();
+    }
+}
+
+void TcxCustomTextEdit::CutText() {
+    if (ChangeByUser() && Properties().LookupOnly()) {
+        return;
+    }
+    const auto result = DeleteSelectionText(GetDisplayText(), {SelStart(), SelLength()});
+    if (!result) {
+        return;
+    }
+    innerTextEdit_->CopyToClipboard();
+    if (ApplyDisplayText(result->Text)) {
+        SetCaretStart(result->Caret);
+    }
+}
+
+void TcxCustomTextEdit::PasteText() {
+    if (const auto text = GetClipboardText()) {
+        ReplaceSelection(*text);
+    }
+}
+
+void TcxCustomTextEdit::ReplaceSelection(const std::wstring& text) {
+    const int maxLength = ChangeByUser() ? Properties().MaxLength() : 0;
+    const auto result =
+        ReplaceSelectionText(GetDisplayText(), {SelStart(), SelLength()}, text, maxLength);
+    if (result && ApplyDisplayText(result->Text)) {
+        SetCaretStart(result->Caret);
+    }
+}
+
+void TcxCustomTextEdit::DeleteSelection() {
+    const auto result = DeleteSelectionText(GetDisplayText(), {SelStart(), SelLength()});
+    if (result && ApplyDisplayText(result->Text)) {
+        SetCaretStart(result->Caret);
+    }
+}
+
+void TcxCustomTextEdit::ClearText() {
+    ApplyDisplayText(std::wstring());
+}
+
+void TcxCustomTextEdit::CutToClipboard() {
+    SendMessageW(HandleNeeded(), WM_CUT, 0, 0);
+}
+
+void TcxCustomTextEdit::CopyToClipboard() {
+    SendMessageW(HandleNeeded(), WM_COPY, 0, 0);
+}
+
+void TcxCustomTextEdit::PasteFromClipboard() {
+    SendMessageW(HandleNeeded(), WM_PASTE, 0, 0);
+}
+
+void TcxCustomTextEdit::ClearSelection() {
+    SendMessageW(HandleNeeded(), WM_CLEAR, 0, 0);
+}
+
+LRESULT TcxCustomTextEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (recreatingInner_ && (message == WM_SETFOCUS || message == WM_KILLFOCUS)) {
+        return DefaultHandler(message, wParam, lParam);
+    }
+    if (message == WM_SIZE) {
+        PlaceInnerEdit();
+    }
+    if (message == WM_LBUTTONDOWN && !InEditForm() && CanFocus()) {
+        // A click on the painted text focuses the inner edit and places its caret there.
+        TcxCustomInnerTextEdit& inner = *innerControl_;
+        inner.SetFocusByMouse(true);
+        SetFocus();
+        inner.SetFocusByMouse(false);
+        if (inner.HandleAllocated() && GetFocus() == inner.Handle()) {
+            POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            MapWindowPoints(Handle(), inner.Handle(), &point, 1);
+            return SendMessageW(inner.Handle(), message, wParam, MAKELPARAM(point.x, point.y));
+        }
+    }
+    return TcxCustomEdit::WndProc(message, wParam, lParam);
+}
+
+TcxTextEdit::TcxTextEdit(TControl* parent)
+    : TcxTextEdit(parent, MakePropertiesFactory<TcxTextEditProperties>()) {}
+
+TcxTextEdit::TcxTextEdit(TControl* parent, const TcxEditPropertiesFactory& createProperties)
+    : TcxCustomTextEdit(parent, createProperties) {
+    AfterConstruction();
+}
+
+TcxTextEditProperties& TcxTextEdit::Properties() const {
+    return static_cast<TcxTextEditProperties&>(TcxCustomTextEdit::Properties());
+}
+
+void TcxTextEdit::CreateParams(TCreateParams& params) {
+    TcxCustomTextEdit::CreateParams(params);
+    params.ClassName = L"TcxTextEdit";
+}
+
+} // namespace velkaro

@@ -1,0 +1,80 @@
+#include "editors/cxTextEdit/cxTextEditing.h"
+
+#include <algorithm>
+
+namespace velkaro {
+
+std::wstring TextBeforeNul(const std::wstring& text) {
+    return text.substr(0, text.find(L'\0'));
+}
+
+TcxTextSelection ClampSelection(const std::wstring& text, TcxTextSelection selection) {
+    const int size = static_cast<int>(text.size());
+    selection.Start = std::clamp(selection.Start, 0, size);
+    selection.Length = std::clamp(selection.Length, 0, size - selection.Start);
+    return selection;
+}
+
+std::optional<TcxTextEditResult> ReplaceSelectionText(const std::wstring& text,
+                                                      TcxTextSelection selection,
+                                                      const std::wstring& inserted, int maxLength) {
+    selection = ClampSelection(text, selection);
+    const auto start = static_cast<std::size_t>(selection.Start);
+    std::wstring head = text.substr(0, start) + inserted;
+    const std::wstring tail = text.substr(start + static_cast<std::size_t>(selection.Length));
+    if (maxLength > 0) {
+        if (start >= static_cast<std::size_t>(maxLength) && !inserted.empty()) {
+            return std::nullopt;
+        }
+        head.resize(std::min(head.size(), static_cast<std::size_t>(maxLength)));
+    }
+    std::wstring result = head + tail;
+    if (maxLength > 0) {
+        result.resize(std::min(result.size(), static_cast<std::size_t>(maxLength)));
+    }
+    return TcxTextEditResult{result, static_cast<int>(head.size())};
+}
+
+std::optional<TcxTextEditResult> DeleteSelectionText(const std::wstring& text,
+                                                     TcxTextSelection selection) {
+    selection = ClampSelection(text, selection);
+    if (selection.Length == 0) {
+        return std::nullopt;
+    }
+    std::wstring result = text;
+    result.erase(static_cast<std::size_t>(selection.Start),
+                 static_cast<std::size_t>(selection.Length));
+    return TcxTextEditResult{result, selection.Start};
+}
+
+std::wstring PasswordText(const std::wstring& text) {
+    return std::wstring(text.size(), L'*');
+}
+
+std::uint16_t ShortCutOf(std::uint16_t key, TShiftState shift) {
+    std::uint16_t result = key & 0x00FF;
+    if (shift & ssShift) {
+        result |= 0x2000;
+    }
+    if (shift & ssCtrl) {
+        result |= 0x4000;
+    }
+    if (shift & ssAlt) {
+        result |= 0x8000;
+    }
+    return result;
+}
+
+bool IsTextEditingKey(std::uint16_t key) {
+    return key == 8 || key == 46;
+}
+
+bool IsTextEditingChar(wchar_t c) {
+    return c == 8 || c == 22 || c == 24 || c >= 32;
+}
+
+bool IsNavigationKey(std::uint16_t key) {
+    return key >= 33 && key <= 40;
+}
+
+} // namespace velkaro

@@ -1,0 +1,364 @@
+#include "editors/cxEdit/cxEditConsts.h"
+#include "editors/cxTextEdit/cxTextEdit.h"
+#include "editors/cxTextEdit/cxTextEditing.h"
+#include "framework/Application.h"
+#include "framework/Clipboard.h"
+#include "runtime/Exceptions.h"
+#include "tests/windows/editors/EditTestForm.h"
+#include "tests/windows/framework/WindowDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace velkaro {
+namespace {
+
+using namespace test;
+
+class TextEditTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        StartApplication();
+        ReportedErrors().clear();
+    }
+};
+
+struct ChangeCase {
+    const char* name;
+    // Runs with the form shown and the focus in the first edit, whose value is "start".
+    std::function<void(TEditForm&)> act;
+    TChangeCounts counts;
+    std::wstring text;
+    Variant editValue;
+};
+
+TEST_F(TextEditTest, ChangeEventsFireAsTheValueAndTextReallyChange) {
+    const ChangeCase cases[] = {
+        {"an equal value of the same kind",
+         [](TEditForm& f) { f.Edit(0).SetEditValue(L"start"); },
+         {0, 0},
+         L"start",
+         Variant(L"start")},
+        {"a new value by code",
+         [](TEditForm& f) { f.Edit(0).SetEditValue(L"other"); },
+         {1, 1},
+         L"other",
+         Variant(L"other")},
+        {"a string 5 over the number 5",
+         [](TEditForm& f) {
+             f.Edit(0).SetEditValue(5);
+             f.Edit(0).SetEditValue(L"5");
+         },
+         {1, 2},
+         L"5",
+         Variant(L"5")},
+        {"text set by code",
+         [](TEditForm& f) { f.Edit(0).SetText(L"code"); },
+         {1, 1},
+         L"code",
+         Variant(L"code")},
+        {"the same text set by code",
+         [](TEditForm& f) { f.Edit(0).SetText(L"start"); },
+         {0, 0},
+         L"start",
+         Variant(L"start")},
+        {"typing changes the text only",
+         [](TEditForm&) { TypeText(L"xy"); },
+         {2, 0},
+         L"xy",
+         Variant(L"start")},
+        {"typing, then leaving commits",
+         [](TEditForm&) {
+             TypeText(L"xy");
+             PressKey(VK_TAB);
+         },
+         {2, 1},
+         L"xy",
+         Variant(L"xy")},
+        {"Escape after typing returns to the value at entry",
+         [](TEditForm&) {
+             TypeText(L"xy");
+             PressKey(VK_ESCAPE);
+             PressKey(VK_TAB);
+         },
+         {3, 0},
+         L"start",
+         Variant(L"start")},
+        {"Enter without validation on Enter commits nothing",
+         [](TEditForm&) {
+             TypeText(L"q");
+             PressKey(VK_RETURN);
+         },
+         {1, 0},
+         L"q",
+         Variant(L"start")},
+        {"Enter with validation on Enter commits",
+         [](TEditForm& f) {
+             f.Edit(0).Properties().SetValidateOnEnter(true);
+             TypeText(L"q");
+             PressKey(VK_RETURN);
+         },
+         {1, 1},
+         L"q",
+         Variant(L"q")},
+        {"leaving without typing",
+         [](TEditForm&) { PressKey(VK_TAB); },
+         {0, 0},
+         L"start",
+         Variant(L"start")},
+        {"a read-only edit swallows typing",
+         [](TEditForm& f) {
+             f.Edit(0).Properties().SetReadOnly(true);
+             TypeText(L"xy");
+             PressKey(VK_BACK);
+             PressKey(VK_DELETE);
+             PressKey(VK_TAB);
+         },
+         {0, 0},
+         L"start",
+         Variant(L"start")},
+        {"the clear shortcut empties the value",
+         [](TEditForm& f) {
+             f.Edit(0).Properties().SetClearKey(ShortCutOf(VK_DELETE, ssCtrl));
+             PressKey(VK_DELETE, ssCtrl);
+         },
+         {1, 1},
+         L"",
+         Variant()},
+    };
+    for (const auto& c : cases) {
+        TEditForm form;
+        form.Edit(0).SetEditValue(L"start");
+        TChangeCounts counts;
+        CountChanges(form.Edit(0).Properties(), counts);
+        form.Show();
+        c.act(form);
+        EXPECT_EQ(counts, c.counts) << c.name;
+        EXPECT_EQ(form.Edit(0).Text(), c.text) << c.name;
+        EXPECT_EQ(form.Edit(0).EditValue(), c.editValue) << c.name;
+        EXPECT_TRUE(ReportedErrors().empty()) << c.name;
+    }
+}
+
+TEST_F(TextEditTest, TextSetByCodeForgetsAPendingUserModification) {
+    TEditForm form;
+    form.Edit(0).SetText(L"abc");
+    form.Show();
+    TypeText(L"d");
+    EXPECT_TRUE(form.Edit(0).TextModified());
+    form.Edit(0).SetText(L"d");
+    EXPECT_FALSE(form.Edit(0).TextModified());
+    EXPECT_FALSE(form.Edit(0).EditingActive());
+}
+
+TEST_F(TextEditTest, WindowTextMessagesFollowTheBufferRules) {
+    TEditForm form(1);
+    form.Show();
+    TcxTextEdit& edit = form.Edit(0);
+    const HWND window = edit.Handle();
+    EXPECT_EQ(SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"ab\0cd")), 1);
+    EXPECT_EQ(edit.Text(), L"ab");
+    edit.SetText(std::wstring(L"hello\0world", 11));
+    EXPECT_EQ(edit.Text(), L"hello");
+    EXPECT_EQ(edit.EditValue(), Variant(L"hello"));
+
+    EXPECT_EQ(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0), 5);
+    wchar_t buffer[8] = L"xxxxxxx";
+    EXPECT_EQ(SendMessageW(window, WM_GETTEXT, 3, reinterpret_cast<LPARAM>(buffer)), 2);
+    EXPECT_EQ(std::wstring(buffer), L"he");
+    EXPECT_EQ(SendMessageW(window, WM_GETTEXT, 0, reinterpret_cast<LPARAM>(buffer)), 0);
+    EXPECT_EQ(buffer[0], L'h');
+    EXPECT_EQ(SendMessageW(window, WM_GETTEXT, 8, reinterpret_cast<LPARAM>(buffer)), 5);
+    EXPECT_EQ(std::wstring(buffer), L"hello");
+
+    // Typed but not committed: the window text is what the user sees.
+    edit.SetSelStart(5);
+    TypeText(L"!");
+    EXPECT_EQ(edit.Caption(), L"hello!");
+    EXPECT_EQ(edit.EditValue(), Variant(L"hello"));
+    const HWND inner = edit.InnerEdit()->Control().Handle();
+    EXPECT_EQ(SendMessageW(inner, WM_GETTEXTLENGTH, 0, 0), 6);
+}
+
+TEST_F(TextEditTest, CharCaseConvertsStoredAndTypedText) {
+    TEditForm form(1);
+    TcxTextEdit& edit = form.Edit(0);
+    edit.Properties().SetCharCase(ecUpperCase);
+    form.Show();
+    edit.SetText(L"abc\x11F");
+    EXPECT_EQ(edit.Text(), L"ABC\x11F");
+    EXPECT_EQ(edit.EditValue(), Variant(L"ABC\x11F"));
+    edit.SelectAll();
+    TypeText(L"xy");
+    EXPECT_EQ(edit.Text(), L"XY");
+    SetClipboardText(L"p1");
+    edit.PasteFromClipboard();
+    EXPECT_EQ(edit.Text(), L"XYP1");
+    edit.Properties().SetCharCase(ecLowerCase);
+    edit.SetText(L"QRS");
+    EXPECT_EQ(edit.Text(), L"qrs");
+}
+
+TEST_F(TextEditTest, PasswordEchoShowsStarsAndKeepsTheText) {
+    TEditForm form(2);
+    TcxTextEdit& edit = form.Edit(0);
+    edit.Properties().SetEchoMode(eemPassword);
+    form.Show();
+    TypeText(L"secret");
+    EXPECT_EQ(edit.Text(), L"secret");
+    const HWND inner = edit.InnerEdit()->Control().Handle();
+    EXPECT_EQ(SendMessageW(inner, EM_GETPASSWORDCHAR, 0, 0), L'*');
+    edit.Properties().SetEchoMode(eemNormal);
+    EXPECT_EQ(SendMessageW(inner, EM_GETPASSWORDCHAR, 0, 0), 0);
+}
+
+struct PasteCase {
+    const char* name;
+    std::wstring text;
+    int selStart;
+    int selLength;
+    std::wstring clipboard;
+    std::wstring result;
+    int caret;
+};
+
+TEST_F(TextEditTest, PasteIsCutToMaxLength) {
+    const PasteCase cases[] = {
+        {"fits", L"ab", 2, 0, L"cd", L"abcd", 4},
+        {"cut to the limit", L"abc", 3, 0, L"12345", L"abc12", 5},
+        {"nothing at the limit", L"abcde", 5, 0, L"1", L"abcde", 5},
+        {"into a selection", L"abcde", 1, 3, L"123456", L"a1234", 5},
+    };
+    for (const auto& c : cases) {
+        TEditForm form(1);
+        TcxTextEdit& edit = form.Edit(0);
+        edit.Properties().SetMaxLength(5);
+        edit.SetText(c.text);
+        form.Show();
+        edit.SetSelStart(c.selStart);
+        edit.SetSelLength(c.selLength);
+        SetClipboardText(c.clipboard);
+        PressKey('V', ssCtrl);
+        EXPECT_EQ(edit.Text(), c.result) << c.name;
+        EXPECT_EQ(edit.SelStart(), c.caret) << c.name;
+    }
+}
+
+TEST_F(TextEditTest, ClipboardMessagesRespectReadOnly) {
+    TEditForm form(1);
+    TcxTextEdit& edit = form.Edit(0);
+    edit.SetText(L"hello");
+    form.Show();
+    edit.SetSelStart(1);
+    edit.SetSelLength(3);
+    edit.CutToClipboard();
+    EXPECT_EQ(edit.Text(), L"ho");
+    EXPECT_EQ(GetClipboardText(), L"ell");
+    EXPECT_EQ(edit.SelStart(), 1);
+
+    edit.Properties().SetReadOnly(true);
+    edit.SelectAll();
+    SetClipboardText(L"new");
+    edit.PasteFromClipboard();
+    edit.ClearSelection();
+    edit.CutToClipboard(); // only copies
+    EXPECT_EQ(edit.Text(), L"ho");
+    EXPECT_EQ(GetClipboardText(), L"ho");
+
+    edit.Properties().SetReadOnly(false);
+    edit.SelectAll();
+    edit.ClearSelection();
+    EXPECT_EQ(edit.Text(), L"");
+    // The inner edit forwards the messages the native edit would handle itself.
+    SetClipboardText(L"xyz");
+    SendMessageW(edit.InnerEdit()->Control().Handle(), WM_PASTE, 0, 0);
+    EXPECT_EQ(edit.Text(), L"xyz");
+}
+
+TEST_F(TextEditTest, ReadOnlyEditSwallowsKeysWithoutABeep) {
+    TBeepCounter beeps;
+    TEditForm form(1);
+    TcxTextEdit& edit = form.Edit(0);
+    edit.Properties().SetReadOnly(true);
+    edit.Properties().SetBeepOnError(true);
+    edit.SetText(L"fixed");
+    int editing = 0;
+    edit.OnEditing = [&editing](TObject*, bool&) { ++editing; };
+    form.Show();
+    TypeText(L"ab");
+    PressKey(VK_BACK);
+    PressKey(VK_DELETE);
+    EXPECT_EQ(edit.Text(), L"fixed");
+    EXPECT_EQ(beeps.Count(), 0);
+    EXPECT_EQ(editing, 0);
+    // Code still writes it.
+    edit.SetText(L"by code");
+    EXPECT_EQ(edit.Text(), L"by code");
+}
+
+TEST_F(TextEditTest, OnEditingIsAskedUntilItAllowsThenNotAgainUntilCommitted) {
+    TEditForm form;
+    TcxTextEdit& edit = form.Edit(0);
+    int asked = 0;
+    bool allow = false;
+    edit.OnEditing = [&](TObject*, bool& canEdit) {
+        ++asked;
+        canEdit = allow;
+    };
+    form.Show();
+    TypeText(L"a");
+    EXPECT_EQ(edit.Text(), L"");
+    EXPECT_EQ(asked, 1);
+    allow = true;
+    TypeText(L"bc");
+    EXPECT_EQ(edit.Text(), L"bc");
+    EXPECT_EQ(asked, 2);
+    PressKey(VK_TAB);
+    PressKey(VK_TAB, ssShift);
+    TypeText(L"d");
+    EXPECT_EQ(asked, 3);
+}
+
+TEST_F(TextEditTest, TheErrorTextsAreInTheProgramsStringTable) {
+    for (const int id : {cxSEditInvalidInput, cxSEditValueOutOfBounds,
+                         cxSEditRepositoryItemNotAcceptable, cxSEditInvalidValue}) {
+        wchar_t buffer[128] = {};
+        EXPECT_GT(LoadStringW(GetModuleHandleW(nullptr), static_cast<UINT>(id), buffer, 128), 0)
+            << id;
+        EXPECT_EQ(cxGetResourceString(id), buffer);
+    }
+    EXPECT_EQ(cxGetResourceString(cxSEditRepositoryItemNotAcceptable),
+              L"The repository item is not acceptable");
+}
+
+TEST_F(TextEditTest, ARepositoryItemOfTheWrongKindIsRefused) {
+    TcxEditRepository repository;
+    auto& plain = repository.CreateItem(L"plain", [](IcxEditPropertiesOwner* owner) {
+        return std::make_unique<TcxCustomEditProperties>(owner);
+    });
+    auto& text = repository.CreateItem(L"text", [](IcxEditPropertiesOwner* owner) {
+        return std::make_unique<TcxTextEditProperties>(owner);
+    });
+    TEditForm form(1);
+    TcxTextEdit& edit = form.Edit(0);
+    try {
+        edit.SetRepositoryItem(&plain);
+        FAIL() << "accepted";
+    } catch (const Exception& error) {
+        EXPECT_EQ(error.Message(), L"The repository item is not acceptable");
+    }
+    EXPECT_EQ(edit.RepositoryItem(), nullptr);
+
+    edit.SetRepositoryItem(&text);
+    static_cast<TcxTextEditProperties&>(text.Properties()).SetCharCase(ecUpperCase);
+    edit.SetText(L"shared");
+    EXPECT_EQ(edit.Text(), L"SHARED");
+    repository.RemoveItem(text);
+    EXPECT_EQ(edit.RepositoryItem(), nullptr);
+    edit.SetText(L"own");
+    EXPECT_EQ(edit.Text(), L"own");
+}
+
+} // namespace
+} // namespace velkaro
