@@ -425,16 +425,26 @@ bool TcxCustomTextEdit::InnerKeyUp(std::uint16_t& key, TShiftState shift) {
     return KeyUp(key, shift);
 }
 
+bool TcxCustomTextEdit::InnerUndoPermitted() {
+    const TcxEditUserChange userChange(*this);
+    return RequestEditing();
+}
+
 // Clipboard.
 
+bool TcxCustomTextEdit::HidesText() const {
+    return Properties().EchoMode() == eemPassword;
+}
+
+// A password goes to no clipboard, as with a native password edit: copy and cut do nothing.
 void TcxCustomTextEdit::CopyText() {
-    if (SelLength() > 0) {
+    if (SelLength() > 0 && !HidesText()) {
         innerTextEdit_->CopyToClipboard();
     }
 }
 
 void TcxCustomTextEdit::CutText() {
-    if (ChangeByUser() && Properties().LookupOnly()) {
+    if ((ChangeByUser() && Properties().LookupOnly()) || HidesText()) {
         return;
     }
     const auto result = DeleteSelectionText(GetDisplayText(), {SelStart(), SelLength()});

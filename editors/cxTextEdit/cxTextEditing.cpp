@@ -23,7 +23,8 @@ std::optional<TcxTextEditResult> ReplaceSelectionText(const std::wstring& text,
     std::wstring head = text.substr(0, start) + inserted;
     const std::wstring tail = text.substr(start + static_cast<std::size_t>(selection.Length));
     if (maxLength > 0) {
-        if (start >= static_cast<std::size_t>(maxLength) && !inserted.empty()) {
+        // Nothing of the insertion would remain (an empty one included): the text stays.
+        if (start >= static_cast<std::size_t>(maxLength) || inserted.empty()) {
             return std::nullopt;
         }
         head.resize(std::min(head.size(), static_cast<std::size_t>(maxLength)));

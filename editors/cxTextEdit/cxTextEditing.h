@@ -28,7 +28,7 @@ TcxTextSelection ClampSelection(const std::wstring& text, TcxTextSelection selec
 
 // The selection replaced by the inserted text. With a limit (maxLength > 0, for typing and
 // pasting) the part up to the end of the insertion is cut to it, then the whole text; nothing
-// when no inserted character would remain.
+// when no inserted character would remain, as for an empty insertion.
 std::optional<TcxTextEditResult> ReplaceSelectionText(const std::wstring& text,
                                                       TcxTextSelection selection,
                                                       const std::wstring& inserted, int maxLength);
