@@ -66,6 +66,22 @@ std::uint16_t ShortCutOf(std::uint16_t key, TShiftState shift) {
     return result;
 }
 
+TcxClipboardCommand ClipboardKeyCommand(std::uint16_t key, TShiftState shift, bool hasSelection) {
+    constexpr std::uint16_t kInsert = 45;
+    constexpr std::uint16_t kDelete = 46;
+    const TShiftState modifiers = shift & (ssShift | ssCtrl | ssAlt);
+    if (key == kInsert && modifiers == ssCtrl) {
+        return TcxClipboardCommand::Copy;
+    }
+    if (key == kInsert && modifiers == ssShift) {
+        return TcxClipboardCommand::Paste;
+    }
+    if (key == kDelete && modifiers == ssShift && hasSelection) {
+        return TcxClipboardCommand::Cut;
+    }
+    return TcxClipboardCommand::None;
+}
+
 bool IsTextEditingKey(std::uint16_t key) {
     return key == 8 || key == 46;
 }

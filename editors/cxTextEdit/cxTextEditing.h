@@ -44,6 +44,12 @@ std::wstring PasswordText(const std::wstring& text);
 // Alt 0x8000), as shortcuts are stored.
 std::uint16_t ShortCutOf(std::uint16_t key, TShiftState shift);
 
+enum class TcxClipboardCommand { None, Copy, Cut, Paste };
+
+// The native edit's own clipboard keys: Ctrl+Insert copies, Shift+Insert pastes and
+// Shift+Delete cuts a selection.
+TcxClipboardCommand ClipboardKeyCommand(std::uint16_t key, TShiftState shift, bool hasSelection);
+
 // Keys and characters that change a text edit's content.
 bool IsTextEditingKey(std::uint16_t key);
 bool IsTextEditingChar(wchar_t c);

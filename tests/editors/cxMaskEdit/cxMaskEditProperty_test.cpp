@@ -1,5 +1,5 @@
 // Random masks of every kind and random key sequences: whatever is typed, a standard mask keeps
-// its shape and an expression kind types freely and decides what it shows.
+// its shape, an expression kind types freely, and either decides the text it ends with.
 #include "runtime/FormatSettings.h"
 #include "runtime/Utf.h"
 #include "tests/editors/cxMaskEdit/MaskEditSteps.h"
@@ -39,6 +39,7 @@ TEST(MaskEditPropertyTest, RandomKeysKeepEachKindsRules) {
             ASSERT_EQ(broken, "") << "kind " << kind << ", mask " << ToUtf8(maskText) << ", steps"
                                   << ToUtf8(steps) << ", display " << ToUtf8(edit->Display());
         }
+        EXPECT_NO_THROW(checker.Validate()) << ToUtf8(maskText);
     }
     ResetFormatSettings();
 }

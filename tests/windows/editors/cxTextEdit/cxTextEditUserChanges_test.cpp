@@ -77,6 +77,39 @@ TEST_F(TextEditUserChangesTest, APasswordGoesToNoClipboard) {
     }
 }
 
+// The native edit's own clipboard keys take the road of the clipboard commands, and so a mask's
+// rules: a paste overwrites, a cut blanks.
+TEST_F(TextEditUserChangesTest, TheNativeClipboardKeysFollowTheMask) {
+    struct KeyCase {
+        const char* name;
+        WORD key;
+        TShiftState shift;
+        const wchar_t* display;
+        const wchar_t* clipboard;
+    };
+    const KeyCase cases[] = {
+        {"Shift+Insert", VK_INSERT, ssShift, L"78:30", L"78"},
+        {"Shift+Delete", VK_DELETE, ssShift, L"__:30", L"09"},
+        {"Ctrl+Insert", VK_INSERT, ssCtrl, L"09:30", L"09"},
+    };
+    for (const auto& c : cases) {
+        TForm form;
+        TcxMaskEdit edit(&form);
+        edit.Properties().SetEditMask(L"!90:00;1;_");
+        edit.SetText(L"09:30");
+        form.Show();
+        edit.SetFocus();
+        edit.SetSelStart(0);
+        edit.SetSelLength(2);
+        SetClipboardText(L"78");
+        PressKey(c.key, c.shift);
+        wchar_t display[16] = {};
+        GetWindowTextW(InnerOf(edit), display, 16);
+        EXPECT_STREQ(display, c.display) << c.name;
+        EXPECT_EQ(GetClipboardText().value_or(L""), c.clipboard) << c.name;
+    }
+}
+
 struct UndoRoute {
     const char* name;
     std::function<void(HWND inner)> run;
@@ -87,12 +120,6 @@ TEST_F(TextEditUserChangesTest, UndoAsksOnEditingAsEveryChangeDoes) {
         {"Ctrl+Z", [](HWND) { PressKey('Z', ssCtrl); }},
         {"WM_UNDO", [](HWND inner) { SendMessageW(inner, WM_UNDO, 0, 0); }},
         {"EM_UNDO", [](HWND inner) { SendMessageW(inner, EM_UNDO, 0, 0); }},
-        // The native edit's own undo key, which it takes as a system key.
-        {"Alt+Backspace",
-         [](HWND inner) {
-             PostMessageW(inner, WM_SYSKEYDOWN, VK_BACK, 0x20000001);
-             Application().ProcessMessages();
-         }},
     };
     for (const auto& route : routes) {
         for (const bool allowed : {false, true}) {
