@@ -4,7 +4,7 @@
 #include "editors/cxMaskEdit/cxRegularExpression.h"
 #include "editors/cxStandardMask/cxStandardMask.h"
 #include "editors/cxTextEdit/cxTextEditProperties.h"
-#include "framework/Events.h"
+#include "runtime/Events.h"
 #include "runtime/Exceptions.h"
 #include "runtime/Variant.h"
 
