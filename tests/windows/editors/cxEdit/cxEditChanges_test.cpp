@@ -26,10 +26,6 @@ protected:
     }
 };
 
-HWND InnerOf(const TcxTextEdit& edit) {
-    return edit.InnerEdit()->Control().Handle();
-}
-
 // The clipboard commands as the inner edit receives them, on "abcdef" with "cd" selected and
 // "XY" on the clipboard.
 struct ClipboardRoute {
@@ -48,7 +44,7 @@ void SendClipboardCommand(TcxTextEdit& edit, UINT message) {
     edit.SetSelStart(2);
     edit.SetSelLength(2);
     SetClipboardText(L"XY");
-    SendMessageW(InnerOf(edit), message, 0, 0);
+    SendMessageW(InnerWindow(edit), message, 0, 0);
 }
 
 TEST_F(EditChangesTest, ClipboardChangesAreCommittedOnLeaving) {
@@ -160,7 +156,7 @@ TEST_F(EditChangesTest, KeysTheEditKeepsAndKeysItLeaves) {
         edit.SetText(L"start");
         form.Show();
         c.prepare(edit);
-        const LRESULT answer = SendMessageW(InnerOf(edit), c.message, c.key, 1);
+        const LRESULT answer = SendMessageW(InnerWindow(edit), c.message, c.key, 1);
         EXPECT_EQ(answer == 0, c.kept) << c.name;
         EXPECT_EQ(edit.Text(), L"start") << c.name;
     }

@@ -24,10 +24,6 @@ protected:
     }
 };
 
-HWND InnerOf(const TcxCustomTextEdit& edit) {
-    return edit.InnerEdit()->Control().Handle();
-}
-
 struct ClipboardRoute {
     const char* name;
     std::function<void(TcxCustomTextEdit&)> run;
@@ -104,7 +100,7 @@ TEST_F(TextEditUserChangesTest, TheNativeClipboardKeysFollowTheMask) {
         SetClipboardText(L"78");
         PressKey(c.key, c.shift);
         wchar_t display[16] = {};
-        GetWindowTextW(InnerOf(edit), display, 16);
+        GetWindowTextW(InnerWindow(edit), display, 16);
         EXPECT_STREQ(display, c.display) << c.name;
         EXPECT_EQ(GetClipboardText().value_or(L""), c.clipboard) << c.name;
     }
@@ -137,10 +133,10 @@ TEST_F(TextEditUserChangesTest, UndoAsksOnEditingAsEveryChangeDoes) {
             TypeText(L"typed");
             PressKey(VK_TAB);
             PressKey(VK_TAB, ssShift);
-            ASSERT_NE(SendMessageW(InnerOf(edit), EM_CANUNDO, 0, 0), 0) << route.name;
+            ASSERT_NE(SendMessageW(InnerWindow(edit), EM_CANUNDO, 0, 0), 0) << route.name;
             allow = allowed;
             asked = 0;
-            route.run(InnerOf(edit));
+            route.run(InnerWindow(edit));
             EXPECT_EQ(edit.Text(), allowed ? L"start" : L"typed") << route.name << allowed;
             EXPECT_EQ(edit.TextModified(), allowed) << route.name << allowed;
             EXPECT_EQ(asked, 1) << route.name << allowed;
@@ -157,7 +153,7 @@ TEST_F(TextEditUserChangesTest, AReadOnlyEditRefusesUndo) {
     PressKey(VK_TAB);
     PressKey(VK_TAB, ssShift);
     edit.Properties().SetReadOnly(true);
-    SendMessageW(InnerOf(edit), EM_UNDO, 0, 0);
+    SendMessageW(InnerWindow(edit), EM_UNDO, 0, 0);
     PressKey('Z', ssCtrl);
     EXPECT_EQ(edit.Text(), L"typed");
 }
