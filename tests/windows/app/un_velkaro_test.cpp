@@ -80,10 +80,10 @@ TEST_F(WindowTest, TheFirstShowAsksInOrderAndTheCaptionsFollowThePrices) {
     EXPECT_EQ(window->rb_fiyat2.Caption(), L"1.500.000");
     EXPECT_EQ(window->Ayarlar.Yuvarlama, 250000);
 
-    // A zero price from the menu stays in memory; the captions keep the saved prices.
+    // A zero price from the menu changes nothing: the captions show the prices charged.
     window->FiyatlarBelirle1.Click();
-    EXPECT_EQ(window->Ayarlar.Fiyat1, -250);
-    EXPECT_EQ(window->Ayarlar.Fiyat2, 0);
+    EXPECT_EQ(window->Ayarlar.Fiyat1, 1000000);
+    EXPECT_EQ(window->Ayarlar.Fiyat2, 1500000);
     EXPECT_EQ(window->rb_fiyat1.Caption(), L"1.000.000");
 
     // The next start finds the stored settings and asks nothing.
