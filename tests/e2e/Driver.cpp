@@ -3,6 +3,7 @@
 #include <sddl.h>
 
 #include <cstring>
+#include <cwchar>
 #include <stdexcept>
 #include <thread>
 
@@ -81,19 +82,20 @@ void DenySettingValues() {
     }
 }
 
-ProgramUnderTest::ProgramUnderTest(const RegistryValues& values)
-    : ProgramUnderTest(values, HostPathInWine(VELKARO_PROGRAM_PATH).c_str()) {}
-
-ProgramUnderTest::ProgramUnderTest(const RegistryValues& values,
+ProgramUnderTest::ProgramUnderTest(const RegistryValues& values, Clock clock,
                                    const std::function<void()>& beforeStart)
-    : ProgramUnderTest(values, HostPathInWine(VELKARO_PROGRAM_PATH).c_str(), beforeStart) {}
+    : ProgramUnderTest(values, HostPathInWine(VELKARO_PROGRAM_PATH).c_str(), clock, beforeStart) {}
 
 ProgramUnderTest::ProgramUnderTest(const RegistryValues& values, const wchar_t* programPath,
-                                   const std::function<void()>& beforeStart) {
+                                   Clock clock, const std::function<void()>& beforeStart) {
     WriteRegistry(values);
     if (beforeStart) {
         beforeStart();
     }
+    // The program inherits this process's environment.
+    wchar_t fixed[8];
+    swprintf(fixed, 8, L"%02d:%02d", kNowHour, kNowMinute);
+    SetEnvironmentVariableW(L"VELKARO_FIXED_CLOCK", clock == Clock::Fixed ? fixed : nullptr);
     std::wstring commandLine = std::wstring(L"\"") + programPath + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);

@@ -20,7 +20,7 @@ void ChooseFromMenu(const ProgramUnderTest& program, HWND window, int item) {
 }
 
 // With the configured settings, 75 minutes cost 1.250.000 TL at the first tariff and 2.000.000
-// TL at the second (76 minutes round to the same).
+// TL at the second.
 void ExpectTheConfiguredPricesCharged(const MainWindow& main) {
     SendKey(VK_HOME);
     main.Calculate(DigitsOfStartBefore(75));
@@ -99,7 +99,7 @@ TEST(Settings, ARefusedOrUnparsablePriceChangesNothing) {
 
 // A locked-down account may read its settings but not change them.
 TEST(Settings, AKeyThatCanOnlyBeReadLoadsAndRefusedSavesKeepWhatWasLoaded) {
-    ProgramUnderTest program(kConfigured, DenySettingValues);
+    ProgramUnderTest program(kConfigured, Clock::Fixed, DenySettingValues);
     const MainWindow main(program);
     EXPECT_EQ(program.WaitForWindow(L"", kPrice1, 300ms), nullptr)
         << "the stored prices were not read";
