@@ -87,6 +87,7 @@ void TControl::SetParentInternal(TControl* parent) {
     parent_ = parent;
     if (parent_ != nullptr) {
         parent_->children_.push_back(this);
+        pixelsPerInch_ = parent_->pixelsPerInch_;
         if (parentFont_) {
             InheritFont();
         }
@@ -478,6 +479,17 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 
 int TControl::ScaleValue(int value) const {
     return MulDiv(value, pixelsPerInch_, kDesignPixelsPerInch);
+}
+
+void TControl::SetDesignedBounds(int left, int top, int width, int height) {
+    SetBounds(ScaleValue(left), ScaleValue(top), ScaleValue(width), ScaleValue(height));
+}
+
+void TControl::SetPixelsPerInch(int pixelsPerInch) {
+    pixelsPerInch_ = pixelsPerInch;
+    for (TControl* child : children_) {
+        child->SetPixelsPerInch(pixelsPerInch);
+    }
 }
 
 void TControl::ChangeScale(int multiplier, int divisor) {

@@ -36,6 +36,13 @@ public:
     void SetClientSize(int width, int height) override;
     void SetVisible(bool value) override;
 
+    // Builds the form at the scale of the monitor it will open on instead of at 96 pixels per
+    // inch: its font, given at its current scale, is brought there by its point size, and the
+    // bounds and fonts given to it and its controls from here on are that monitor's pixels. A
+    // layout measured with the fonts the controls really get then shows as measured, and nothing
+    // is scaled again unless the window lands on a monitor of another scale.
+    void LayOutAtMonitorScale();
+
     TPopupMenu* PopupMenu() const { return popupMenu_; }
     void SetPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }
 
@@ -73,6 +80,10 @@ protected:
 
 private:
     void ScaleTo(int pixelsPerInch);
+    // The area the form is centred in, or its own bounds when it keeps its place.
+    RECT PlacementArea() const;
+    // The scale of the monitor the form opens on: the one holding the centre of its area.
+    int OpeningPixelsPerInch() const;
     void PlaceOnScreen();
     void ShowPopupMenu(LPARAM position);
     void FocusFirstControl();
