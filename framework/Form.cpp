@@ -237,7 +237,8 @@ void TForm::SetActiveControl(TControl* control) {
 void TForm::FocusChanged(TControl* control) {
     activeControl_ = control;
     TControl* previous = enteredControl_;
-    if (previous == control) {
+    focusReturned_ = previous == control;
+    if (focusReturned_) {
         return;
     }
     const std::vector<TControl*> oldChain = Ancestry(previous);
@@ -264,6 +265,11 @@ void TForm::FocusChanged(TControl* control) {
         if (*it != this && !inOld(*it)) {
             enteredControl_ = *it;
             (*it)->DoEnter();
+            // An enter handler moved the focus on (a tariff button's click calculates and gives
+            // the focus back to the start field): that move has been processed and stands.
+            if (activeControl_ != control) {
+                return;
+            }
         }
     }
     enteredControl_ = control;

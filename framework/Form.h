@@ -67,6 +67,9 @@ public:
 
     // Called by a control of this form that received the focus.
     void FocusChanged(TControl* control);
+    // Whether the last focus arrival gave the focus back to the control that had it when the
+    // window was left (the window was re-activated), rather than moving it within the window.
+    bool FocusReturned() const { return focusReturned_; }
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -98,6 +101,7 @@ private:
     int clientWidth_ = 0, clientHeight_ = 0;
     int modalResult_ = mrNone;
     bool modal_ = false;
+    bool focusReturned_ = false;
 };
 
 } // namespace velkaro
