@@ -596,12 +596,14 @@ void TControl::ApplyFont() {
 }
 
 HBRUSH TControl::BackgroundBrush() {
-    if (brush_ == nullptr || brushColor_ != color_) {
+    // Compared by what the colour stands for now: a system colour changes with the scheme.
+    const std::uint32_t rgb = ColorToRGB(color_);
+    if (brush_ == nullptr || brushRgb_ != rgb) {
         if (brush_ != nullptr) {
             DeleteObject(brush_);
         }
-        brush_ = CreateSolidBrush(ColorToRGB(color_));
-        brushColor_ = color_;
+        brush_ = CreateSolidBrush(rgb);
+        brushRgb_ = rgb;
     }
     return brush_;
 }

@@ -212,7 +212,7 @@ private:
     bool mouseInside_ = false;
     HCURSOR cursor_ = nullptr;
     HBRUSH brush_ = nullptr;
-    TColor brushColor_ = clNone;
+    std::uint32_t brushRgb_ = 0;
 };
 
 // The keyboard state as shift flags.
