@@ -201,6 +201,42 @@ void CheckWindow(HWND window, const std::string& name, std::vector<std::string>&
     }
 }
 
+// The main window keeps its designed layout and fonts, scaled as they always were (the start
+// field's height follows its font: it sizes itself).
+void CheckMainWindowAsDesigned(Tfr_velkaro& window) {
+    const int scale = window.PixelsPerInch();
+    const auto scaled = [scale](int value) { return MulDiv(value, scale, 96); };
+    const struct {
+        const char* Name;
+        TControl& Control;
+        RECT Designed; // left, top, width, height
+        int FontHeight, DesignedFontHeight;
+    } controls[] = {
+        {"tx_saat", window.tx_saat, {76, 0, 65, 0}, window.tx_saat.Style().Font().Height(), 21},
+        {"lb_sure", window.lb_sure, {60, 36, 97, 17}, window.lb_sure.Style().Font().Height(), 11},
+        {"lb_para", window.lb_para, {0, 88, 217, 49}, window.lb_para.Style().Font().Height(), 19},
+        {"rb_fiyat1", window.rb_fiyat1, {4, 4, 69, 25}, window.rb_fiyat1.Font().Height(), 11},
+        {"rb_fiyat2", window.rb_fiyat2, {144, 4, 69, 25}, window.rb_fiyat2.Font().Height(), 11},
+        {"tx_para", window.tx_para, {16, 56, 189, 28}, window.tx_para.Style().Font().Height(), 16},
+    };
+    for (const auto& c : controls) {
+        RECT bounds = BoundsInParent(c.Control.Handle());
+        if (c.Designed.bottom == 0) {
+            bounds.bottom = bounds.top;
+        }
+        const RECT expected = {scaled(c.Designed.left), scaled(c.Designed.top),
+                               scaled(c.Designed.left) + scaled(c.Designed.right),
+                               scaled(c.Designed.top) + scaled(c.Designed.bottom)};
+        EXPECT_TRUE(EqualRect(&bounds, &expected))
+            << c.Name << " " << bounds.left << "," << bounds.top << " "
+            << bounds.right - bounds.left << "x" << bounds.bottom - bounds.top;
+        EXPECT_EQ(c.FontHeight, scaled(c.DesignedFontHeight)) << c.Name;
+    }
+    const RECT client = ClientBounds(window.Handle());
+    EXPECT_EQ(client.right, scaled(220));
+    EXPECT_EQ(client.bottom, scaled(139));
+}
+
 // Checks each window when it shows and then lets it go on as the operator would.
 class WindowsAtOneScale : public ::testing::Test {
 protected:
@@ -272,6 +308,7 @@ TEST_F(WindowsAtOneScale, EveryTextFitsItsControlAndNoControlsOverlap) {
     window.hesapla();
     ASSERT_FALSE(window.lb_para.Caption().empty());
     Check(window.Handle());
+    CheckMainWindowAsDesigned(window);
 
     // The field's own error report: an unfilled start time confirmed with Enter.
     Open(
