@@ -1,6 +1,7 @@
 #pragma once
 // The calculator window: the start time typed into tx_saat, Enter or a tariff click, and the
 // minutes, the amount and its words shown.
+#include "app/Clock.h"
 #include "core/ucret.h"
 #include "editors/cxCurrencyEdit/cxCurrencyEdit.h"
 #include "editors/cxLabel/cxLabel.h"
@@ -12,11 +13,8 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace velkaro {
-
-class Tfr_hakkinda;
 
 class Tfr_velkaro : public TForm, private TariffCaptionSink {
 public:
@@ -24,7 +22,6 @@ public:
     Tfr_velkaro();
     // Settings from elsewhere (tests).
     Tfr_velkaro(std::unique_ptr<SettingsKeyOpener> keys, std::unique_ptr<SettingsPrompt> prompt);
-    ~Tfr_velkaro() override;
 
     // In this order the controls are created, tabbed through and found by automation tools.
     TcxMaskEdit tx_saat{this};
@@ -43,6 +40,8 @@ public:
     void tx_saatKeyPress(TObject* sender, wchar_t& key);
     // One calculation on the typed start time, the checked tariff and the settings.
     void hesapla();
+    // The clock hesapla counts to: the system's unless another is handed (tests).
+    void SetClock(TClock clock);
     std::wstring SayiYazi(long double tutar) const;
     void FormShow(TObject* sender);
     void FiyatlarBelirle1Click(TObject* sender);
@@ -61,11 +60,10 @@ protected:
 private:
     void LayOutControls();
 
+    TClock clock_ = SystemClock;
     std::unique_ptr<SettingsKeyOpener> settingsKeys_;
     std::unique_ptr<SettingsPrompt> settingsPrompt_;
     SettingsStore settings_;
-    // Every About window shown stays until the program ends.
-    std::vector<std::unique_ptr<Tfr_hakkinda>> hakkindaPencereleri_;
 };
 
 extern Tfr_velkaro* fr_velkaro;
