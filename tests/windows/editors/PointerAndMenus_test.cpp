@@ -164,11 +164,10 @@ TEST_F(PointerAndMenusTest, AnEditIsEnteredAndLeftOnceWhateverWindowOfItThePoint
     // The centred edit unfocused has no inner edit showing; focused it has.
     form.Centred.SetFocus();
     const HWND centred = form.Centred.Handle();
-    EXPECT_EQ(Walk(form, {{centred, {1, 12}},
-                          {centred, {75, 12}},
-                          {edit, {75, 12}},
-                          {background, {250, 10}}}),
-              (TSteps{{L"centred enter"}, {}, {L"centred leave", L"edit enter"}, {L"edit leave"}}));
+    EXPECT_EQ(
+        Walk(form,
+             {{centred, {1, 12}}, {centred, {75, 12}}, {edit, {75, 12}}, {background, {250, 10}}}),
+        (TSteps{{L"centred enter"}, {}, {L"centred leave", L"edit enter"}, {L"edit leave"}}));
     EXPECT_TRUE(ReportedErrors().empty());
 }
 
@@ -185,11 +184,7 @@ TEST_F(PointerAndMenusTest, MovesReachTheControlInItsOwnCoordinatesWithTheButton
     const RECT innerBounds = BoundsInParent(inner);
     const Case cases[] = {
         {"the edit's frame", form.Edit, form.Edit.Handle(), {1, 2}, {1, 2}},
-        {"the inner edit",
-         form.Edit,
-         inner,
-         {30, 5},
-         {innerBounds.left + 30, innerBounds.top + 5}},
+        {"the inner edit", form.Edit, inner, {30, 5}, {innerBounds.left + 30, innerBounds.top + 5}},
         {"the label", form.Label, form.Label.Handle(), {7, 9}, {7, 9}},
         {"the radio button", form.Radio, form.Radio.Handle(), {50, 11}, {50, 11}},
     };
@@ -350,7 +345,8 @@ TEST_F(PointerAndMenusTest, AContextPopupHandlerThatHandlesItShowsNoMenu) {
              TypeChord({VK_APPS});
          },
          L"edit popup"},
-        {"nor the control's own", [&] { RightClickAt(form.Label.Handle(), 10, 8); }, L"label popup"},
+        {"nor the control's own", [&] { RightClickAt(form.Label.Handle(), 10, 8); },
+         L"label popup"},
         {"nor the parent's", [&] { RightClickAt(form.Radio.Handle(), 40, 12); }, L"radio popup"},
     };
     for (const Case& c : cases) {
