@@ -1,4 +1,5 @@
 // Start-up: the application object, its title, the main window, the message loop.
+#include "app/Clock.h"
 #include "app/un_velkaro.h"
 #include "framework/Application.h"
 
@@ -13,6 +14,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     Application().Initialize();
     Application().SetTitle(L"Velkaro");
     Tfr_velkaro mainWindow;
+    mainWindow.SetClock(ProgramClock());
     fr_velkaro = &mainWindow;
     Application().Run();
     fr_velkaro = nullptr;

@@ -117,9 +117,12 @@ void Tfr_velkaro::tx_saatKeyPress(TObject*, wchar_t& key) {
     hesapla();
 }
 
+void Tfr_velkaro::SetClock(TClock clock) {
+    clock_ = std::move(clock);
+}
+
 void Tfr_velkaro::hesapla() {
-    SYSTEMTIME simdi{};
-    GetLocalTime(&simdi);
+    const TimeOfDay simdi = clock_();
     BaslangicSaati baslangic;
     try {
         baslangic = BaslangicCoz(tx_saat.Text());
@@ -128,7 +131,7 @@ void Tfr_velkaro::hesapla() {
                    MsgDlgButton(mbOK), 0);
         return;
     }
-    const std::int32_t dakika = GecenDakika(baslangic, simdi.wHour, simdi.wMinute);
+    const std::int32_t dakika = GecenDakika(baslangic, simdi.Hour, simdi.Minute);
     lb_sure.SetCaption(IntToStr(dakika) + L" dak.");
     const int tarife = rb_fiyat1.Checked() ? 1 : 2;
     const std::int64_t tutar = DakikaTutari(dakika, tarife, Ayarlar);

@@ -1,6 +1,7 @@
 #pragma once
 // The calculator window: the start time typed into tx_saat, Enter or a tariff click, and the
 // minutes, the amount and its words shown.
+#include "app/Clock.h"
 #include "core/ucret.h"
 #include "editors/cxCurrencyEdit/cxCurrencyEdit.h"
 #include "editors/cxLabel/cxLabel.h"
@@ -43,6 +44,8 @@ public:
     void tx_saatKeyPress(TObject* sender, wchar_t& key);
     // One calculation on the typed start time, the checked tariff and the settings.
     void hesapla();
+    // The clock hesapla counts to: the system's unless another is handed (tests).
+    void SetClock(TClock clock);
     std::wstring SayiYazi(long double tutar) const;
     void FormShow(TObject* sender);
     void FiyatlarBelirle1Click(TObject* sender);
@@ -61,6 +64,7 @@ protected:
 private:
     void LayOutControls();
 
+    TClock clock_ = SystemClock;
     std::unique_ptr<SettingsKeyOpener> settingsKeys_;
     std::unique_ptr<SettingsPrompt> settingsPrompt_;
     SettingsStore settings_;

@@ -25,10 +25,39 @@ function(velkaro_warnings target)
     endif()
 endfunction()
 
+# Includes name a file from the source root ("editors/cxEdit/cxEdit.h"), yet a target reaches only
+# the top-level folders it may use: each folder has an include root of its own in the build tree,
+# holding nothing but a link to that folder. A library passes its folder's root on to what links
+# it, so an include from a layer the library does not link (one above it) is not found.
+# Where the file system makes no links, the root is the source root and every folder is seen; the
+# layers test still fails on an include that runs up.
+function(velkaro_include_root folder out)
+    set(root ${CMAKE_BINARY_DIR}/include/${folder})
+    file(MAKE_DIRECTORY ${root})
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} RESULT failed SYMBOLIC)
+    if(failed)
+        set(root ${PROJECT_SOURCE_DIR})
+    endif()
+    set(${out} ${root} PARENT_SCOPE)
+endfunction()
+
+# A program that is no library (a test, fuzzer or benchmark) sees the given folders besides what
+# it links. Usage: velkaro_sees(target folders...)
+function(velkaro_sees target)
+    foreach(folder IN LISTS ARGN)
+        velkaro_include_root(${folder} root)
+        target_include_directories(${target} PRIVATE ${root})
+    endforeach()
+endfunction()
+
 # A library of our own code. Usage: velkaro_library(name SOURCES...) ; links are added by the caller.
+# It sees the top-level folder it lives in and passes that on.
 function(velkaro_library name)
     add_library(${name} STATIC ${ARGN})
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    file(RELATIVE_PATH path ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    string(REGEX REPLACE "/.*" "" folder ${path})
+    velkaro_include_root(${folder} root)
+    target_include_directories(${name} PUBLIC ${root})
     velkaro_warnings(${name})
 endfunction()
 
@@ -58,6 +87,7 @@ function(velkaro_test name)
     cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
     velkaro_warnings(${name})
+    velkaro_sees(${name} tests)
     target_link_libraries(${name} PRIVATE ${T_LIBS} ${VELKARO_GTEST_LIBS})
     if(WIN32)
         target_link_libraries(${name} PRIVATE gtest_main)
@@ -82,18 +112,3 @@ if(WIN32 AND CMAKE_CROSSCOMPILING)
                                                TIMEOUT 180)
     set_tests_properties(wine_cleanup PROPERTIES FIXTURES_CLEANUP wine ENVIRONMENT "${VELKARO_WINE_ENV}")
 endif()
-
-# Adds every folder below the current one that has a CMakeLists.txt (one folder per area).
-# A folder named "windows" holds Windows programs and is added only for Windows.
-function(velkaro_add_area_folders)
-    file(GLOB areas LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
-    foreach(area IN LISTS areas)
-        get_filename_component(name ${area} NAME)
-        if(name STREQUAL "windows" AND NOT WIN32)
-            continue()
-        endif()
-        if(EXISTS ${area}/CMakeLists.txt)
-            add_subdirectory(${area})
-        endif()
-    endforeach()
-endfunction()

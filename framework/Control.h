@@ -6,8 +6,8 @@
 #include "framework/Accessibility.h"
 #include "framework/Color.h"
 #include "framework/Dpi.h"
-#include "framework/Events.h"
 #include "framework/Font.h"
+#include "runtime/Events.h"
 
 #include <windows.h>
 

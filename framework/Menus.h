@@ -1,6 +1,6 @@
 #pragma once
 // Popup menus: items with captions and click events, shown at a screen position.
-#include "framework/Events.h"
+#include "runtime/Events.h"
 
 #include <windows.h>
 

@@ -5,7 +5,7 @@
 #include "editors/cxEdit/cxEditAlignment.h"
 #include "editors/cxEdit/cxEditButtons.h"
 #include "editors/cxEdit/cxEditDefaultValuesProvider.h"
-#include "framework/Events.h"
+#include "runtime/Events.h"
 #include "runtime/Variant.h"
 
 #include <cstdint>

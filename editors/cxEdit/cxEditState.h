@@ -1,7 +1,7 @@
 #pragma once
 // The editing state of an edit control that needs no window: the editing span's flags with
 // their save stack, and the change events held back while a multi-step operation runs.
-#include "framework/Events.h"
+#include "runtime/Events.h"
 
 #include <utility>
 #include <vector>

@@ -3,7 +3,7 @@
 // wrap, ellipsis and transparency. Each change is announced to the label, which repaints.
 #include "editors/cxEdit/cxEditProperties.h"
 #include "editors/cxLabel/cxLabelLayout.h"
-#include "framework/Color.h"
+#include "runtime/Color.h"
 
 #include <cstdint>
 #include <functional>

@@ -3,7 +3,7 @@
 // on the control only through IcxMaskEditHost, so that the rules run without any window.
 #include "editors/cxStandardMask/cxStandardMask.h"
 #include "editors/cxTextEdit/cxTextEditProperties.h"
-#include "framework/Events.h"
+#include "runtime/Events.h"
 #include "runtime/Exceptions.h"
 #include "runtime/Variant.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The text arithmetic of a single-line edit, free of any window: what a text becomes when a
 // selection is replaced, cut or deleted, and how keys and characters are classified.
-#include "framework/Events.h"
+#include "runtime/Events.h"
 
 #include <cstdint>
 #include <optional>

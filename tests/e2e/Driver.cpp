@@ -1,5 +1,6 @@
 #include "tests/e2e/Driver.h"
 
+#include <cwchar>
 #include <stdexcept>
 #include <thread>
 
@@ -60,11 +61,16 @@ RegistryValues ReadRegistry() {
     return values;
 }
 
-ProgramUnderTest::ProgramUnderTest(const RegistryValues& values)
-    : ProgramUnderTest(values, HostPathInWine(VELKARO_PROGRAM_PATH).c_str()) {}
+ProgramUnderTest::ProgramUnderTest(const RegistryValues& values, Clock clock)
+    : ProgramUnderTest(values, HostPathInWine(VELKARO_PROGRAM_PATH).c_str(), clock) {}
 
-ProgramUnderTest::ProgramUnderTest(const RegistryValues& values, const wchar_t* programPath) {
+ProgramUnderTest::ProgramUnderTest(const RegistryValues& values, const wchar_t* programPath,
+                                   Clock clock) {
     WriteRegistry(values);
+    // The program inherits this process's environment.
+    wchar_t fixed[8];
+    swprintf(fixed, 8, L"%02d:%02d", kNowHour, kNowMinute);
+    SetEnvironmentVariableW(L"VELKARO_FIXED_CLOCK", clock == Clock::Fixed ? fixed : nullptr);
     std::wstring commandLine = std::wstring(L"\"") + programPath + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);

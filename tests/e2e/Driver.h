@@ -22,12 +22,18 @@ using RegistryValues = std::map<std::wstring, std::wstring>;
 inline const RegistryValues kConfigured = {
     {L"Fiyat1", L"1000000"}, {L"Fiyat2", L"1500000"}, {L"Yuvarlama", L"250000"}};
 
+// The time of day the program's clock stands at in a test, so that the test knows the minute.
+inline constexpr int kNowHour = 14, kNowMinute = 30;
+// The program counts to that time, or to the system's clock as an operator's program does.
+enum class Clock { Fixed, System };
+
 class ProgramUnderTest {
 public:
     // Clears the program's registry key, writes the given values and starts the program: the one
     // just built, or the one at the given Windows path (an installed copy).
-    explicit ProgramUnderTest(const RegistryValues& values);
-    ProgramUnderTest(const RegistryValues& values, const wchar_t* programPath);
+    explicit ProgramUnderTest(const RegistryValues& values, Clock clock = Clock::Fixed);
+    ProgramUnderTest(const RegistryValues& values, const wchar_t* programPath,
+                     Clock clock = Clock::Fixed);
     ~ProgramUnderTest();
     ProgramUnderTest(const ProgramUnderTest&) = delete;
     ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;

@@ -31,9 +31,7 @@ std::wstring MainWindow::Calculate(const std::wstring& digits) const {
 }
 
 std::wstring DigitsOfStartBefore(int minutesBefore) {
-    SYSTEMTIME now{};
-    GetLocalTime(&now);
-    const int start = ((now.wHour * 60 + now.wMinute - minutesBefore) % 1440 + 1440) % 1440;
+    const int start = ((kNowHour * 60 + kNowMinute - minutesBefore) % 1440 + 1440) % 1440;
     wchar_t digits[8];
     swprintf(digits, 8, L"%02d%02d", start / 60, start % 60);
     return digits;

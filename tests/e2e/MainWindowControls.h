@@ -16,8 +16,8 @@ struct MainWindow {
     HWND Window, tx_saat, tx_para, lb_sure, lb_para, rb_fiyat1, rb_fiyat2;
 };
 
-// The start time `minutesBefore` minutes before now (later in the day for a negative count),
-// as the four digits the operator types.
+// The start time `minutesBefore` minutes before the program's fixed clock (later in the day for a
+// negative count), as the four digits the operator types.
 std::wstring DigitsOfStartBefore(int minutesBefore);
 
 bool Checked(HWND button);

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace velkaro {
@@ -209,6 +211,57 @@ TEST_F(WindowTest, EachAboutChoiceShowsANewWindowThatStays) {
     EXPECT_FALSE(shown[0]->Visible());
     window.reset();
     EXPECT_EQ(fr_hakkinda, nullptr);
+}
+
+TEST_F(WindowTest, TheCalculationCountsToTheClockItIsHanded) {
+    auto window = MakeWindow({L"1000000", L"1500000", L"250000"});
+    window->SetClock([] { return TimeOfDay{14, 30}; });
+    window->Show();
+    struct Case {
+        const wchar_t *start, *minutes, *amount;
+    };
+    for (const Case& c :
+         {Case{L"13:15", L"75 dak.", L"1.250.000 TL"},
+          Case{L"00:00", L"870 dak.", L"14.500.000 TL"}, Case{L"14:30", L"0 dak.", L"250.000 TL"},
+          Case{L"15:30", L"1380 dak.", L"23.000.000 TL"}}) {
+        SCOPED_TRACE(c.start);
+        window->tx_saat.SetText(c.start);
+        window->hesapla();
+        EXPECT_EQ(window->lb_sure.Caption(), c.minutes);
+        EXPECT_EQ(window->tx_para.Text(), c.amount);
+    }
+}
+
+TEST_F(WindowTest, AWindowHandedNoClockCountsToTheSystemClock) {
+    auto window = MakeWindow({L"1", L"1", L"1"});
+    window->Show();
+    // Again when the minute turned during the calculation. The start is midnight.
+    SYSTEMTIME before{}, after{};
+    do {
+        GetLocalTime(&before);
+        window->hesapla();
+        GetLocalTime(&after);
+    } while (before.wMinute != after.wMinute);
+    EXPECT_EQ(window->lb_sure.Caption(),
+              std::to_wstring(before.wHour * 60 + before.wMinute) + L" dak.");
+}
+
+TEST(ProgramClock, StandsAtAFixedTimeOfDayOnlyForHoursAndMinutes) {
+    struct Case {
+        const wchar_t* text;
+        std::optional<std::pair<int, int>> time;
+    };
+    for (const Case& c :
+         {Case{L"14:30", {{14, 30}}}, Case{L"00:00", {{0, 0}}}, Case{L"23:59", {{23, 59}}},
+          Case{L"24:00", {}}, Case{L"12:60", {}}, Case{L"1:30", {}}, Case{L"12:305", {}},
+          Case{L"12.30", {}}, Case{L"+1:30", {}}, Case{L"", {}}}) {
+        SCOPED_TRACE(c.text);
+        const std::optional<TimeOfDay> time = FixedTimeOfDay(c.text);
+        ASSERT_EQ(time.has_value(), c.time.has_value());
+        if (time) {
+            EXPECT_EQ(std::pair(time->Hour, time->Minute), *c.time);
+        }
+    }
 }
 
 TEST_F(WindowTest, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgainWhereTheSystemSays) {
