@@ -1,7 +1,7 @@
 #pragma once
 // An action: what a click on the controls linked to it runs when they have no click handler of
 // their own, and a checked state those controls share.
-#include "framework/Events.h"
+#include "runtime/Events.h"
 
 #include <vector>
 
