@@ -7,22 +7,11 @@
 
 namespace velkaro {
 
-namespace {
-
-std::wstring Converted(std::wstring_view text, wchar_t (*convert)(wchar_t)) {
+std::wstring ConvertCase(std::wstring_view text, TTextCase to) {
     std::wstring result(text);
-    std::transform(result.begin(), result.end(), result.begin(), convert);
+    std::transform(result.begin(), result.end(), result.begin(),
+                   to == TTextCase::Upper ? LatinUpperCase : LatinLowerCase);
     return result;
-}
-
-} // namespace
-
-std::wstring UpperCaseText(std::wstring_view text) {
-    return Converted(text, LatinUpperCase);
-}
-
-std::wstring LowerCaseText(std::wstring_view text) {
-    return Converted(text, LatinLowerCase);
 }
 
 } // namespace velkaro

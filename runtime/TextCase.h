@@ -7,7 +7,8 @@
 
 namespace velkaro {
 
-std::wstring UpperCaseText(std::wstring_view text);
-std::wstring LowerCaseText(std::wstring_view text);
+enum class TTextCase { Upper, Lower };
+
+std::wstring ConvertCase(std::wstring_view text, TTextCase to);
 
 } // namespace velkaro

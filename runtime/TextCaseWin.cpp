@@ -5,16 +5,15 @@
 
 namespace velkaro {
 
-namespace {
-
-std::wstring Mapped(std::wstring_view text, DWORD flags) {
+std::wstring ConvertCase(std::wstring_view text, TTextCase to) {
     if (text.empty()) {
         return {};
     }
-    flags |= LCMAP_LINGUISTIC_CASING;
+    const DWORD flags =
+        (to == TTextCase::Upper ? LCMAP_UPPERCASE : LCMAP_LOWERCASE) | LCMAP_LINGUISTIC_CASING;
     const auto size = static_cast<int>(text.size());
-    const int length = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.data(), size, nullptr,
-                                     0, nullptr, nullptr, 0);
+    const int length = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.data(), size, nullptr, 0,
+                                     nullptr, nullptr, 0);
     if (length <= 0) {
         return std::wstring(text);
     }
@@ -22,16 +21,6 @@ std::wstring Mapped(std::wstring_view text, DWORD flags) {
     LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.data(), size, result.data(), length,
                   nullptr, nullptr, 0);
     return result;
-}
-
-} // namespace
-
-std::wstring UpperCaseText(std::wstring_view text) {
-    return Mapped(text, LCMAP_UPPERCASE);
-}
-
-std::wstring LowerCaseText(std::wstring_view text) {
-    return Mapped(text, LCMAP_LOWERCASE);
 }
 
 } // namespace velkaro

@@ -241,9 +241,9 @@ void TcxCustomTextEditProperties::SortLookupItems() {
 std::wstring ApplyCharCase(const std::wstring& text, TEditCharCase charCase) {
     switch (charCase) {
     case ecUpperCase:
-        return UpperCaseText(text);
+        return ConvertCase(text, TTextCase::Upper);
     case ecLowerCase:
-        return LowerCaseText(text);
+        return ConvertCase(text, TTextCase::Lower);
     case ecNormal:
         break;
     }

@@ -21,18 +21,19 @@ TEST(TextCase, ConvertsTheLatinLettersPairWise) {
         {L"1 -\xD7\xF7", L"1 -\xD7\xF7"},
     };
     for (const CaseRow& row : rows) {
-        EXPECT_EQ(UpperCaseText(row.small), row.capital);
-        EXPECT_EQ(LowerCaseText(row.capital), row.small);
+        EXPECT_EQ(ConvertCase(row.small, TTextCase::Upper), row.capital);
+        EXPECT_EQ(ConvertCase(row.capital, TTextCase::Lower), row.small);
     }
-    EXPECT_EQ(UpperCaseText(L"\x138\x149"), L"\x138\x149"); // no capital of their own
-    EXPECT_EQ(UpperCaseText(L""), L"");
+    EXPECT_EQ(ConvertCase(L"\x138\x149", TTextCase::Upper),
+              L"\x138\x149"); // no capital of their own
+    EXPECT_EQ(ConvertCase(L"", TTextCase::Lower), L"");
 }
 
 #ifndef _WIN32
 // Without a system locale the common rules pair the two Turkish i's with the other case's.
 TEST(TextCase, CommonRulesForTheDottedAndDotlessI) {
-    EXPECT_EQ(UpperCaseText(L"i\x131"), L"II");
-    EXPECT_EQ(LowerCaseText(L"I\x130"), L"ii");
+    EXPECT_EQ(ConvertCase(L"i\x131", TTextCase::Upper), L"II");
+    EXPECT_EQ(ConvertCase(L"I\x130", TTextCase::Lower), L"ii");
 }
 #endif
 

@@ -170,19 +170,15 @@ TEST_F(WindowTest, ARightClickOpensTheWindowsMenuAndInTheStartFieldTheEditMenu) 
         bool windowMenu;
     };
     const Case cases[] = {
-        {"the bare background", {165, 45}, true},
-        {"the minutes label", {100, 44}, true},
-        {"the words label", {100, 110}, true},
-        {"a tariff button", {30, 16}, true},
-        {"the amount field", {110, 70}, true},
-        {"the start-time field", {108, 16}, false},
+        {"the bare background", {165, 45}, true}, {"the minutes label", {100, 44}, true},
+        {"the words label", {100, 110}, true},    {"a tariff button", {30, 16}, true},
+        {"the amount field", {110, 70}, true},    {"the start-time field", {108, 16}, false},
     };
     for (const Case& c : cases) {
         window->tx_saat.SetFocus();
         firstItem.clear();
         test::TWindowAnswer answer(L"#32768", [&](HWND menuWindow) {
-            const auto menu =
-                reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+            const auto menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
             wchar_t text[64] = {};
             GetMenuStringW(menu, 0, text, 64, MF_BYPOSITION);
             firstItem = text;

@@ -93,6 +93,12 @@ HWND InnerOf(TcxCustomEdit& edit) {
     return edit.InnerEdit()->Control().Handle();
 }
 
+// The keys pressed together in the first edit, with the focus.
+void PressInEdit(TPointerForm& form, std::initializer_list<WORD> keys) {
+    form.Edit.SetFocus();
+    TypeChord(keys);
+}
+
 struct TStep {
     HWND Window;
     POINT At;
@@ -245,17 +251,13 @@ TEST_F(PointerAndMenusTest, AControlWithAMenuShowsItOnARightClickAndFromTheKeybo
          ScreenPoint(form.Edit.Handle(), 1, 1)},
         {"Shift+F10 in the edit",
          [&] {
-             form.Edit.SetFocus();
-             TypeChord({VK_SHIFT, VK_F10});
+             PressInEdit(form, {VK_SHIFT, VK_F10});
          },
          {L"edit popup"},
          {-1, -1},
          ScreenPoint(inner, 0, 0)},
         {"the menu key in the edit",
-         [&] {
-             form.Edit.SetFocus();
-             TypeChord({VK_APPS});
-         },
+         [&] { PressInEdit(form, {VK_APPS}); },
          {L"edit popup"},
          {-1, -1},
          ScreenPoint(inner, 0, 0)},
@@ -296,13 +298,7 @@ TEST_F(PointerAndMenusTest, WithoutAMenuTheEditShowsItsNativeMenuAndTheOthersThe
     };
     const Case cases[] = {
         {"right click on the inner edit", [&] { RightClickAt(inner, 30, 6); }, {L"edit popup"}, 0},
-        {"the menu key in the edit",
-         [&] {
-             form.Edit.SetFocus();
-             TypeChord({VK_APPS});
-         },
-         {L"edit popup"},
-         0},
+        {"the menu key in the edit", [&] { PressInEdit(form, {VK_APPS}); }, {L"edit popup"}, 0},
         {"right click on the label",
          [&] { RightClickAt(form.Label.Handle(), 10, 8); },
          {L"label popup"},
@@ -339,12 +335,7 @@ TEST_F(PointerAndMenusTest, AContextPopupHandlerThatHandlesItShowsNoMenu) {
     };
     const Case cases[] = {
         {"no native menu", [&] { RightClickAt(inner, 30, 6); }, L"edit popup"},
-        {"nor from the keyboard",
-         [&] {
-             form.Edit.SetFocus();
-             TypeChord({VK_APPS});
-         },
-         L"edit popup"},
+        {"nor from the keyboard", [&] { PressInEdit(form, {VK_APPS}); }, L"edit popup"},
         {"nor the control's own", [&] { RightClickAt(form.Label.Handle(), 10, 8); },
          L"label popup"},
         {"nor the parent's", [&] { RightClickAt(form.Radio.Handle(), 40, 12); }, L"radio popup"},

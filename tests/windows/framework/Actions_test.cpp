@@ -81,7 +81,12 @@ TEST_F(ActionTest, CheckingARadioButtonAnnouncesItAndRunsItsActionOrItsClick) {
          {L"second action"},
          {&form.Second},
          {false, true}},
-        {"a button with OnClick", form.Third, true, {L"third click"}, {&form.Third}, {false, false}},
+        {"a button with OnClick",
+         form.Third,
+         true,
+         {L"third click"},
+         {&form.Third},
+         {false, false}},
         {"unchecked: nothing", form.Third, false, {}, {}, {false, false}},
     };
     for (const Case& c : cases) {

@@ -216,7 +216,10 @@ TEST_F(TextEditTest, CharCaseConvertsByTheRulesOfTheUsersLocale) {
         {"typed small", ecLowerCase, L"", typed(L"\x15EI\x130Z"), L"\x15F\x131iz"},
         {"pasted", ecUpperCase, L"", pasted(L"\xE7i"), L"\xC7\x130"},
         {"typed under a mask", ecUpperCase, L"cccc;0;_", typed(L"\x15Fi\x131z"), L"\x15E\x130IZ"},
-        {"written under a mask", ecUpperCase, L"cccc;0;_", written(L"i\x131" L"ab"), L"\x130IAB"},
+        {"written under a mask", ecUpperCase, L"cccc;0;_",
+         written(L"i\x131"
+                 L"ab"),
+         L"\x130IAB"},
     };
     for (const Case& c : cases) {
         TForm form;
