@@ -162,6 +162,8 @@ protected:
     virtual void SetSelectionLength(int value);
     virtual void SetCaretStart(int value);
     virtual void ReplaceSelection(const std::wstring& text);
+    // How many characters of a paste the field takes; it refuses the rest with its beep.
+    virtual std::size_t PasteRoom() const;
     // Completion against LookupItems: the tail completed for a typed text, if any.
     virtual void CompleteLookup();
     virtual void ResetLookupSelection() { lookupSelection_ = false; }

@@ -1,4 +1,4 @@
-#include "tests/e2e/Driver.h"
+#include "tests/e2e/MainWindowControls.h"
 
 #include <gtest/gtest.h>
 
@@ -36,6 +36,19 @@ TEST(MainWindow, ApplicationWindowCarriesTheTitle) {
     HWND application = FindWindowW(L"TApplication", nullptr);
     ASSERT_NE(application, nullptr);
     EXPECT_EQ(TextOf(application), L"Velkaro");
+}
+
+TEST(MainWindow, AHugePasteIntoTheStartFieldIsCutAndTheFieldStaysResponsive) {
+    ProgramUnderTest program(kConfigured);
+    const MainWindow main(program);
+    PutOnClipboard(std::wstring(100000, L'1'));
+    SendKey('V', false, true);
+    program.WaitIdle();
+    HWND inner = FocusOf(main.Window);
+    ASSERT_EQ(GetParent(inner), main.tx_saat);
+    const std::wstring shown = TextOf(inner);
+    EXPECT_EQ(shown.size(), 1024U);
+    EXPECT_EQ(shown.find_first_not_of(L'1'), std::wstring::npos);
 }
 
 } // namespace

@@ -88,10 +88,10 @@ TEST_F(WindowTest, TheFirstShowAsksInOrderAndTheCaptionsFollowThePrices) {
     EXPECT_EQ(window->rb_fiyat2.Caption(), L"1.500.000");
     EXPECT_EQ(window->Ayarlar.Yuvarlama, 250000);
 
-    // A zero price from the menu stays in memory; the captions keep the saved prices.
+    // A zero price from the menu changes nothing: the captions show the prices charged.
     window->FiyatlarBelirle1.Click();
-    EXPECT_EQ(window->Ayarlar.Fiyat1, -250);
-    EXPECT_EQ(window->Ayarlar.Fiyat2, 0);
+    EXPECT_EQ(window->Ayarlar.Fiyat1, 1000000);
+    EXPECT_EQ(window->Ayarlar.Fiyat2, 1500000);
     EXPECT_EQ(window->rb_fiyat1.Caption(), L"1.000.000");
 
     // The next start finds the stored settings and asks nothing.
@@ -191,21 +191,25 @@ TEST_F(WindowTest, ARightClickOpensTheWindowsMenuAndInTheStartFieldTheEditMenu) 
     EXPECT_TRUE(test::ReportedErrors().empty());
 }
 
-TEST_F(WindowTest, EachAboutChoiceShowsANewWindowThatStays) {
+TEST_F(WindowTest, EachAboutChoiceShowsANewWindowThatGoesWhenClosed) {
     auto window = MakeWindow({L"1", L"1", L"1"});
     window->Show();
-    std::vector<Tfr_hakkinda*> shown;
-    for (int time = 0; time < 2; ++time) {
-        test::TWindowAnswer close(L"Tfr_hakkinda",
-                                  [](HWND about) { PostMessageW(about, WM_CLOSE, 0, 0); });
+    const auto openAndClose = [&] {
+        test::TWindowAnswer close(L"Tfr_hakkinda", [](HWND about) {
+            EXPECT_EQ(test::TextOf(about), L"Hakk\u0131nda ...");
+            PostMessageW(about, WM_CLOSE, 0, 0);
+        });
         window->Hakknda1.Click();
         EXPECT_TRUE(close.Answered());
-        shown.push_back(fr_hakkinda);
+    };
+    openAndClose(); // what the first showing loads once stays loaded
+    const test::TGuiCounts before = test::GuiCounts();
+    for (int time = 0; time < 100; ++time) {
+        openAndClose();
     }
-    ASSERT_NE(shown[0], shown[1]);
-    EXPECT_TRUE(IsWindow(shown[0]->Handle())) << "the first About window was destroyed";
-    EXPECT_FALSE(shown[0]->Visible());
-    window.reset();
+    const test::TGuiCounts after = test::GuiCounts();
+    EXPECT_NEAR(after.Windows, before.Windows, 2);
+    EXPECT_NEAR(after.GdiObjects, before.GdiObjects, 4);
     EXPECT_EQ(fr_hakkinda, nullptr);
 }
 

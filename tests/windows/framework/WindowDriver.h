@@ -45,4 +45,12 @@ void HoldControlKey(bool held);
 
 std::wstring ClipboardText();
 
+// The windows of this thread (hidden ones and children included) and the GDI objects of this
+// process, counted now.
+struct TGuiCounts {
+    int Windows = 0;
+    int GdiObjects = 0;
+};
+TGuiCounts GuiCounts();
+
 } // namespace velkaro::test
