@@ -1,11 +1,9 @@
 #pragma once
 // A top-level window: border, client size, centring, show events, the focused control, keyboard
-// navigation, the popup menu and modal showing.
+// navigation and modal showing.
 #include "framework/Control.h"
 
 namespace velkaro {
-
-class TPopupMenu;
 
 enum TModalResult : int {
     mrNone = 0,
@@ -35,9 +33,6 @@ public:
     void SetPosition(TFormPosition position) { position_ = position; }
     void SetClientSize(int width, int height) override;
     void SetVisible(bool value) override;
-
-    TPopupMenu* PopupMenu() const { return popupMenu_; }
-    void SetPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }
 
     // The control that has, or gets on activation, the keyboard focus.
     TControl* ActiveControl() const { return activeControl_; }
@@ -74,13 +69,11 @@ protected:
 private:
     void ScaleTo(int pixelsPerInch);
     void PlaceOnScreen();
-    void ShowPopupMenu(LPARAM position);
     void FocusFirstControl();
     std::vector<TControl*> TabList();
 
     TFormBorderStyle borderStyle_ = TFormBorderStyle::bsDialog;
     TFormPosition position_ = TFormPosition::poScreenCenter;
-    TPopupMenu* popupMenu_ = nullptr;
     TControl* activeControl_ = nullptr;
     // The innermost control whose enter processing has run and whose exit has not.
     TControl* enteredControl_ = nullptr;
