@@ -1,10 +1,7 @@
 #include "framework/Form.h"
 
 #include "framework/Application.h"
-#include "framework/Menus.h"
 #include "runtime/Exceptions.h"
-
-#include <windowsx.h>
 
 #include <algorithm>
 
@@ -322,16 +319,6 @@ bool TForm::DialogKey(std::uint16_t key, TShiftState shift) {
     return false;
 }
 
-void TForm::ShowPopupMenu(LPARAM position) {
-    POINT point = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
-    if (point.x == -1 && point.y == -1) { // from the keyboard: at the focused control
-        point = {0, 0};
-        HWND focus = GetFocus();
-        ClientToScreen(focus != nullptr ? focus : Handle(), &point);
-    }
-    popupMenu_->Popup(point.x, point.y, Handle());
-}
-
 LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CLOSE:
@@ -355,12 +342,6 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             if (GetFocus() != nullptr) {
                 return 0;
             }
-        }
-        break;
-    case WM_CONTEXTMENU:
-        if (popupMenu_ != nullptr) {
-            ShowPopupMenu(lParam);
-            return 0;
         }
         break;
     default:

@@ -1,11 +1,9 @@
 #pragma once
 // A top-level window: border, client size, centring, show events, the focused control, keyboard
-// navigation, the popup menu and modal showing.
+// navigation and modal showing.
 #include "framework/Control.h"
 
 namespace velkaro {
-
-class TPopupMenu;
 
 enum TModalResult : int {
     mrNone = 0,
@@ -42,9 +40,6 @@ public:
     // layout measured with the fonts the controls really get then shows as measured, and nothing
     // is scaled again unless the window lands on a monitor of another scale.
     void LayOutAtMonitorScale();
-
-    TPopupMenu* PopupMenu() const { return popupMenu_; }
-    void SetPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }
 
     // The control that has, or gets on activation, the keyboard focus.
     TControl* ActiveControl() const { return activeControl_; }
@@ -88,13 +83,11 @@ private:
     // The scale of the monitor the form opens on: the one holding the centre of its area.
     int OpeningPixelsPerInch() const;
     void PlaceOnScreen();
-    void ShowPopupMenu(LPARAM position);
     void FocusFirstControl();
     std::vector<TControl*> TabList();
 
     TFormBorderStyle borderStyle_ = TFormBorderStyle::bsDialog;
     TFormPosition position_ = TFormPosition::poScreenCenter;
-    TPopupMenu* popupMenu_ = nullptr;
     TControl* activeControl_ = nullptr;
     // The innermost control whose enter processing has run and whose exit has not.
     TControl* enteredControl_ = nullptr;

@@ -1,5 +1,7 @@
 #include "framework/RadioButton.h"
 
+#include "framework/Actions.h"
+
 #include <oleacc.h>
 
 #include <algorithm>
@@ -64,6 +66,9 @@ void TRadioButton::SetChecked(bool value) {
         SendMessageW(Handle(), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
         NotifyAccessibleEvent(Handle(), EVENT_OBJECT_STATECHANGE);
     }
+    if (Action() != nullptr) {
+        Action()->SetChecked(value);
+    }
     if (!value) {
         return;
     }
@@ -75,9 +80,17 @@ void TRadioButton::SetChecked(bool value) {
             }
         }
     }
+    Changed();
     if (!clicksDisabled_) {
         Click();
     }
+}
+
+void TRadioButton::ActionChanged() {
+    const bool previous = clicksDisabled_;
+    clicksDisabled_ = true;
+    SetChecked(Action()->Checked());
+    clicksDisabled_ = previous;
 }
 
 TAccessibleDescription TRadioButton::AccessibleDescription() {

@@ -12,9 +12,12 @@ public:
     explicit TRadioButton(TControl* parent);
 
     virtual bool Checked() const { return checked_; }
-    // Checking unchecks the siblings and fires OnClick (unless clicks are disabled);
-    // unchecking never fires it. A checked button is the group's tab stop.
+    // Checking unchecks the siblings, tells the parent (CM_CHANGED) and fires OnClick (unless
+    // clicks are disabled); unchecking never does either. A checked button is the group's tab
+    // stop, and a linked action's checked state follows the button's.
     virtual void SetChecked(bool value);
+    // Takes the linked action's checked state, without a click.
+    void ActionChanged() override;
 
     // Which side of the mark the caption is on: right-justify puts it to the mark's right.
     TLeftRight Alignment() const { return alignment_; }

@@ -55,12 +55,18 @@ protected:
 
     // Clicks with the real mouse at a point of the window's client area.
     static void LeftClickAt(HWND window, POINT point) {
+        ClickAt(window, point, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    }
+    static void RightClickAt(HWND window, POINT point) {
+        ClickAt(window, point, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    }
+    static void ClickAt(HWND window, POINT point, DWORD down, DWORD up) {
         ClientToScreen(window, &point);
         SetCursorPos(point.x, point.y);
         INPUT inputs[2] = {};
         inputs[0].type = inputs[1].type = INPUT_MOUSE;
-        inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        inputs[0].mi.dwFlags = down;
+        inputs[1].mi.dwFlags = up;
         SendInput(2, inputs, sizeof(INPUT));
         for (int round = 0; round < 20; ++round) {
             Application().ProcessMessages();
@@ -151,6 +157,39 @@ TEST_F(WindowTest, ALeftClickOnTheBareBackgroundOpensTheMenuAtTheCursor) {
     }
     EXPECT_EQ(menuCorner.x, cursor.x);
     EXPECT_EQ(menuCorner.y, cursor.y);
+}
+
+// The window's menu comes up on a right click anywhere but in the start-time field being typed
+// into, which has the edit menu of its own.
+TEST_F(WindowTest, ARightClickOpensTheWindowsMenuAndInTheStartFieldTheEditMenu) {
+    auto window = MakeWindow({L"1", L"1", L"1"});
+    window->Show();
+    std::wstring firstItem;
+    struct Case {
+        const char* name;
+        POINT point;
+        bool windowMenu;
+    };
+    const Case cases[] = {
+        {"the bare background", {165, 45}, true}, {"the minutes label", {100, 44}, true},
+        {"the words label", {100, 110}, true},    {"a tariff button", {30, 16}, true},
+        {"the amount field", {110, 70}, true},    {"the start-time field", {108, 16}, false},
+    };
+    for (const Case& c : cases) {
+        window->tx_saat.SetFocus();
+        firstItem.clear();
+        test::TWindowAnswer answer(L"#32768", [&](HWND menuWindow) {
+            const auto menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+            wchar_t text[64] = {};
+            GetMenuStringW(menu, 0, text, 64, MF_BYPOSITION);
+            firstItem = text;
+            EndMenu();
+        });
+        RightClickAt(window->Handle(), c.point);
+        ASSERT_TRUE(answer.Answered()) << c.name;
+        EXPECT_EQ(firstItem == window->FiyatlarBelirle1.Caption(), c.windowMenu) << c.name;
+    }
+    EXPECT_TRUE(test::ReportedErrors().empty());
 }
 
 TEST_F(WindowTest, EachAboutChoiceShowsANewWindowThatGoesWhenClosed) {
