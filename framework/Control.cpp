@@ -90,6 +90,7 @@ void TControl::SetParentInternal(TControl* parent) {
     parent_ = parent;
     if (parent_ != nullptr) {
         parent_->children_.push_back(this);
+        pixelsPerInch_ = parent_->pixelsPerInch_;
         if (parentFont_) {
             InheritFont();
         }
@@ -577,6 +578,17 @@ int TControl::ScaleValue(int value) const {
     return MulDiv(value, pixelsPerInch_, kDesignPixelsPerInch);
 }
 
+void TControl::SetDesignedBounds(int left, int top, int width, int height) {
+    SetBounds(ScaleValue(left), ScaleValue(top), ScaleValue(width), ScaleValue(height));
+}
+
+void TControl::SetPixelsPerInch(int pixelsPerInch) {
+    pixelsPerInch_ = pixelsPerInch;
+    for (TControl* child : children_) {
+        child->SetPixelsPerInch(pixelsPerInch);
+    }
+}
+
 void TControl::ChangeScale(int multiplier, int divisor) {
     ScaleBounds(multiplier, divisor);
     if (!parentFont_ || parent_ == nullptr) { // a form's font is its own
@@ -681,12 +693,14 @@ void TControl::ApplyFont() {
 }
 
 HBRUSH TControl::BackgroundBrush() {
-    if (brush_ == nullptr || brushColor_ != color_) {
+    // Compared by what the colour stands for now: a system colour changes with the scheme.
+    const std::uint32_t rgb = ColorToRGB(color_);
+    if (brush_ == nullptr || brushRgb_ != rgb) {
         if (brush_ != nullptr) {
             DeleteObject(brush_);
         }
-        brush_ = CreateSolidBrush(ColorToRGB(color_));
-        brushColor_ = color_;
+        brush_ = CreateSolidBrush(rgb);
+        brushRgb_ = rgb;
     }
     return brush_;
 }

@@ -71,12 +71,15 @@ public:
     RECT ClientRect() const;
     virtual void SetClientSize(int width, int height);
 
-    // Display scaling. Bounds and fonts are set as designed, at 96 pixels per inch; the form
+    // Display scaling. Bounds and fonts are set at the control's scale: as designed, at 96 pixels
+    // per inch, unless its form was laid out at its monitor's scale from the start. The form
     // scales itself and its controls to the monitor's when its window is made and when it moves to
-    // a monitor of another scale.
+    // a monitor of another scale. A control takes its parent's scale.
     int PixelsPerInch() const { return pixelsPerInch_; }
     // A length designed at 96 pixels per inch, at the control's scale.
     int ScaleValue(int value) const;
+    // Bounds designed at 96 pixels per inch, at the control's scale.
+    void SetDesignedBounds(int left, int top, int width, int height);
     // Multiplies the bounds and own fonts by multiplier / divisor and passes the change on to the
     // children; kinds with more fonts or metrics of their own add them.
     virtual void ChangeScale(int multiplier, int divisor);
@@ -199,6 +202,9 @@ protected:
     LRESULT DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam);
     virtual void FontChanged();
     virtual void ScaleBounds(int multiplier, int divisor);
+    // The scale this control and its children are given bounds and fonts at from now on; nothing
+    // is resized.
+    void SetPixelsPerInch(int pixelsPerInch);
     virtual void PaintBackground(HDC dc);
     HBRUSH BackgroundBrush();
     void SetParentInternal(TControl* parent);
@@ -241,7 +247,7 @@ private:
     TAction* action_ = nullptr;
     HCURSOR cursor_ = nullptr;
     HBRUSH brush_ = nullptr;
-    TColor brushColor_ = clNone;
+    std::uint32_t brushRgb_ = 0;
 };
 
 // The keyboard state as shift flags.

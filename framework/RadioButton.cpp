@@ -4,6 +4,8 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
+
 namespace velkaro {
 
 TRadioButton::TRadioButton(TControl* parent) : TControl(parent) {
@@ -111,6 +113,50 @@ void TRadioButton::DoEnter() {
         SetChecked(true);
         clicksDisabled_ = false;
         Click();
+    }
+}
+
+namespace {
+
+bool IsArrow(std::uint16_t key) {
+    return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
+}
+
+} // namespace
+
+bool TRadioButton::WantsKey(std::uint16_t key) {
+    return IsArrow(key) || TControl::WantsKey(key);
+}
+
+bool TRadioButton::KeyDown(std::uint16_t& key, TShiftState shift) {
+    if (TControl::KeyDown(key, shift)) {
+        return true;
+    }
+    if (!IsArrow(key) || (shift & (ssAlt | ssCtrl)) != 0) {
+        return false;
+    }
+    FocusNeighbour(key == VK_RIGHT || key == VK_DOWN);
+    key = 0;
+    return true;
+}
+
+void TRadioButton::FocusNeighbour(bool forward) {
+    if (Parent() == nullptr) {
+        return;
+    }
+    std::vector<TRadioButton*> group;
+    for (TControl* sibling : Parent()->Controls()) {
+        if (auto* radio = dynamic_cast<TRadioButton*>(sibling);
+            radio != nullptr && (radio == this || radio->CanFocus())) {
+            group.push_back(radio);
+        }
+    }
+    const auto count = group.size();
+    const auto at =
+        static_cast<std::size_t>(std::find(group.begin(), group.end(), this) - group.begin());
+    TRadioButton* neighbour = group[(at + (forward ? 1 : count - 1)) % count];
+    if (neighbour != this) {
+        neighbour->SetFocus();
     }
 }
 

@@ -32,6 +32,12 @@ public:
 
     void DoEnter() override;
 
+    // The group is one stop for Tab (its checked button); within it the arrows move the focus to
+    // the next or previous button, round from the last to the first, and the focus arrival checks
+    // it as a click does.
+    bool WantsKey(std::uint16_t key) override;
+    bool KeyDown(std::uint16_t& key, TShiftState shift) override;
+
 protected:
     void CreateParams(TCreateParams& params) override;
     void HandleCreated() override;
@@ -41,6 +47,7 @@ protected:
 
 private:
     void RecreateStyle();
+    void FocusNeighbour(bool forward);
 
     bool checked_ = false;
     bool clicksDisabled_ = false;

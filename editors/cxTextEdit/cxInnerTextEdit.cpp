@@ -1,6 +1,7 @@
 #include "editors/cxTextEdit/cxTextEdit.h"
 
 #include "framework/Clipboard.h"
+#include "framework/Form.h"
 
 #include <windowsx.h>
 
@@ -332,7 +333,11 @@ LRESULT TcxCustomInnerTextEdit::WndProc(UINT message, WPARAM wParam, LPARAM lPar
     case WM_SETFOCUS: {
         const LRESULT result = TEdit::WndProc(message, wParam, lParam);
         container_.FocusChanged(Handle());
-        if (autoSelect_ && !focusByMouse_) {
+        // The window's re-activation gives the focus back where it was, and the operator's
+        // caret and selection with it.
+        const TForm* form = ParentForm();
+        const bool returned = form != nullptr && form->FocusReturned();
+        if (autoSelect_ && !focusByMouse_ && !returned) {
             SelectAll();
         }
         return result;

@@ -4,6 +4,7 @@
 #include "framework/Label.h"
 #include "settings/RegistrySettingsKey.h"
 #include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/HighContrast.h"
 
 #include <gtest/gtest.h>
 
@@ -298,6 +299,25 @@ TEST_F(WindowTest, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgainWhereTheSys
         EXPECT_EQ(window->rb_fiyat1.PixelsPerInch(), layout.pixelsPerInch);
         EXPECT_EQ(window->rb_fiyat1.Font().Height(), scaled(11));
     }
+}
+
+// A colour scheme chosen while the program runs shows at once, with nothing else happening: the
+// window's bare background and the amount field take the scheme's colours.
+TEST_F(WindowTest, AColourSchemeChangeRepaintsTheWindowAtOnce) {
+    auto window = MakeWindow({L"1000000", L"1500000", L"250000"});
+    window->Show();
+    window->hesapla();
+    Application().ProcessMessages();
+    const POINT bare = {4, 60}; // left of the amount, below the first tariff
+    ASSERT_NE(test::ColourOnScreen(window->Handle(), bare), test::kSchemeBackground);
+
+    const test::HighContrastScheme scheme;
+    Application().ProcessMessages();
+    EXPECT_EQ(test::ColourOnScreen(window->Handle(), bare), test::kSchemeBackground);
+    const auto [background, text] =
+        test::BackgroundAndText(test::ColoursOnScreen(window->tx_para.Handle(), 3));
+    EXPECT_EQ(background, test::kSchemeBackground);
+    EXPECT_GE(test::ContrastRatio(background, text), 4.5);
 }
 
 } // namespace
