@@ -67,6 +67,8 @@ protected:
     bool KeyDown(std::uint16_t& key, TShiftState shift) override;
     bool KeyPress(wchar_t& key) override;
     bool KeyUp(std::uint16_t& key, TShiftState shift) override;
+    // The pointer over it is over its control, whose events and menu it raises.
+    TControl& EventControl() override;
 
 private:
     void ApplyMargins();

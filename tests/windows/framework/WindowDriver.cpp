@@ -5,6 +5,7 @@
 
 #include <winternl.h>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace velkaro::test {
@@ -37,8 +38,9 @@ void StartApplication() {
     mainForm.HandleNeeded();
 }
 
-TWindowAnswer::TWindowAnswer(std::wstring className, std::function<void(HWND)> action)
-    : className_(std::move(className)), action_(std::move(action)) {
+TWindowAnswer::TWindowAnswer(std::wstring className, std::function<void(HWND)> action,
+                             bool everyWindow)
+    : className_(std::move(className)), action_(std::move(action)), everyWindow_(everyWindow) {
     pending = this;
     timer_ = SetTimer(nullptr, 0, 20, Check);
 }
@@ -49,16 +51,19 @@ TWindowAnswer::~TWindowAnswer() {
 }
 
 void CALLBACK TWindowAnswer::Check(HWND, UINT, UINT_PTR, DWORD) {
-    if (pending == nullptr || pending->answered_) {
+    if (pending == nullptr || (pending->Answered() && !pending->everyWindow_)) {
         return;
     }
     const std::vector<HWND> found = TopLevelWindows([](HWND window) {
         return OnThisThread(window) && IsWindowVisible(window) &&
-               ClassOf(window) == pending->className_;
+               ClassOf(window) == pending->className_ &&
+               std::find(pending->answered_.begin(), pending->answered_.end(), window) ==
+                   pending->answered_.end();
     });
     if (!found.empty()) {
-        pending->answered_ = true;
-        pending->action_(found.front());
+        TWindowAnswer* answer = pending;
+        answer->answered_.push_back(found.front());
+        answer->action_(found.front());
     }
 }
 
