@@ -2,23 +2,31 @@
 
 namespace velkaro {
 
-TMeasureCanvas::TMeasureCanvas(HFONT font)
-    : dc_(CreateCompatibleDC(nullptr)), oldFont_(SelectObject(dc_, font)) {}
+TGdiObject<HBRUSH> SolidBrush(COLORREF color) {
+    return TGdiObject<HBRUSH>(CreateSolidBrush(color));
+}
 
-TMeasureCanvas::~TMeasureCanvas() {
-    SelectObject(dc_, oldFont_);
-    DeleteDC(dc_);
+void FillSolid(HDC dc, const RECT& rect, COLORREF color) {
+    FillRect(dc, &rect, SolidBrush(color).Handle());
+}
+
+void DrawTransparentText(HDC dc, const std::wstring& text, RECT rect, HFONT font, COLORREF color,
+                         UINT flags) {
+    const TSelection selected(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, color);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, flags);
 }
 
 SIZE TMeasureCanvas::TextRect(const std::wstring& text, int maxWidth, UINT flags) const {
     RECT rect = {0, 0, maxWidth, 0};
-    DrawTextW(dc_, text.c_str(), static_cast<int>(text.size()), &rect, flags | DT_CALCRECT);
+    DrawTextW(Handle(), text.c_str(), static_cast<int>(text.size()), &rect, flags | DT_CALCRECT);
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
 TEXTMETRICW TMeasureCanvas::Metrics() const {
     TEXTMETRICW metrics{};
-    GetTextMetricsW(dc_, &metrics);
+    GetTextMetricsW(Handle(), &metrics);
     return metrics;
 }
 
@@ -49,19 +57,16 @@ void PaintParentBackground(HWND window, HDC dc) {
 }
 
 TBufferedPaint::TBufferedPaint(HDC target, const RECT& area)
-    : target_(target), area_(area), memory_(CreateCompatibleDC(target)),
+    : target_(target), area_(area), memory_(target),
       bitmap_(CreateCompatibleBitmap(target, area.right - area.left, area.bottom - area.top)),
-      oldBitmap_(SelectObject(memory_, bitmap_)) {
-    SetViewportOrgEx(memory_, -area.left, -area.top, nullptr);
+      selected_(memory_.Handle(), bitmap_.Handle()) {
+    SetViewportOrgEx(memory_.Handle(), -area.left, -area.top, nullptr);
 }
 
 TBufferedPaint::~TBufferedPaint() {
-    SetViewportOrgEx(memory_, 0, 0, nullptr);
+    SetViewportOrgEx(memory_.Handle(), 0, 0, nullptr);
     BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top,
-           memory_, 0, 0, SRCCOPY);
-    SelectObject(memory_, oldBitmap_);
-    DeleteObject(bitmap_);
-    DeleteDC(memory_);
+           memory_.Handle(), 0, 0, SRCCOPY);
 }
 
 } // namespace velkaro

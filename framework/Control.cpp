@@ -77,9 +77,6 @@ TControl::~TControl() {
     }
     SetParentInternal(nullptr);
     DestroyHandle();
-    if (brush_ != nullptr) {
-        DeleteObject(brush_);
-    }
 }
 
 void TControl::SetParentInternal(TControl* parent) {
@@ -695,14 +692,11 @@ void TControl::ApplyFont() {
 HBRUSH TControl::BackgroundBrush() {
     // Compared by what the colour stands for now: a system colour changes with the scheme.
     const std::uint32_t rgb = ColorToRGB(color_);
-    if (brush_ == nullptr || brushRgb_ != rgb) {
-        if (brush_ != nullptr) {
-            DeleteObject(brush_);
-        }
-        brush_ = CreateSolidBrush(rgb);
+    if (brush_.Handle() == nullptr || brushRgb_ != rgb) {
+        brush_ = SolidBrush(rgb);
         brushRgb_ = rgb;
     }
-    return brush_;
+    return brush_.Handle();
 }
 
 void TControl::PaintBackground(HDC dc) {

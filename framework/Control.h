@@ -4,6 +4,7 @@
 // built before any window is created. Every window class is registered under the control's own
 // class name and routed through one virtual window procedure.
 #include "framework/Accessibility.h"
+#include "framework/Canvas.h"
 #include "framework/Color.h"
 #include "framework/Dpi.h"
 #include "framework/Font.h"
@@ -246,7 +247,7 @@ private:
     TPopupMenu* popupMenu_ = nullptr;
     TAction* action_ = nullptr;
     HCURSOR cursor_ = nullptr;
-    HBRUSH brush_ = nullptr;
+    TGdiObject<HBRUSH> brush_;
     std::uint32_t brushRgb_ = 0;
 };
 

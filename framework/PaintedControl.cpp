@@ -7,13 +7,9 @@ namespace velkaro {
 LRESULT TPaintedControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(Handle(), &paint);
-        {
-            const TBufferedPaint buffer(dc, ClientRect());
-            Paint(buffer.Handle());
-        }
-        EndPaint(Handle(), &paint);
+        const TPaintDC target(Handle());
+        const TBufferedPaint buffer(target.Handle(), ClientRect());
+        Paint(buffer.Handle());
         return 0;
     }
     case WM_PRINTCLIENT:

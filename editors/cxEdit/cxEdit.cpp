@@ -557,23 +557,17 @@ TColor TcxCustomEdit::ViewTextColor() const {
 }
 
 void TcxCustomEdit::PaintViewBackground(HDC dc, const RECT& client) {
-    const HBRUSH background = CreateSolidBrush(ColorToRGB(ViewBackgroundColor()));
-    FillRect(dc, &client, background);
-    DeleteObject(background);
+    FillSolid(dc, client, ColorToRGB(ViewBackgroundColor()));
 }
 
 void TcxCustomEdit::Paint() {
-    PAINTSTRUCT paint;
-    const HDC target = BeginPaint(Handle(), &paint);
+    const TPaintDC target(Handle());
     const RECT client = ClientRect();
-    {
-        const TBufferedPaint buffer(target, client);
-        const HDC dc = buffer.Handle();
-        PaintViewBackground(dc, client);
-        const RECT content = DrawEditFrame(dc, Handle(), client, Frame());
-        PaintContent(dc, content);
-    }
-    EndPaint(Handle(), &paint);
+    const TBufferedPaint buffer(target.Handle(), client);
+    const HDC dc = buffer.Handle();
+    PaintViewBackground(dc, client);
+    const RECT content = DrawEditFrame(dc, Handle(), client, Frame());
+    PaintContent(dc, content);
 }
 
 // Keys.
