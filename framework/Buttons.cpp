@@ -80,12 +80,8 @@ LRESULT TBitBtn::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
     case WM_SETFOCUS:
-    case WM_KILLFOCUS: {
-        // The dark frame follows the focus.
-        const LRESULT result = TButton::WndProc(message, wParam, lParam);
-        Invalidate();
-        return result;
-    }
+    case WM_KILLFOCUS: // the dark frame follows the focus
+        return Repainted(TButton::WndProc(message, wParam, lParam));
     default:
         return TButton::WndProc(message, wParam, lParam);
     }

@@ -248,20 +248,21 @@ void TcxCustomLabel::CreateParams(TCreateParams& params) {
     params.ClassStyle &= ~static_cast<UINT>(CS_DBLCLKS);
 }
 
+LRESULT TcxCustomLabel::EraseBackground(WPARAM wParam, LPARAM lParam) {
+    if (!ShowsParentBackground()) {
+        return TcxCustomEdit::WndProc(WM_ERASEBKGND, wParam, lParam);
+    }
+    PaintParentBackground(Handle(), reinterpret_cast<HDC>(wParam));
+    return 1;
+}
+
 LRESULT TcxCustomLabel::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
-        if (ShowsParentBackground()) {
-            PaintParentBackground(Handle(), reinterpret_cast<HDC>(wParam));
-            return 1;
-        }
-        break;
+        return EraseBackground(wParam, lParam);
     case WM_MOVE:
-    case WM_SIZE: {
-        const LRESULT result = TcxCustomEdit::WndProc(message, wParam, lParam);
-        Invalidate();
-        return result;
-    }
+    case WM_SIZE:
+        return Repainted(TcxCustomEdit::WndProc(message, wParam, lParam));
     default:
         break;
     }
