@@ -6,8 +6,8 @@
 namespace velkaro {
 namespace {
 
-using testing::LocaleScope;
-using testing::TurkishSettings;
+using test::LocaleScope;
+using test::TurkishSettings;
 
 const Ayarlar kAyarlar{1000000, 600000, 250000};
 

@@ -10,8 +10,8 @@
 namespace velkaro {
 namespace {
 
-using testing::LocaleScope;
-using testing::TurkishSettings;
+using test::LocaleScope;
+using test::TurkishSettings;
 
 struct FormatCase {
     std::wstring format;

@@ -9,8 +9,8 @@
 namespace velkaro {
 namespace {
 
-using testing::LocaleScope;
-using testing::TurkishSettings;
+using test::LocaleScope;
+using test::TurkishSettings;
 
 struct ParseCase {
     std::wstring text;

@@ -6,8 +6,8 @@
 namespace velkaro {
 namespace {
 
-using testing::LocaleScope;
-using testing::TurkishSettings;
+using test::LocaleScope;
+using test::TurkishSettings;
 
 struct TimeCase {
     std::wstring text;

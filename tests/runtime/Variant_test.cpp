@@ -7,8 +7,8 @@
 namespace velkaro {
 namespace {
 
-using testing::LocaleScope;
-using testing::TurkishSettings;
+using test::LocaleScope;
+using test::TurkishSettings;
 
 TEST(Variant, EqualOnlyWithTheSameKindAndContent) {
     EXPECT_EQ(Variant(), Variant());

@@ -12,7 +12,7 @@
 #include <string>
 #include <utility>
 
-namespace velkaro::testing {
+namespace velkaro::test {
 
 struct ModelProperties : IcxMaskEditModeProperties {
     bool beepOnError = true;
@@ -288,4 +288,4 @@ private:
     bool textModified_ = false;
 };
 
-} // namespace velkaro::testing
+} // namespace velkaro::test

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-namespace velkaro::testing {
+namespace velkaro::test {
 
 // A mask character chosen by a byte: mask characters, literals, sections and escapes.
 inline wchar_t MaskCharacter(std::uint8_t byte) {
@@ -175,4 +175,4 @@ private:
     bool grown_ = false;
 };
 
-} // namespace velkaro::testing
+} // namespace velkaro::test

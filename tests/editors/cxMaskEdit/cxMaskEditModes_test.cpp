@@ -11,7 +11,7 @@
 namespace velkaro {
 namespace {
 
-using testing::MaskEditModel;
+using test::MaskEditModel;
 
 constexpr const wchar_t* kStartTimeMask = L"!90:00;1;_";
 
@@ -22,7 +22,7 @@ protected:
 };
 
 TEST_F(MaskEditModeTest, StartTimeFieldTyping) {
-    for (const auto& c : testing::kStartTimeTyping) {
+    for (const auto& c : test::kStartTimeTyping) {
         SCOPED_TRACE(c.name);
         MaskEditModel edit(kStartTimeMask);
         edit.SetTextAndFocus(c.start);
@@ -275,7 +275,7 @@ TEST_F(MaskEditModeTest, InvalidExpressionKeepsTheOldMask) {
 }
 
 TEST_F(MaskEditModeTest, ModeWithoutControlResetsTheValueOnceAttached) {
-    testing::ModelProperties properties;
+    test::ModelProperties properties;
     TcxMaskEditStandardMode cached(nullptr, &properties);
     cached.SetMask(kStartTimeMask);
     EXPECT_EQ(cached.GetEmptyEditValue(), L"  :  ");

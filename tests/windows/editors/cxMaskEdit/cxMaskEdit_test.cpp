@@ -72,7 +72,7 @@ public:
     }
 
     void Run(std::wstring_view script) {
-        for (const testing::ScriptKey& key : testing::ParseKeyScript(script)) {
+        for (const test::ScriptKey& key : test::ParseKeyScript(script)) {
             if (key.key == 0) {
                 TypeText(std::wstring(1, key.character));
             } else {
@@ -107,7 +107,7 @@ TEST_F(MaskEditTest, StartsAsTheMainWindowSetsItUp) {
 }
 
 TEST_F(MaskEditTest, TypingTheStartTime) {
-    for (const auto& c : testing::kStartTimeTyping) {
+    for (const auto& c : test::kStartTimeTyping) {
         SCOPED_TRACE(c.name);
         TBeepCounter beeps;
         TimeForm form;
