@@ -1,7 +1,7 @@
 // Feeds arbitrary key sequences to the masked edit's rules under arbitrary masks of every kind.
 // Besides the sanitizers it checks that a standard mask keeps its shape after every step, and
 // that an expression kind types freely and decides the text it ends with.
-#include "tests/editors/cxMaskEdit/MaskEditSteps.h"
+#include "tests/support/MaskEditSteps.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
 #include "core/ucret.h"
-#include "tests/runtime/LocaleScope.h"
+#include "tests/support/LocaleScope.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "core/sayiyazi.h"
 #include "runtime/Conversions.h"
-#include "tests/editors/cxMaskEdit/MaskEditSteps.h"
+#include "tests/support/MaskEditSteps.h"
 
 namespace velkaro::test {
 

@@ -1,5 +1,5 @@
 #include "runtime/Conversions.h"
-#include "tests/runtime/LocaleScope.h"
+#include "tests/support/LocaleScope.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "runtime/Conversions.h"
 #include "runtime/Exceptions.h"
-#include "tests/runtime/LocaleScope.h"
+#include "tests/support/LocaleScope.h"
 
 #include <cmath>
 

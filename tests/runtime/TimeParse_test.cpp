@@ -1,5 +1,5 @@
 #include "runtime/TimeParse.h"
-#include "tests/runtime/LocaleScope.h"
+#include "tests/support/LocaleScope.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "runtime/Exceptions.h"
 #include "runtime/Variant.h"
-#include "tests/runtime/LocaleScope.h"
+#include "tests/support/LocaleScope.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "editors/cxMaskEdit/cxMaskEditModes.h"
 #include "runtime/FormatSettings.h"
 #include "runtime/Utf.h"
-#include "tests/editors/cxMaskEdit/MaskEditModel.h"
-#include "tests/editors/cxMaskEdit/StartTimeTyping.h"
+#include "tests/support/MaskEditModel.h"
+#include "tests/support/StartTimeTyping.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // its shape, an expression kind types freely, and either decides the text it ends with.
 #include "runtime/FormatSettings.h"
 #include "runtime/Utf.h"
-#include "tests/editors/cxMaskEdit/MaskEditSteps.h"
+#include "tests/support/MaskEditSteps.h"
 
 #include <gtest/gtest.h>
 

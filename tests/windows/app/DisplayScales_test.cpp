@@ -8,7 +8,7 @@
 #include "framework/Canvas.h"
 #include "framework/Edit.h"
 #include "settings/RegistrySettingsKey.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/WindowDriver.h"
 #include "tests/windows/support/DisplayScale.h"
 
 #include <gtest/gtest.h>

@@ -4,8 +4,8 @@
 #include "editors/cxRadioGroup/cxRadioGroup.h"
 #include "editors/cxTextEdit/cxTextEdit.h"
 #include "framework/Application.h"
-#include "tests/windows/editors/EditTestForm.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/EditTestForm.h"
+#include "tests/windows/support/WindowDriver.h"
 #include "tests/windows/support/AccessibleReader.h"
 
 #include <gtest/gtest.h>

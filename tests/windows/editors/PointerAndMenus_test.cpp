@@ -4,8 +4,8 @@
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "framework/Menus.h"
-#include "tests/windows/editors/RealInput.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/RealInput.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "framework/Dialogs.h"
 #include "framework/Form.h"
 #include "framework/Image.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 

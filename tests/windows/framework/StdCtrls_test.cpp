@@ -1,7 +1,7 @@
 #include "framework/Canvas.h"
 #include "framework/Form.h"
 #include "framework/StdCtrls.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/WindowDriver.h"
 #include "tests/windows/support/AccessibleReader.h"
 
 #include <gtest/gtest.h>

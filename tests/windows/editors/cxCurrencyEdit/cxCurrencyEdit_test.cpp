@@ -8,8 +8,8 @@
 #include "runtime/Conversions.h"
 #include "runtime/FormatSettings.h"
 #include "runtime/Utf.h"
-#include "tests/windows/editors/EditTestForm.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/EditTestForm.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 

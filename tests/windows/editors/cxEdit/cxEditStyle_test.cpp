@@ -1,9 +1,9 @@
 #include "editors/cxTextEdit/cxTextEdit.h"
 #include "framework/Application.h"
 #include "lookandfeel/cxEditPainter.h"
-#include "tests/windows/editors/EditTestForm.h"
-#include "tests/windows/editors/RealInput.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/EditTestForm.h"
+#include "tests/windows/support/RealInput.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 #include "framework/Application.h"
 #include "framework/Edit.h"
 #include "framework/Form.h"
-#include "tests/windows/editors/EditTestForm.h"
-#include "tests/windows/editors/RealInput.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/EditTestForm.h"
+#include "tests/windows/support/RealInput.h"
+#include "tests/windows/support/WindowDriver.h"
 #include "tests/windows/support/WindowLookup.h"
 
 #include <gtest/gtest.h>

@@ -3,10 +3,10 @@
 #include "framework/Application.h"
 #include "framework/Clipboard.h"
 #include "runtime/Utf.h"
-#include "tests/editors/cxMaskEdit/KeyScript.h"
-#include "tests/editors/cxMaskEdit/StartTimeTyping.h"
-#include "tests/windows/editors/EditTestForm.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/support/KeyScript.h"
+#include "tests/support/StartTimeTyping.h"
+#include "tests/windows/support/EditTestForm.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "framework/StdCtrls.h"
-#include "tests/windows/editors/RealInput.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/RealInput.h"
+#include "tests/windows/support/WindowDriver.h"
 #include "tests/windows/support/WindowLookup.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 #include "editors/cxCurrencyEdit/cxCurrencyEdit.h"
 #include "editors/cxMaskEdit/cxMaskEdit.h"
 #include "framework/Clipboard.h"
-#include "tests/windows/editors/EditTestForm.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/EditTestForm.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 

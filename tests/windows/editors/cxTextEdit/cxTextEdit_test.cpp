@@ -5,9 +5,9 @@
 #include "framework/Application.h"
 #include "framework/Clipboard.h"
 #include "runtime/Exceptions.h"
-#include "tests/windows/editors/EditTestForm.h"
-#include "tests/windows/editors/RealInput.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/EditTestForm.h"
+#include "tests/windows/support/RealInput.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 

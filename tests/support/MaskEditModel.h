@@ -4,7 +4,7 @@
 // the clipboard messages), taking the road a key takes in the control.
 #include "editors/cxMaskEdit/cxMaskEditKeys.h"
 #include "editors/cxMaskEdit/cxMaskEditModes.h"
-#include "tests/editors/cxMaskEdit/KeyScript.h"
+#include "tests/support/KeyScript.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // Arbitrary editing steps for a masked edit model and the invariants that must hold after each,
 // shared by the property test and the fuzzer.
 #include "editors/cxStandardMask/cxStandardMask.h"
-#include "tests/editors/cxMaskEdit/MaskEditModel.h"
+#include "tests/support/MaskEditModel.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "app/un_hakkinda.h"
 #include "runtime/Exceptions.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 
