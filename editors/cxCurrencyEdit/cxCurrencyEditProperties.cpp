@@ -1,6 +1,7 @@
 #include "editors/cxCurrencyEdit/cxCurrencyEditProperties.h"
 
 #include "editors/cxEdit/cxEditRegisteredProperties.h"
+#include "runtime/ScopedRestore.h"
 
 namespace velkaro {
 
@@ -8,18 +9,6 @@ namespace {
 
 const TcxEditPropertiesRegistration registration(L"TcxCurrencyEditProperties",
                                                  kcxCurrencyEditPropertiesDescription);
-
-// Sets a flag for its lifetime, and clears it however the scope is left.
-class TFlagScope {
-public:
-    explicit TFlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~TFlagScope() { flag_ = false; }
-    TFlagScope(const TFlagScope&) = delete;
-    TFlagScope& operator=(const TFlagScope&) = delete;
-
-private:
-    bool& flag_;
-};
 
 } // namespace
 
@@ -130,7 +119,7 @@ void TcxCustomCurrencyEditProperties::AssignCurrencyProperties(
 }
 
 void TcxCustomCurrencyEditProperties::LocaleFormatsChanged() {
-    const TFlagScope changing(formatChanging_);
+    const auto changing = ScopedValue(formatChanging_, true);
     const TcxEditPropertiesChangeHold hold(*this);
     SetDisplayFormat(formatController_.CurrencyFormat());
 }

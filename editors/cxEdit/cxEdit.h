@@ -12,6 +12,7 @@
 #include "editors/cxEdit/cxEditStyle.h"
 #include "editors/cxEdit/cxEditValueSource.h"
 #include "editors/cxEdit/cxInnerEdit.h"
+#include "runtime/ScopedRestore.h"
 
 #include <cstdint>
 #include <functional>
@@ -90,8 +91,6 @@ public:
     void MarkModified() { state_.MarkModified(); }
     void MarkSetByCode() { state_.MarkSetByCode(); }
     void MarkEditing() { state_.MarkEditing(); }
-    void PushModifiedState() { state_.PushModifiedState(); }
-    void PopModifiedState() { state_.PopModifiedState(); }
     // Hands a key the edit does not use to the host key hook.
     void NotifyHostKey(std::uint16_t& key, TShiftState shift);
 
@@ -203,7 +202,8 @@ protected:
 
     // The inner edit, set by kinds that have one (before AfterConstruction).
     void SetInnerEdit(IcxCustomInnerEdit* innerEdit);
-    void SetChangeByUser(bool value) { changeByUser_ = value; }
+    // Marks what follows, to the end of the caller's scope, as a change the user makes.
+    [[nodiscard]] auto UserChange() { return ScopedValue(changeByUser_, true); }
     void SetInputChecked(bool value) { state_.SetInputChecked(value); }
     void SetTextModified(bool value) { state_.SetTextModified(value); }
     void FireChange();
@@ -213,7 +213,7 @@ protected:
     bool HasFocusWindow(HWND window) const;
 
 private:
-    friend class TcxEditUserChange;
+    friend class TcxChangeEventsLock;
     friend class TcxEditDataBinding;
     void ItemPropertiesChanged(TcxEditRepositoryItem& item) override;
     void ItemRemoved(TcxEditRepositoryItem& item) override;
@@ -222,6 +222,8 @@ private:
     void HandleClipboardMessage(UINT message);
     void TabToNextControl(bool forward);
     void ClickDefaultButton();
+    // Validates typed text and posts a valid one, the change events held back until both are done.
+    bool ValidateAndPost();
     void Paint();
 
     std::unique_ptr<TcxCustomEditProperties> properties_;
@@ -243,17 +245,21 @@ private:
     bool loading_ = false;
 };
 
-// Sets ChangeByUser for its lifetime (restoring the previous state).
-class TcxEditUserChange {
+// Holds the edit's change events back for a multi-step operation. On every way out the lock is
+// released and what it held back fires, once each; leaving by an error, they fire as the error
+// passes, and one of them failing then is not heard: the first error is the one reported. The
+// operation must leave the lock as it found it.
+class TcxChangeEventsLock {
 public:
-    explicit TcxEditUserChange(TcxCustomEdit& edit);
-    ~TcxEditUserChange();
-    TcxEditUserChange(const TcxEditUserChange&) = delete;
-    TcxEditUserChange& operator=(const TcxEditUserChange&) = delete;
+    explicit TcxChangeEventsLock(TcxCustomEdit& edit);
+    ~TcxChangeEventsLock() noexcept(false);
+    TcxChangeEventsLock(const TcxChangeEventsLock&) = delete;
+    TcxChangeEventsLock& operator=(const TcxChangeEventsLock&) = delete;
 
 private:
     TcxCustomEdit& edit_;
-    bool previous_;
+    int depth_;
+    int exceptionsAtStart_;
 };
 
 } // namespace velkaro

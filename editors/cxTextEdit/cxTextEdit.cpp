@@ -4,6 +4,7 @@
 #include "editors/cxTextEdit/cxTextEditing.h"
 #include "framework/Clipboard.h"
 #include "runtime/Exceptions.h"
+#include "runtime/ScopedRestore.h"
 
 #include <oleacc.h>
 #include <windowsx.h>
@@ -188,14 +189,10 @@ void TcxCustomTextEdit::RefreshDisplayFromValue() {
             displayValue = Variant(std::wstring());
         }
     }
-    PushModifiedState();
-    try {
+    {
+        const TcxModifiedStateSave saved(EditState());
         DataBinding().SetDisplayValue(displayValue);
-    } catch (...) {
-        PopModifiedState();
-        throw;
     }
-    PopModifiedState();
     ResetLookupSelection();
     RefreshView();
 }
@@ -225,10 +222,11 @@ void TcxCustomTextEdit::CompleteLookup() {
                                  ? candidate.find(wanted) != std::wstring::npos
                                  : candidate.starts_with(wanted);
         if (matches && candidate.starts_with(wanted) && item.size() > typed.size()) {
-            ++internalChangeCount_;
-            const TcxEditUserChange userChange(*this);
-            ApplyDisplayText(typed + item.substr(typed.size()));
-            --internalChangeCount_;
+            {
+                const auto internal = ScopedValue(internalChangeCount_, internalChangeCount_ + 1);
+                const auto byUser = UserChange();
+                ApplyDisplayText(typed + item.substr(typed.size()));
+            }
             SetCaretStart(static_cast<int>(typed.size()));
             SetSelectionLength(static_cast<int>(item.size() - typed.size()));
             lookupSelection_ = true;
@@ -445,7 +443,7 @@ bool TcxCustomTextEdit::InnerKeyUp(std::uint16_t& key, TShiftState shift) {
 }
 
 bool TcxCustomTextEdit::InnerUndoPermitted() {
-    const TcxEditUserChange userChange(*this);
+    const auto byUser = UserChange();
     return RequestEditing();
 }
 
