@@ -51,34 +51,19 @@ std::wstring TcxCustomCurrencyEditProperties::DisplayFormat() const {
 }
 
 void TcxCustomCurrencyEditProperties::SetDisplayFormat(const std::wstring& value) {
-    auto& assigned = CurrencyAssignedValues();
-    if (assigned.DisplayFormat && displayFormat_ == value) {
-        return;
-    }
-    assigned.DisplayFormat = true;
-    displayFormat_ = value;
-    AnnounceChange();
+    ChangeAssigned(CurrencyAssignedValues().DisplayFormat, displayFormat_, value);
 }
 
 void TcxCustomCurrencyEditProperties::SetNullable(bool value) {
-    if (nullable_ != value) {
-        nullable_ = value;
-        AnnounceChange();
-    }
+    Change(nullable_, value);
 }
 
 void TcxCustomCurrencyEditProperties::SetNullString(const std::wstring& value) {
-    if (nullString_ != value) {
-        nullString_ = value;
-        AnnounceChange();
-    }
+    Change(nullString_, value);
 }
 
 void TcxCustomCurrencyEditProperties::SetUseThousandSeparator(bool value) {
-    if (useThousandSeparator_ != value) {
-        useThousandSeparator_ = value;
-        AnnounceChange();
-    }
+    Change(useThousandSeparator_, value);
 }
 
 TcxAmountDisplaySettings TcxCustomCurrencyEditProperties::DisplaySettings() const {
