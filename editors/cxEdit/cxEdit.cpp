@@ -407,6 +407,8 @@ void TcxCustomEdit::GainFocus() {
         {
             const TcxModifiedStateSave saved(state_);
             TcxContainer::DoEnter();
+            // The binding shows its source's value (a bound edit's value comes from there);
+            // that is the value Escape returns to, shown in its edit form.
             dataBinding_->UpdateDisplayValue();
             if (ActiveProperties().CanRevert()) {
                 valueAtEnter_ = EditValue();
@@ -432,6 +434,7 @@ void TcxCustomEdit::LoseFocus() {
         RefreshView();
         UpdateViewState();
     }
+    // OnExit sees the span's flags as the user left them; only then is the text unmodified.
     TcxContainer::DoExit();
     SetTextModified(false);
 }

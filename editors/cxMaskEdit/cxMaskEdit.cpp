@@ -85,6 +85,8 @@ bool TcxCustomMaskEdit::WriteWindowText(const std::wstring& text) {
     if (!IsMasked() || IsLoading()) {
         return TcxCustomTextEdit::WriteWindowText(text);
     }
+    // The text is shown through the mask first; the value is then the edit value of what the
+    // mask shows, so that Text reads back what EditValue holds.
     SetEditValue(Variant(TextBeforeNul(text)));
     UpdateEditValueText();
     SetEditValue(Variant(editValueText_));

@@ -329,6 +329,9 @@ void TcxCustomTextEdit::ApplyPropertiesChange() {
     TcxCustomTextEditProperties& properties = Properties();
     IcxInnerTextEdit& inner = *innerTextEdit_;
     inner.SetAlignment(properties.Alignment().Horz(), properties.UseLeftAlignmentOnEditing());
+    // The painted text is made anew before the redisplay below, whose change events run
+    // handlers that may let the control paint (a dialog's message loop): they see the new look.
+    // The redisplay makes it again, and the last refresh once more for the paths that skip it.
     if (!IsInnerEditShown()) {
         RefreshView();
     }
@@ -343,13 +346,9 @@ void TcxCustomTextEdit::ApplyPropertiesChange() {
         properties.MinValue() != properties.MaxValue()) {
         RangeCheckHook();
     }
-    if (!IsPosting()) {
-        if (!TextModified()) {
-            RefreshDisplayFromValue();
-        }
-        if (!IsInnerEditShown()) {
-            RefreshView();
-        }
+    // Typed text waits for validation, and a value being posted is already shown.
+    if (!IsPosting() && !TextModified()) {
+        RefreshDisplayFromValue();
     }
     RefreshView();
     TcxCustomEdit::ApplyPropertiesChange();
