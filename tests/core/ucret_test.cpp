@@ -3,11 +3,8 @@
 
 #include <gtest/gtest.h>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using test::LocaleScope;
-using test::TurkishSettings;
 
 const Ayarlar kAyarlar{1000000, 600000, 250000};
 
@@ -129,4 +126,4 @@ TEST(Yuvarla, FailuresOfTheArithmetic) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -7,11 +7,8 @@
 
 #include <gtest/gtest.h>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using test::LocaleScope;
-using test::TurkishSettings;
 
 struct FormatCase {
     std::wstring format;
@@ -195,4 +192,4 @@ TEST(FloatToStr, UsesTheLocaleDecimalSeparator) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -6,11 +6,8 @@
 
 #include <gtest/gtest.h>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using test::LocaleScope;
-using test::TurkishSettings;
 
 struct ParseCase {
     std::wstring text;
@@ -74,4 +71,4 @@ TEST(StrToFloat, RaisesForTextThatDoesNotConvert) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -3,11 +3,8 @@
 
 #include <gtest/gtest.h>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using test::LocaleScope;
-using test::TurkishSettings;
 
 struct TimeCase {
     std::wstring text;
@@ -90,4 +87,4 @@ TEST(TryStrToTime, EmptyDesignatorsNeverMatch) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

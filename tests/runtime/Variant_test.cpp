@@ -4,11 +4,8 @@
 
 #include <gtest/gtest.h>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using test::LocaleScope;
-using test::TurkishSettings;
 
 TEST(Variant, EqualOnlyWithTheSameKindAndContent) {
     EXPECT_EQ(Variant(), Variant());
@@ -99,4 +96,4 @@ TEST(Currency, TextAndFloatConversions) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

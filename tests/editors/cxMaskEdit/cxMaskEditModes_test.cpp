@@ -8,10 +8,8 @@
 
 #include <string>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using test::MaskEditModel;
 
 constexpr const wchar_t* kStartTimeMask = L"!90:00;1;_";
 
@@ -22,7 +20,7 @@ protected:
 };
 
 TEST_F(MaskEditModeTest, StartTimeFieldTyping) {
-    for (const auto& c : test::kStartTimeTyping) {
+    for (const auto& c : kStartTimeTyping) {
         SCOPED_TRACE(c.name);
         MaskEditModel edit(kStartTimeMask);
         edit.SetTextAndFocus(c.start);
@@ -275,7 +273,7 @@ TEST_F(MaskEditModeTest, InvalidExpressionKeepsTheOldMask) {
 }
 
 TEST_F(MaskEditModeTest, ModeWithoutControlResetsTheValueOnceAttached) {
-    test::ModelProperties properties;
+    ModelProperties properties;
     TcxMaskEditStandardMode cached(nullptr, &properties);
     cached.SetMask(kStartTimeMask);
     EXPECT_EQ(cached.GetEmptyEditValue(), L"  :  ");
@@ -297,4 +295,4 @@ TEST_F(MaskEditModeTest, ActiveMaskTest) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

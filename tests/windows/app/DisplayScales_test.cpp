@@ -19,10 +19,8 @@
 #include <string>
 #include <vector>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 constexpr wchar_t kScaleVariable[] = L"VELKARO_TEST_PIXELS_PER_INCH";
 const std::wstring kTestKey = L"Software\\Velkaro 2 Display Scale Test";
@@ -383,4 +381,4 @@ TEST(DisplayScales, EveryWindowReadsInFullAtEveryScale) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -6,10 +6,8 @@
 
 #include <memory>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 struct TShellRequest {
     HWND Owner;
@@ -136,4 +134,4 @@ TEST_F(HakkindaTest, TamamAndTheCloseBoxEndTheModalShowAndKeepTheWindow) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -13,10 +13,8 @@
 
 #include <functional>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 class AccessibilityTest : public ::testing::Test {
 protected:
@@ -133,4 +131,4 @@ TEST_F(AccessibilityTest, RadioButtonsAreNamedByTheirCaptionsAndTellWhichIsCheck
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

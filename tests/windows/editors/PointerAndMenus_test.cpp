@@ -15,10 +15,8 @@
 #include <utility>
 #include <vector>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 // A popup menu of one item that counts its showings.
 struct TCountedMenu {
@@ -349,4 +347,4 @@ TEST_F(PointerAndMenusTest, AContextPopupHandlerThatHandlesItShowsNoMenu) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

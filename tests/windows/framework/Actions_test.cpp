@@ -8,10 +8,8 @@
 
 #include <memory>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 // A panel that notes which of its controls announced a change of their state.
 class TListeningPanel : public TPanel {
@@ -133,4 +131,4 @@ TEST_F(ActionTest, TheButtonFollowsItsActionWithoutAClick) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -10,10 +10,8 @@
 #include <atomic>
 #include <thread>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 class DialogsTest : public ::testing::Test {
 protected:
@@ -342,4 +340,4 @@ TEST_F(DialogsTest, CtrlCWhileTheClipboardIsHeldElsewhereIsReportedAndTheDialogG
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -5,10 +5,8 @@
 
 #include <gtest/gtest.h>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 // Two groups: three buttons on the form, one on a panel of its own.
 struct TRadioForm {
@@ -109,4 +107,4 @@ TEST_F(RadioButtonTest, TabLandsOnTheCheckedButtonOfTheGroup) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

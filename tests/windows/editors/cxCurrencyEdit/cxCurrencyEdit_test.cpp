@@ -18,10 +18,8 @@
 #include <string>
 #include <vector>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 std::wstring WindowText(HWND window) {
     wchar_t buffer[256] = {};
@@ -407,4 +405,4 @@ TEST_F(CurrencyEditTest, RegionalSettingsChangeRedisplaysAnUnfocusedField) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -13,10 +13,8 @@
 #include <functional>
 #include <vector>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 class EditChangesTest : public ::testing::Test {
 protected:
@@ -203,4 +201,4 @@ TEST_F(EditChangesTest, TypedCharactersAreThoseTheEditAccepts) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -6,10 +6,8 @@
 
 #include <gtest/gtest.h>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 constexpr wchar_t kInvalidInput[] = L"Invalid input value. Use escape key to abandon changes.";
 
@@ -261,4 +259,4 @@ TEST_F(EditFocusTest, AModalFormClosedWithOkCommitsValidTextSilently) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -9,10 +9,8 @@
 
 #include <set>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 class EditStyleTest : public ::testing::Test {
 protected:
@@ -247,4 +245,4 @@ TEST_F(EditStyleTest, LookupItemsCompleteTypingAndNewTextsAreAnnounced) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

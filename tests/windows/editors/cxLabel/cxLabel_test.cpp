@@ -10,10 +10,8 @@
 
 #include <gtest/gtest.h>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 constexpr TColor kFormColor = RGBColor(230, 240, 250);
 
@@ -244,4 +242,4 @@ TEST_F(LabelTest, AutomaticSizeFitsTheTextAndItsShadow) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -12,10 +12,8 @@
 
 #include <string>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 constexpr const wchar_t* kStartTimeMask = L"!90:00;1;_";
 
@@ -72,7 +70,7 @@ public:
     }
 
     void Run(std::wstring_view script) {
-        for (const test::ScriptKey& key : test::ParseKeyScript(script)) {
+        for (const ScriptKey& key : ParseKeyScript(script)) {
             if (key.key == 0) {
                 TypeText(std::wstring(1, key.character));
             } else {
@@ -107,7 +105,7 @@ TEST_F(MaskEditTest, StartsAsTheMainWindowSetsItUp) {
 }
 
 TEST_F(MaskEditTest, TypingTheStartTime) {
-    for (const auto& c : test::kStartTimeTyping) {
+    for (const auto& c : kStartTimeTyping) {
         SCOPED_TRACE(c.name);
         TBeepCounter beeps;
         TimeForm form;
@@ -403,4 +401,4 @@ TEST_F(MaskEditTest, DraggingSelectsAndTheBlockReturnsAtTheCaret) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

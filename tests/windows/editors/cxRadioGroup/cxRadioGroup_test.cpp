@@ -11,10 +11,8 @@
 
 #include <set>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 // The tariff pair, a framework radio button beside them, and one more in a panel of its own.
 struct TTariffForm {
@@ -385,4 +383,4 @@ TEST_F(RadioButtonTest, ASystemColourChangeRebuildsTheMarks) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

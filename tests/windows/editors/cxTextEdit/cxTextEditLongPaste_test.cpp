@@ -11,10 +11,8 @@
 #include <functional>
 #include <memory>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 std::unique_ptr<TcxCustomTextEdit> TextEdit(TControl* parent, int maxLength) {
     auto edit = std::make_unique<TcxTextEdit>(parent);
@@ -87,4 +85,4 @@ TEST(LongPaste, EachEditTakesWhatATextCanUseAndRefusesTheRestWithABeep) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -11,10 +11,8 @@
 
 #include <functional>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 class TextEditUserChangesTest : public ::testing::Test {
 protected:
@@ -159,4 +157,4 @@ TEST_F(TextEditUserChangesTest, AReadOnlyEditRefusesUndo) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

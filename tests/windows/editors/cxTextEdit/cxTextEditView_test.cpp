@@ -7,10 +7,8 @@
 
 #include <optional>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 // Numbers with a display form as the amount field shows them: "1250000" while focused,
 // "1.250.000 TL" otherwise.
@@ -193,4 +191,4 @@ TEST_F(TextEditViewTest, ACentredEditPaintsItsTextCentredAndEditsItLeftAligned) 
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -13,10 +13,8 @@
 
 #include <functional>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 class TextEditTest : public ::testing::Test {
 protected:
@@ -429,4 +427,4 @@ TEST_F(TextEditTest, ARepositoryItemOfTheWrongKindIsRefused) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test
