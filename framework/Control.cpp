@@ -5,6 +5,7 @@
 #include "framework/Form.h"
 #include "framework/Menus.h"
 #include "runtime/Exceptions.h"
+#include "runtime/ScopedRestore.h"
 
 #include <windowsx.h>
 
@@ -709,9 +710,8 @@ void TControl::SetParentFont(bool value) {
 }
 
 void TControl::InheritFont() {
-    inheritingFont_ = true;
+    const auto inheriting = ScopedValue(inheritingFont_, true);
     font_.Assign(parent_->font_);
-    inheritingFont_ = false;
 }
 
 void TControl::FontChanged() {

@@ -2,7 +2,7 @@
 
 #include "framework/Canvas.h"
 #include "runtime/Utf.h"
-#include "tests/windows/editors/RealInput.h"
+#include "tests/windows/support/RealInput.h"
 
 #include <gtest/gtest.h>
 
