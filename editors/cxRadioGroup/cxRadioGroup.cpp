@@ -79,15 +79,12 @@ TMarkPalette MarkPalette(bool focused, TcxLookAndFeelKind kind, bool checked,
 
 // One system check-box image (the sheet holds 4 columns and 3 rows of them), at the given scale.
 SIZE CheckBoxImageSize(int pixelsPerInch) {
-    HBITMAP sheet = LoadBitmapW(nullptr, MAKEINTRESOURCEW(OBM_CHECKBOXES));
+    const TGdiObject<HBITMAP> sheet(LoadBitmapW(nullptr, MAKEINTRESOURCEW(OBM_CHECKBOXES)));
     BITMAP info{};
-    if (sheet == nullptr || GetObjectW(sheet, sizeof(info), &info) == 0 || info.bmWidth < 4 ||
-        info.bmHeight < 3) {
+    if (sheet.Handle() == nullptr || GetObjectW(sheet.Handle(), sizeof(info), &info) == 0 ||
+        info.bmWidth < 4 || info.bmHeight < 3) {
         info.bmWidth = 4 * 13;
         info.bmHeight = 3 * 13;
-    }
-    if (sheet != nullptr) {
-        DeleteObject(sheet);
     }
     // Systems differ in whether the sheet follows the screen's scale; the classic mark is the
     // least.
@@ -131,20 +128,18 @@ std::vector<std::uint8_t> MarkPattern(SIZE size) {
 }
 
 // A bitmap the size of the mark painted pixel by pixel.
-template <class PixelColour> HBITMAP PaintBitmap(SIZE size, bool monochrome, PixelColour colour) {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = monochrome ? CreateBitmap(size.cx, size.cy, 1, 1, nullptr)
-                                : CreateCompatibleBitmap(screen, size.cx, size.cy);
-    ReleaseDC(nullptr, screen);
-    const HGDIOBJ old = SelectObject(dc, bitmap);
+template <class PixelColour>
+TGdiObject<HBITMAP> PaintBitmap(SIZE size, bool monochrome, PixelColour colour) {
+    TGdiObject<HBITMAP> bitmap(
+        monochrome ? CreateBitmap(size.cx, size.cy, 1, 1, nullptr)
+                   : CreateCompatibleBitmap(TClientDC().Handle(), size.cx, size.cy));
+    const TMemoryDC dc;
+    const TSelection selected(dc.Handle(), bitmap.Handle());
     for (int y = 0; y < size.cy; ++y) {
         for (int x = 0; x < size.cx; ++x) {
-            SetPixelV(dc, x, y, colour(static_cast<std::size_t>(y * size.cx + x)));
+            SetPixelV(dc.Handle(), x, y, colour(static_cast<std::size_t>(y * size.cx + x)));
         }
     }
-    SelectObject(dc, old);
-    DeleteDC(dc);
     return bitmap;
 }
 
@@ -184,7 +179,6 @@ TcxRadioButtonImageList::TcxRadioButtonImageList(int pixelsPerInch)
 
 TcxRadioButtonImageList::~TcxRadioButtonImageList() {
     ImageList_Destroy(images_);
-    DeleteObject(mask_);
 }
 
 void TcxRadioButtonImageList::Reset() {
@@ -199,11 +193,9 @@ void TcxRadioButtonImageList::Build(int index) {
     for (std::size_t slot = 0; slot < colours.size(); ++slot) {
         colours[slot] = slot == msNone ? RGB(0, 0, 0) : ColorToRGB(palette[slot]);
     }
-    HBITMAP image =
+    const TGdiObject<HBITMAP> image =
         PaintBitmap(size_, false, [&](std::size_t pixel) { return colours[pattern_[pixel]]; });
-    const bool replaced = ImageList_Replace(images_, index, image, mask_) != FALSE;
-    DeleteObject(image);
-    if (!replaced) {
+    if (!ImageList_Replace(images_, index, image.Handle(), mask_.Handle())) {
         throw Exception(L"Cannot make a radio button image");
     }
     built_[static_cast<std::size_t>(index)] = true;
@@ -426,9 +418,7 @@ bool TcxRadioButton::PaintThemedMark(HDC dc, const RECT& client) {
         RECT area = client;
         DrawThemeParentBackground(Handle(), dc, &area);
     } else {
-        const HBRUSH brush = CreateSolidBrush(ColorToRGB(Color()));
-        FillRect(dc, &client, brush);
-        DeleteObject(brush);
+        FillSolid(dc, client, ColorToRGB(Color()));
     }
     DrawThemeBackground(theme, dc, BP_RADIOBUTTON, themeState, &markRect_, nullptr);
     CloseThemeData(theme);
@@ -447,12 +437,9 @@ void TcxRadioButton::PaintCachedMark(HDC dc, const RECT& client) {
         dc, left, top,
         TcxRadioButtonImageList::ImageIndex(Focused(), lookAndFeel_.Kind(), Checked(), state_),
         background);
-    const int saved = SaveDC(dc);
+    const TSavedDC saved(dc);
     ExcludeClipRect(dc, markRect_.left, markRect_.top, markRect_.right, markRect_.bottom);
-    const HBRUSH brush = CreateSolidBrush(background);
-    FillRect(dc, &client, brush);
-    DeleteObject(brush);
-    RestoreDC(dc, saved);
+    FillSolid(dc, client, background);
 }
 
 RECT TcxRadioButton::CaptionRect(const RECT& client) const {
@@ -477,13 +464,8 @@ UINT TcxRadioButton::CaptionFlags() const {
 }
 
 void TcxRadioButton::PaintCaption(HDC dc, const RECT& client) {
-    const std::wstring caption = Caption();
-    RECT rect = CaptionRect(client);
-    const HGDIOBJ oldFont = SelectObject(dc, Font().Handle());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ColorToRGB(Enabled() ? Font().Color() : clBtnShadow));
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, CaptionFlags());
-    SelectObject(dc, oldFont);
+    DrawTransparentText(dc, Caption(), CaptionRect(client), Font().Handle(),
+                        ColorToRGB(Enabled() ? Font().Color() : clBtnShadow), CaptionFlags());
 }
 
 void TcxRadioButton::PaintFocus(HDC dc, const RECT& client) {
@@ -493,10 +475,9 @@ void TcxRadioButton::PaintFocus(HDC dc, const RECT& client) {
     }
     const RECT area = CaptionRect(client);
     RECT text = area;
-    const HGDIOBJ oldFont = SelectObject(dc, Font().Handle());
+    const TSelection font(dc, Font().Handle());
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
               CaptionFlags() | DT_CALCRECT);
-    SelectObject(dc, oldFont);
     if (!WordWrap()) { // a single line sits in the middle
         OffsetRect(&text, 0, ((area.bottom - area.top) - (text.bottom - text.top)) / 2);
     }

@@ -2,6 +2,7 @@
 // The tariff selectors' radio button: the framework's radio button (check state, sibling group,
 // clicks), drawn by ourselves — a mark from the system theme or from a shared cache of generated
 // images, and the caption beside it.
+#include "framework/Canvas.h"
 #include "framework/RadioButton.h"
 #include "lookandfeel/cxLookAndFeels.h"
 
@@ -52,7 +53,7 @@ private:
     SIZE size_{};
     std::vector<std::uint8_t> pattern_; // colour slot per pixel, row by row
     HIMAGELIST images_ = nullptr;
-    HBITMAP mask_ = nullptr;
+    TGdiObject<HBITMAP> mask_;
     std::array<bool, kImageCount> built_{};
 };
 
