@@ -330,15 +330,35 @@ void TcxRadioButton::InvalidateMark() {
     }
 }
 
+void TcxRadioButton::PaintBuffered(HDC target) {
+    const RECT client = ClientRect();
+    const TBufferedPaint buffer(target, client);
+    Paint(buffer.Handle(), client);
+}
+
+// The mark's state follows the pointer, after the button's own handling of it.
+LRESULT TcxRadioButton::PointerMessage(UINT message, WPARAM wParam, LPARAM lParam, POINT pointer) {
+    const LRESULT result = TRadioButton::WndProc(message, wParam, lParam);
+    UpdateState(pointer);
+    return result;
+}
+
+LRESULT TcxRadioButton::EnabledChanged(WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = TRadioButton::WndProc(WM_ENABLE, wParam, lParam);
+    UpdateStateFromCursor();
+    return Repainted(result);
+}
+
+void TcxRadioButton::ColorsChanged() {
+    RadioButtonImageList(PixelsPerInch()).Reset();
+    Invalidate();
+}
+
 LRESULT TcxRadioButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case CN_DRAWITEM: {
-        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        const RECT client = ClientRect();
-        const TBufferedPaint buffer(item.hDC, client);
-        Paint(buffer.Handle(), client);
+    case CN_DRAWITEM:
+        PaintBuffered(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hDC);
         return TRUE;
-    }
     case WM_ERASEBKGND:
         return 1; // the paint covers everything
     case BM_GETCHECK:
@@ -350,34 +370,20 @@ LRESULT TcxRadioButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-    case WM_LBUTTONUP: {
-        const LRESULT result = TRadioButton::WndProc(message, wParam, lParam);
-        UpdateState({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        return result;
-    }
-    case WM_MOUSELEAVE: {
-        const LRESULT result = TRadioButton::WndProc(message, wParam, lParam);
-        UpdateState({-1, -1});
-        return result;
-    }
-    case WM_ENABLE: {
-        const LRESULT result = TRadioButton::WndProc(message, wParam, lParam);
-        UpdateStateFromCursor();
-        Invalidate();
-        return result;
-    }
+    case WM_LBUTTONUP:
+        return PointerMessage(message, wParam, lParam,
+                              {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    case WM_MOUSELEAVE:
+        return PointerMessage(message, wParam, lParam, {-1, -1});
+    case WM_ENABLE:
+        return EnabledChanged(wParam, lParam);
     case WM_SYSCOLORCHANGE:
-        RadioButtonImageList(PixelsPerInch()).Reset();
-        Invalidate();
+        ColorsChanged();
         break;
     case WM_SETTEXT:
     case WM_SETFOCUS:
-    case WM_KILLFOCUS: {
-        // The caption and the focus rectangle (and the focused mark) change.
-        const LRESULT result = TRadioButton::WndProc(message, wParam, lParam);
-        Invalidate();
-        return result;
-    }
+    case WM_KILLFOCUS: // the caption and the focus rectangle (and the focused mark) change
+        return Repainted(TRadioButton::WndProc(message, wParam, lParam));
     default:
         break;
     }

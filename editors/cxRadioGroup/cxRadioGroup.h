@@ -104,6 +104,11 @@ private:
     void UpdateState(POINT pointer);
     void UpdateStateFromCursor();
     void InvalidateMark();
+    // The handlers of the window procedure.
+    void PaintBuffered(HDC target);
+    LRESULT PointerMessage(UINT message, WPARAM wParam, LPARAM lParam, POINT pointer);
+    LRESULT EnabledChanged(WPARAM wParam, LPARAM lParam);
+    void ColorsChanged();
     void Paint(HDC dc, const RECT& client);
     bool PaintThemedMark(HDC dc, const RECT& client);
     void PaintCachedMark(HDC dc, const RECT& client);
