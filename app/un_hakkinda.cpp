@@ -53,13 +53,16 @@ Tfr_hakkinda::Tfr_hakkinda()
     SetCaption(L"Hakkında ...");
     SetBorderStyle(TFormBorderStyle::bsDialog);
     SetPosition(TFormPosition::poDesktopCenter);
-    SetClientSize(279, 197);
     SetColor(clBtnFace);
     Font().SetName(L"MS Sans Serif");
     Font().SetHeight(11);
     Font().SetColor(clWindowText);
+    // Designed at 96 pixels per inch and laid out at the monitor's, with fonts of the point size
+    // the design's have: the texts keep to their labels at every scale.
+    LayOutAtMonitorScale();
+    SetClientSize(ScaleValue(279), ScaleValue(197));
 
-    Panel1.SetBounds(4, 4, 272, 159);
+    Panel1.SetDesignedBounds(4, 4, 272, 159);
     Panel1.SetBevelInner(TBevelCut::bvRaised);
     Panel1.SetBevelOuter(TBevelCut::bvLowered);
 
@@ -74,7 +77,7 @@ Tfr_hakkinda::Tfr_hakkinda()
         {Label7, 80, 132, 109, 17, kWebAddress},
     };
     for (const TLabelLayout& layout : labels) {
-        layout.Label.SetBounds(layout.Left, layout.Top, layout.Width, layout.Height);
+        layout.Label.SetDesignedBounds(layout.Left, layout.Top, layout.Width, layout.Height);
         layout.Label.SetCaption(layout.Caption);
         layout.Label.SetTransparent(true);
         layout.Label.SetWordWrap(true);
@@ -82,7 +85,7 @@ Tfr_hakkinda::Tfr_hakkinda()
 
     Label6.SetAlignment(TAlignment::taCenter);
     Label6.Font().SetName(L"MS Sans Serif");
-    Label6.Font().SetHeight(11);
+    Label6.Font().SetHeight(ScaledFontHeight(11, PixelsPerInch(), kDesignPixelsPerInch));
     Label6.Font().SetStyle(0);
     Label6.Font().SetColor(clWindowText);
     Label6.SetParentFont(false);
@@ -94,7 +97,7 @@ Tfr_hakkinda::Tfr_hakkinda()
     Label6.OnClick = [this](TObject* sender) { Label6Click(sender); };
     Label7.OnClick = [this](TObject* sender) { Label7Click(sender); };
 
-    BitBtn1.SetBounds(109, 168, 61, 25);
+    BitBtn1.SetDesignedBounds(109, 168, 61, 25);
     BitBtn1.SetCaption(L"Tamam");
     BitBtn1.OnClick = [this](TObject* sender) { BitBtn1Click(sender); };
 }

@@ -34,7 +34,7 @@ protected:
     void CreateParams(TCreateParams& params) override;
 };
 
-// The most recently created About window.
+// The About window while it is shown.
 extern Tfr_hakkinda* fr_hakkinda;
 
 // The shell call of the link labels; tests put a recorder in its place.

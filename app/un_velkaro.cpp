@@ -39,10 +39,6 @@ Tfr_velkaro::Tfr_velkaro(std::unique_ptr<SettingsKeyOpener> keys,
     OnClick = [this](TObject* sender) { FormClick(sender); };
 }
 
-Tfr_velkaro::~Tfr_velkaro() {
-    fr_hakkinda = nullptr; // the About windows go with this window
-}
-
 void Tfr_velkaro::LayOutControls() {
     const auto font = [](TFont& font, TColor color, int height) {
         font.SetName(L"MS Sans Serif");
@@ -172,9 +168,18 @@ void Tfr_velkaro::FormClick(TObject*) {
     mn_menu.Popup(cursor.x, cursor.y, Handle());
 }
 
+// Each About window is made for one showing and goes when it closes: kept until the end, every
+// showing would hold its windows and GDI objects, and a few hundred would use up the process's.
 void Tfr_velkaro::Hakknda1Click(TObject*) {
-    fr_hakkinda = hakkindaPencereleri_.emplace_back(std::make_unique<Tfr_hakkinda>()).get();
-    fr_hakkinda->ShowModal();
+    Tfr_hakkinda hakkinda;
+    fr_hakkinda = &hakkinda;
+    try {
+        hakkinda.ShowModal();
+    } catch (...) {
+        fr_hakkinda = nullptr;
+        throw;
+    }
+    fr_hakkinda = nullptr;
 }
 
 void Tfr_velkaro::SetTariffCaptions(const std::wstring& first, const std::wstring& second) {

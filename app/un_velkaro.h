@@ -13,11 +13,8 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace velkaro {
-
-class Tfr_hakkinda;
 
 class Tfr_velkaro : public TForm, private TariffCaptionSink {
 public:
@@ -25,7 +22,6 @@ public:
     Tfr_velkaro();
     // Settings from elsewhere (tests).
     Tfr_velkaro(std::unique_ptr<SettingsKeyOpener> keys, std::unique_ptr<SettingsPrompt> prompt);
-    ~Tfr_velkaro() override;
 
     // In this order the controls are created, tabbed through and found by automation tools.
     TcxMaskEdit tx_saat{this};
@@ -68,8 +64,6 @@ private:
     std::unique_ptr<SettingsKeyOpener> settingsKeys_;
     std::unique_ptr<SettingsPrompt> settingsPrompt_;
     SettingsStore settings_;
-    // Every About window shown stays until the program ends.
-    std::vector<std::unique_ptr<Tfr_hakkinda>> hakkindaPencereleri_;
 };
 
 extern Tfr_velkaro* fr_velkaro;

@@ -22,7 +22,7 @@ TEXTMETRICW TMeasureCanvas::Metrics() const {
     return metrics;
 }
 
-TDialogUnits AverageCharSize(HFONT font) {
+TDialogUnits AverageCharSize(HFONT font, int pixelsPerInch) {
     std::wstring letters;
     for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
         letters += letter;
@@ -34,7 +34,7 @@ TDialogUnits AverageCharSize(HFONT font) {
     SIZE size{};
     GetTextExtentPoint32W(canvas.Handle(), letters.c_str(), static_cast<int>(letters.size()),
                           &size);
-    return {static_cast<int>(size.cx / 52), static_cast<int>(size.cy)};
+    return {static_cast<int>(size.cx / 52), static_cast<int>(size.cy), pixelsPerInch};
 }
 
 void PaintParentBackground(HWND window, HDC dc) {

@@ -27,8 +27,9 @@ private:
     HGDIOBJ oldFont_;
 };
 
-// The width of "A".."Z" and "a".."z" divided by 52 (integer division), and its height.
-TDialogUnits AverageCharSize(HFONT font);
+// The width of "A".."Z" and "a".."z" divided by 52 (integer division), and its height, for a
+// dialog at the given scale.
+TDialogUnits AverageCharSize(HFONT font, int pixelsPerInch);
 
 // Paints what the window's parent shows behind it into the window's client coordinates of dc,
 // so that a transparent control can draw over it.

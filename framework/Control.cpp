@@ -1,7 +1,9 @@
 #include "framework/Control.h"
 
+#include "framework/Actions.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
+#include "framework/Menus.h"
 #include "runtime/Exceptions.h"
 
 #include <windowsx.h>
@@ -65,6 +67,7 @@ TControl::TControl(TControl* parent) {
 }
 
 TControl::~TControl() {
+    SetAction(nullptr);
     for (TControl* other : std::vector<TControl*>(freeNotifies_)) {
         RemoveFreeNotification(other);
         other->Notification(this);
@@ -87,6 +90,7 @@ void TControl::SetParentInternal(TControl* parent) {
     parent_ = parent;
     if (parent_ != nullptr) {
         parent_->children_.push_back(this);
+        pixelsPerInch_ = parent_->pixelsPerInch_;
         if (parentFont_) {
             InheritFont();
         }
@@ -297,19 +301,11 @@ LRESULT TControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     case WM_MOUSEMOVE:
-        if (!mouseInside_) {
-            mouseInside_ = true;
-            TrackMouseLeave();
-            if (OnMouseEnter) {
-                OnMouseEnter(this);
-            }
-        }
+        MouseMoved(wParam, lParam);
         break;
     case WM_MOUSELEAVE:
-        mouseInside_ = false;
-        if (OnMouseLeave) {
-            OnMouseLeave(this);
-        }
+        leaveTracked_ = false;
+        EventControl().MouseLeft();
         break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -346,8 +342,7 @@ LRESULT TControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_CONTEXTMENU:
-        if (OnContextPopup) {
-            OnContextPopup(this);
+        if (EventControl().ContextPopup(lParam)) {
             return 0;
         }
         break;
@@ -359,7 +354,108 @@ LRESULT TControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void TControl::TrackMouseLeave() {
     TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, handle_, 0};
-    TrackMouseEvent(&track);
+    leaveTracked_ = TrackMouseEvent(&track) != FALSE;
+}
+
+bool TControl::PointerOver() const {
+    POINT cursor;
+    if (handle_ == nullptr || !GetCursorPos(&cursor)) {
+        return false;
+    }
+    const HWND under = WindowFromPoint(cursor);
+    return under != nullptr && (under == handle_ || IsChild(handle_, under));
+}
+
+void TControl::MouseMoved(WPARAM wParam, LPARAM lParam) {
+    if (!leaveTracked_) {
+        TrackMouseLeave();
+    }
+    TControl& control = EventControl();
+    POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    // A captured pointer reports moves from outside too; only one inside enters the control.
+    if (const RECT client = ClientRect(); !control.mouseInside_ && PtInRect(&client, point)) {
+        control.mouseInside_ = true;
+        if (control.OnMouseEnter) {
+            control.OnMouseEnter(&control);
+        }
+    }
+    if (control.OnMouseMove) {
+        if (&control != this) {
+            MapWindowPoints(handle_, control.handle_, &point, 1);
+        }
+        control.OnMouseMove(&control, MouseShiftState(wParam), point.x, point.y);
+    }
+}
+
+// One of the control's windows lost the pointer. It may have moved to another of them (onto the
+// inner edit or back to the frame), which then watches for the pointer leaving.
+void TControl::MouseLeft() {
+    if (!mouseInside_) {
+        return;
+    }
+    if (PointerOver()) {
+        POINT cursor;
+        GetCursorPos(&cursor);
+        if (TControl* under = FromHandle(WindowFromPoint(cursor));
+            under != nullptr && !under->leaveTracked_) {
+            under->TrackMouseLeave();
+        }
+        return;
+    }
+    mouseInside_ = false;
+    if (OnMouseLeave) {
+        OnMouseLeave(this);
+    }
+}
+
+bool TControl::ContextPopup(LPARAM position) {
+    POINT screen = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    const bool fromKeyboard = screen.x == -1 && screen.y == -1;
+    if (OnContextPopup) {
+        TPoint client{-1, -1};
+        if (!fromKeyboard) {
+            POINT point = screen;
+            ScreenToClient(handle_, &point);
+            client = {point.x, point.y};
+        }
+        bool handled = false;
+        OnContextPopup(this, client, handled);
+        if (handled) {
+            return true;
+        }
+    }
+    if (popupMenu_ == nullptr) {
+        return false;
+    }
+    if (fromKeyboard) { // at the window of the control that has the focus
+        const HWND focus = GetFocus();
+        screen = {0, 0};
+        ClientToScreen(focus != nullptr && (focus == handle_ || IsChild(handle_, focus)) ? focus
+                                                                                         : handle_,
+                       &screen);
+    }
+    popupMenu_->Popup(screen.x, screen.y, GetAncestor(handle_, GA_ROOT));
+    return true;
+}
+
+void TControl::Changed() {
+    if (parent_ != nullptr && parent_->handle_ != nullptr) {
+        SendMessageW(parent_->handle_, CM_CHANGED, 0, reinterpret_cast<LPARAM>(this));
+    }
+}
+
+void TControl::SetAction(TAction* action) {
+    if (action == action_) {
+        return;
+    }
+    if (action_ != nullptr) {
+        std::erase(action_->clients_, this);
+    }
+    action_ = action;
+    if (action_ != nullptr) {
+        action_->clients_.push_back(this);
+        ActionChanged();
+    }
 }
 
 void TControl::FreeNotification(TControl* other) {
@@ -382,6 +478,8 @@ void TControl::RemoveFreeNotification(TControl* other) {
 void TControl::Click() {
     if (OnClick) {
         OnClick(this);
+    } else if (action_ != nullptr) {
+        action_->Execute();
     }
 }
 
@@ -478,6 +576,17 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 
 int TControl::ScaleValue(int value) const {
     return MulDiv(value, pixelsPerInch_, kDesignPixelsPerInch);
+}
+
+void TControl::SetDesignedBounds(int left, int top, int width, int height) {
+    SetBounds(ScaleValue(left), ScaleValue(top), ScaleValue(width), ScaleValue(height));
+}
+
+void TControl::SetPixelsPerInch(int pixelsPerInch) {
+    pixelsPerInch_ = pixelsPerInch;
+    for (TControl* child : children_) {
+        child->SetPixelsPerInch(pixelsPerInch);
+    }
 }
 
 void TControl::ChangeScale(int multiplier, int divisor) {
@@ -584,12 +693,14 @@ void TControl::ApplyFont() {
 }
 
 HBRUSH TControl::BackgroundBrush() {
-    if (brush_ == nullptr || brushColor_ != color_) {
+    // Compared by what the colour stands for now: a system colour changes with the scheme.
+    const std::uint32_t rgb = ColorToRGB(color_);
+    if (brush_ == nullptr || brushRgb_ != rgb) {
         if (brush_ != nullptr) {
             DeleteObject(brush_);
         }
-        brush_ = CreateSolidBrush(ColorToRGB(color_));
-        brushColor_ = color_;
+        brush_ = CreateSolidBrush(rgb);
+        brushRgb_ = rgb;
     }
     return brush_;
 }
@@ -683,6 +794,20 @@ TShiftState KeyboardShiftState() {
     }
     if (GetKeyState(VK_MENU) < 0) {
         state |= ssAlt;
+    }
+    return state;
+}
+
+TShiftState MouseShiftState(WPARAM buttons) {
+    TShiftState state = KeyboardShiftState();
+    if ((buttons & MK_LBUTTON) != 0) {
+        state |= ssLeft;
+    }
+    if ((buttons & MK_RBUTTON) != 0) {
+        state |= ssRight;
+    }
+    if ((buttons & MK_MBUTTON) != 0) {
+        state |= ssMiddle;
     }
     return state;
 }

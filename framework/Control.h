@@ -17,7 +17,9 @@
 
 namespace velkaro {
 
+class TAction;
 class TForm;
+class TPopupMenu;
 
 // Messages a parent hands back to the child they concern (notifications, owner drawing, colours).
 constexpr UINT CN_BASE = WM_APP + 0x3000;
@@ -27,6 +29,8 @@ constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
 constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
 constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
 constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
+// Sent to a control's parent when the control's state changed (lParam: the control).
+constexpr UINT CM_CHANGED = WM_APP + 0x2000;
 
 struct TCreateParams {
     std::wstring ClassName;             // registered under this name
@@ -67,12 +71,15 @@ public:
     RECT ClientRect() const;
     virtual void SetClientSize(int width, int height);
 
-    // Display scaling. Bounds and fonts are set as designed, at 96 pixels per inch; the form
+    // Display scaling. Bounds and fonts are set at the control's scale: as designed, at 96 pixels
+    // per inch, unless its form was laid out at its monitor's scale from the start. The form
     // scales itself and its controls to the monitor's when its window is made and when it moves to
-    // a monitor of another scale.
+    // a monitor of another scale. A control takes its parent's scale.
     int PixelsPerInch() const { return pixelsPerInch_; }
     // A length designed at 96 pixels per inch, at the control's scale.
     int ScaleValue(int value) const;
+    // Bounds designed at 96 pixels per inch, at the control's scale.
+    void SetDesignedBounds(int left, int top, int width, int height);
     // Multiplies the bounds and own fonts by multiplier / divisor and passes the change on to the
     // children; kinds with more fonts or metrics of their own add them.
     virtual void ChangeScale(int multiplier, int divisor);
@@ -109,6 +116,18 @@ public:
     HCURSOR Cursor() const { return cursor_; }
     void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
 
+    // The menu a right click or the menu key (Shift+F10) shows, after OnContextPopup. Without
+    // one the window's own handling runs: a native edit shows its menu, other windows pass the
+    // request on to their parent.
+    TPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }
+
+    // What a click runs when OnClick is not assigned; the control follows its state.
+    TAction* Action() const { return action_; }
+    void SetAction(TAction* action);
+    // The linked action's state changed (and when it is linked).
+    virtual void ActionChanged() {}
+
     // Focus
     virtual bool CanFocus() const;
     bool Focused() const;
@@ -121,6 +140,8 @@ public:
     TNotifyEvent OnClick;
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
+    // Once as the pointer comes over the control and once as it leaves it; the windows inside a
+    // control (an edit's inner edit) are part of it.
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
     TKeyEvent OnKeyDown;
@@ -128,7 +149,8 @@ public:
     TKeyPressEvent OnKeyPress;
     TMouseEvent OnMouseDown;
     TMouseEvent OnMouseUp;
-    TNotifyEvent OnContextPopup;
+    TMouseMoveEvent OnMouseMove;
+    TContextPopupEvent OnContextPopup;
 
     // Keyboard routing. Before a typed key is translated, the message loop offers Tab, Enter, Esc
     // and the arrows to the form when the control does not take them itself (PreKeyDown answers
@@ -153,6 +175,7 @@ public:
     virtual void DoExit();
 
     // Called by the default window procedure for clicks; descendants add their own sources.
+    // Runs OnClick, or the linked action when there is no OnClick.
     virtual void Click();
 
     // Links two controls so that each hears through Notification when the other is destroyed
@@ -166,12 +189,22 @@ protected:
     // After the window exists: children are created and state is applied.
     virtual void HandleCreated();
     virtual void HandleDestroying() {}
+    // The control whose pointer and context-menu events this window raises: itself, or the
+    // control an inner window belongs to.
+    virtual TControl& EventControl() { return *this; }
+    // The pointer moved over this window (client coordinates in lParam, buttons in wParam).
+    void MouseMoved(WPARAM wParam, LPARAM lParam);
+    // Tells the parent that the control's state changed (CM_CHANGED).
+    void Changed();
     // A control linked by FreeNotification is being destroyed.
     virtual void Notification(TControl* /*destroyed*/) {}
     virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam);
     virtual void FontChanged();
     virtual void ScaleBounds(int multiplier, int divisor);
+    // The scale this control and its children are given bounds and fonts at from now on; nothing
+    // is resized.
+    void SetPixelsPerInch(int pixelsPerInch);
     virtual void PaintBackground(HDC dc);
     HBRUSH BackgroundBrush();
     void SetParentInternal(TControl* parent);
@@ -186,6 +219,11 @@ private:
     void ApplyFont();
     void InheritFont();
     void TrackMouseLeave();
+    void MouseLeft();
+    // Whether the window under the pointer is this control's or one inside it.
+    bool PointerOver() const;
+    // Answers whether the request for a context menu was handled.
+    bool ContextPopup(LPARAM position);
     LRESULT ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, HWND child);
 
     TControl* parent_ = nullptr;
@@ -204,12 +242,17 @@ private:
     bool enabled_ = true;
     bool tabStop_ = false;
     bool mouseInside_ = false;
+    bool leaveTracked_ = false;
+    TPopupMenu* popupMenu_ = nullptr;
+    TAction* action_ = nullptr;
     HCURSOR cursor_ = nullptr;
     HBRUSH brush_ = nullptr;
-    TColor brushColor_ = clNone;
+    std::uint32_t brushRgb_ = 0;
 };
 
 // The keyboard state as shift flags.
 TShiftState KeyboardShiftState();
+// The keyboard state and the buttons a mouse message reports (its wParam) as shift flags.
+TShiftState MouseShiftState(WPARAM buttons);
 
 } // namespace velkaro

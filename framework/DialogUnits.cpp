@@ -27,6 +27,11 @@ constexpr int kCaptionPaddingPixels = 8;
 constexpr int kButtonWidth = 50;
 constexpr int kButtonHeight = 14;
 
+// A distance designed in pixels at 96 pixels per inch, at the dialog's scale.
+int Pixels(const TDialogUnits& units, int designed) {
+    return MulDivRound(designed, units.PixelsPerInch, 96);
+}
+
 } // namespace
 
 int MulDivRound(int number, int numerator, int denominator) {
@@ -54,15 +59,15 @@ TInputQueryLayout LayoutInputQuery(const TDialogUnits& units, int promptWidth, i
     layout.ClientWidth = HorzUnits(units, kPromptClientWidth);
     layout.Prompt = {HorzUnits(units, kPromptMargin), VertUnits(units, kPromptMargin),
                      std::min(promptWidth, InputQueryPromptMaxWidth(units)), promptHeight};
-    layout.Edit = {layout.Prompt.Left, layout.Prompt.Bottom() + kPromptEditGapPixels,
+    layout.Edit = {layout.Prompt.Left, layout.Prompt.Bottom() + Pixels(units, kPromptEditGapPixels),
                    HorzUnits(units, kPromptWidth), editHeight};
-    const int buttonTop = layout.Edit.Bottom() + kPromptButtonGapPixels;
+    const int buttonTop = layout.Edit.Bottom() + Pixels(units, kPromptButtonGapPixels);
     const int buttonWidth = HorzUnits(units, kButtonWidth);
     const int buttonHeight = VertUnits(units, kButtonHeight);
     layout.OkButton = {HorzUnits(units, kPromptOkLeft), buttonTop, buttonWidth, buttonHeight};
     layout.CancelButton = {HorzUnits(units, kPromptCancelLeft), buttonTop, buttonWidth,
                            buttonHeight};
-    layout.ClientHeight = layout.OkButton.Bottom() + kPromptBottomPixels;
+    layout.ClientHeight = layout.OkButton.Bottom() + Pixels(units, kPromptBottomPixels);
     return layout;
 }
 
@@ -74,16 +79,17 @@ TMessageLayout LayoutMessageDialog(const TDialogUnits& units, int textWidth, int
     const int buttonSpacing = VertUnits(units, kMessageButtonSpacing);
     const int buttonGap = HorzUnits(units, kMessageButtonGap);
     const int buttonHeight = VertUnits(units, kButtonHeight);
+    const int iconSize = Pixels(units, kMessageIconSize);
     int buttonWidth = HorzUnits(units, kButtonWidth);
     for (int captionWidth : captionWidths) {
-        buttonWidth = std::max(buttonWidth, captionWidth + kCaptionPaddingPixels);
+        buttonWidth = std::max(buttonWidth, captionWidth + Pixels(units, kCaptionPaddingPixels));
     }
 
     int iconTextWidth = textWidth;
     int iconTextHeight = textHeight;
     if (hasIcon) {
-        iconTextWidth += kMessageIconSize + iconSpacing;
-        iconTextHeight = std::max(iconTextHeight, kMessageIconSize);
+        iconTextWidth += iconSize + iconSpacing;
+        iconTextHeight = std::max(iconTextHeight, iconSize);
     }
     const auto count = static_cast<int>(captionWidths.size());
     const int rowWidth = count == 0 ? 0 : buttonWidth * count + buttonGap * (count - 1);
@@ -92,7 +98,7 @@ TMessageLayout LayoutMessageDialog(const TDialogUnits& units, int textWidth, int
     layout.ClientWidth = std::max(iconTextWidth, rowWidth) + 2 * horzMargin;
     layout.ClientHeight = iconTextHeight + buttonHeight + buttonSpacing + 2 * vertMargin;
     if (hasIcon) {
-        layout.Icon = {horzMargin, vertMargin, kMessageIconSize, kMessageIconSize};
+        layout.Icon = {horzMargin, vertMargin, iconSize, iconSize};
     }
     layout.Message = {horzMargin + iconTextWidth - textWidth, vertMargin, textWidth, textHeight};
     int left = (layout.ClientWidth - rowWidth) / 2;

@@ -8,6 +8,8 @@ namespace velkaro {
 struct TDialogUnits {
     int X = 0; // average character width in pixels
     int Y = 0; // character height in pixels
+    // The scale of the dialog: distances given in pixels are designed at 96 pixels per inch.
+    int PixelsPerInch = 96;
 };
 
 // number * numerator / denominator, rounded to the nearest integer, halves away from zero.
@@ -40,6 +42,7 @@ struct TMessageLayout {
     std::vector<TBounds> Buttons;
 };
 
+// At 96 pixels per inch.
 constexpr int kMessageIconSize = 32;
 
 // textWidth and textHeight: the message laid out with word wrap; captionWidths: the text width of

@@ -37,4 +37,31 @@ int WindowPixelsPerInch(HWND window) {
     return SystemPixelsPerInch();
 }
 
+int MonitorPixelsPerInch(POINT point) {
+    // One monitor is the primary; only with more is the monitor asked, whose library would
+    // otherwise slow every start.
+    if (GetSystemMetrics(SM_CMONITORS) <= 1) {
+        return SystemPixelsPerInch();
+    }
+    using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    static const auto getDpiForMonitor =
+        reinterpret_cast<GetDpiForMonitorFunction>(reinterpret_cast<void (*)()>(
+            GetProcAddress(LoadLibraryW(L"shcore.dll"), "GetDpiForMonitor")));
+    constexpr int kEffectiveDpi = 0;
+    UINT dpiX = 0, dpiY = 0;
+    if (getDpiForMonitor != nullptr &&
+        SUCCEEDED(getDpiForMonitor(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), kEffectiveDpi,
+                                   &dpiX, &dpiY)) &&
+        dpiY != 0) {
+        return static_cast<int>(dpiY);
+    }
+    return SystemPixelsPerInch();
+}
+
+int ScaledFontHeight(int height, int toPixelsPerInch, int fromPixelsPerInch) {
+    constexpr int kPointsPerInch = 72;
+    return MulDiv(MulDiv(height, kPointsPerInch, fromPixelsPerInch), toPixelsPerInch,
+                  kPointsPerInch);
+}
+
 } // namespace velkaro

@@ -42,16 +42,23 @@ void TEdit::SelectAll() {
     SendMessageW(HandleNeeded(), EM_SETSEL, 0, -1);
 }
 
+void TEdit::ChangeScale(int multiplier, int divisor) {
+    TControl::ChangeScale(multiplier, divisor);
+    AdjustHeight();
+}
+
 void TEdit::FontChanged() {
     TControl::FontChanged();
     AdjustHeight();
 }
 
-// The text height plus room for the sunken border and a pixel of space above and below.
+// The text height plus room for the sunken border and space above and below, designed at 96
+// pixels per inch.
 void TEdit::AdjustHeight() {
     const TMeasureCanvas canvas(Font().Handle());
     SetBounds(Left(), Top(), Width(),
-              static_cast<int>(canvas.Metrics().tmHeight) + 8 * GetSystemMetrics(SM_CYBORDER));
+              static_cast<int>(canvas.Metrics().tmHeight) +
+                  ScaleValue(8 * GetSystemMetrics(SM_CYBORDER)));
 }
 
 } // namespace velkaro

@@ -17,6 +17,8 @@ public:
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool value);
     void SelectAll();
+    // The height follows the font at the new scale rather than being scaled a second time.
+    void ChangeScale(int multiplier, int divisor) override;
 
 protected:
     void CreateParams(TCreateParams& params) override;

@@ -1,10 +1,7 @@
 #include "framework/Form.h"
 
 #include "framework/Application.h"
-#include "framework/Menus.h"
 #include "runtime/Exceptions.h"
-
-#include <windowsx.h>
 
 #include <algorithm>
 
@@ -65,9 +62,17 @@ void TForm::CreateParams(TCreateParams& params) {
 }
 
 void TForm::CreateWnd() {
-    ScaleTo(SystemPixelsPerInch());
+    ScaleTo(OpeningPixelsPerInch());
+    // Made where it will be shown, so that the window starts on the monitor it was scaled for.
+    PlaceOnScreen();
     TControl::CreateWnd();
-    ScaleTo(WindowPixelsPerInch(Handle())); // opened on a monitor of another scale
+    ScaleTo(WindowPixelsPerInch(Handle())); // the system placed it on a monitor of another scale
+}
+
+void TForm::LayOutAtMonitorScale() {
+    const int pixelsPerInch = OpeningPixelsPerInch();
+    Font().SetHeight(ScaledFontHeight(Font().Height(), pixelsPerInch, PixelsPerInch()));
+    SetPixelsPerInch(pixelsPerInch);
 }
 
 void TForm::ScaleTo(int pixelsPerInch) {
@@ -105,17 +110,32 @@ void TForm::SetClientSize(int width, int height) {
     TControl::SetClientSize(width, height);
 }
 
+RECT TForm::PlacementArea() const {
+    switch (position_) {
+    case TFormPosition::poDesigned:
+        break;
+    case TFormPosition::poScreenCenter:
+        return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    case TFormPosition::poDesktopCenter: {
+        const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+        const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+        return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    }
+    }
+    return {Left(), Top(), Left() + Width(), Top() + Height()};
+}
+
+int TForm::OpeningPixelsPerInch() const {
+    const RECT area = PlacementArea();
+    return MonitorPixelsPerInch({(area.left + area.right) / 2, (area.top + area.bottom) / 2});
+}
+
 void TForm::PlaceOnScreen() {
     if (position_ == TFormPosition::poDesigned) {
         return;
     }
-    RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (position_ == TFormPosition::poDesktopCenter) {
-        area = {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-                GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-        area.right += area.left;
-        area.bottom += area.top;
-    }
+    const RECT area = PlacementArea();
     SetBounds(area.left + (area.right - area.left - Width()) / 2,
               area.top + (area.bottom - area.top - Height()) / 2, Width(), Height());
 }
@@ -214,7 +234,8 @@ void TForm::SetActiveControl(TControl* control) {
 void TForm::FocusChanged(TControl* control) {
     activeControl_ = control;
     TControl* previous = enteredControl_;
-    if (previous == control) {
+    focusReturned_ = previous == control;
+    if (focusReturned_) {
         return;
     }
     const std::vector<TControl*> oldChain = Ancestry(previous);
@@ -241,6 +262,11 @@ void TForm::FocusChanged(TControl* control) {
         if (*it != this && !inOld(*it)) {
             enteredControl_ = *it;
             (*it)->DoEnter();
+            // An enter handler moved the focus on (a tariff button's click calculates and gives
+            // the focus back to the start field): that move has been processed and stands.
+            if (activeControl_ != control) {
+                return;
+            }
         }
     }
     enteredControl_ = control;
@@ -293,16 +319,6 @@ bool TForm::DialogKey(std::uint16_t key, TShiftState shift) {
     return false;
 }
 
-void TForm::ShowPopupMenu(LPARAM position) {
-    POINT point = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
-    if (point.x == -1 && point.y == -1) { // from the keyboard: at the focused control
-        point = {0, 0};
-        HWND focus = GetFocus();
-        ClientToScreen(focus != nullptr ? focus : Handle(), &point);
-    }
-    popupMenu_->Popup(point.x, point.y, Handle());
-}
-
 LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CLOSE:
@@ -326,12 +342,6 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             if (GetFocus() != nullptr) {
                 return 0;
             }
-        }
-        break;
-    case WM_CONTEXTMENU:
-        if (popupMenu_ != nullptr) {
-            ShowPopupMenu(lParam);
-            return 0;
         }
         break;
     default:

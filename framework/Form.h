@@ -1,11 +1,9 @@
 #pragma once
 // A top-level window: border, client size, centring, show events, the focused control, keyboard
-// navigation, the popup menu and modal showing.
+// navigation and modal showing.
 #include "framework/Control.h"
 
 namespace velkaro {
-
-class TPopupMenu;
 
 enum TModalResult : int {
     mrNone = 0,
@@ -36,8 +34,12 @@ public:
     void SetClientSize(int width, int height) override;
     void SetVisible(bool value) override;
 
-    TPopupMenu* PopupMenu() const { return popupMenu_; }
-    void SetPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }
+    // Builds the form at the scale of the monitor it will open on instead of at 96 pixels per
+    // inch: its font, given at its current scale, is brought there by its point size, and the
+    // bounds and fonts given to it and its controls from here on are that monitor's pixels. A
+    // layout measured with the fonts the controls really get then shows as measured, and nothing
+    // is scaled again unless the window lands on a monitor of another scale.
+    void LayOutAtMonitorScale();
 
     // The control that has, or gets on activation, the keyboard focus.
     TControl* ActiveControl() const { return activeControl_; }
@@ -60,6 +62,9 @@ public:
 
     // Called by a control of this form that received the focus.
     void FocusChanged(TControl* control);
+    // Whether the last focus arrival gave the focus back to the control that had it when the
+    // window was left (the window was re-activated), rather than moving it within the window.
+    bool FocusReturned() const { return focusReturned_; }
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -73,20 +78,23 @@ protected:
 
 private:
     void ScaleTo(int pixelsPerInch);
+    // The area the form is centred in, or its own bounds when it keeps its place.
+    RECT PlacementArea() const;
+    // The scale of the monitor the form opens on: the one holding the centre of its area.
+    int OpeningPixelsPerInch() const;
     void PlaceOnScreen();
-    void ShowPopupMenu(LPARAM position);
     void FocusFirstControl();
     std::vector<TControl*> TabList();
 
     TFormBorderStyle borderStyle_ = TFormBorderStyle::bsDialog;
     TFormPosition position_ = TFormPosition::poScreenCenter;
-    TPopupMenu* popupMenu_ = nullptr;
     TControl* activeControl_ = nullptr;
     // The innermost control whose enter processing has run and whose exit has not.
     TControl* enteredControl_ = nullptr;
     int clientWidth_ = 0, clientHeight_ = 0;
     int modalResult_ = mrNone;
     bool modal_ = false;
+    bool focusReturned_ = false;
 };
 
 } // namespace velkaro

@@ -19,10 +19,12 @@ public:
     TInputQueryForm(const std::wstring& caption, const std::wstring& prompt,
                     const std::wstring& value)
         : prompt_(this), edit_(this), ok_(this), cancel_(this) {
-        const TDialogUnits units = AverageCharSize(Font().Handle());
         SetBorderStyle(TFormBorderStyle::bsDialog);
         SetCaption(caption);
         SetPosition(TFormPosition::poScreenCenter);
+        // Measured and placed with the font the dialog shows, at its monitor's scale.
+        LayOutAtMonitorScale();
+        const TDialogUnits units = AverageCharSize(Font().Handle(), PixelsPerInch());
 
         prompt_.SetCaption(prompt);
         const int oneLineWidth = static_cast<int>(prompt_.TextSize(0).cx);

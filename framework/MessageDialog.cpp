@@ -85,14 +85,14 @@ int CaptionWidth(TMsgDlgBtn button, HFONT font) {
     return width;
 }
 
-void AssignMessageFont(TFont& font) {
+// The system's message font at the given scale (the system gives it at its own).
+void AssignMessageFont(TFont& font, int pixelsPerInch) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
         font.SetName(metrics.lfMessageFont.lfFaceName);
-        // The system gives it at the screen's scale; the form scales its fonts from the design's.
         font.SetHeight(MulDiv(std::abs(static_cast<int>(metrics.lfMessageFont.lfHeight)),
-                              kDesignPixelsPerInch, SystemPixelsPerInch()));
+                              pixelsPerInch, SystemPixelsPerInch()));
     }
 }
 
@@ -109,10 +109,12 @@ class TMessageForm : public TForm {
 public:
     TMessageForm(const std::wstring& message, TMsgDlgType type, TMsgDlgButtons buttons)
         : message_(this) {
-        AssignMessageFont(Font());
-        const TDialogUnits units = AverageCharSize(Font().Handle());
         SetBorderStyle(TFormBorderStyle::bsDialog);
         SetPosition(TFormPosition::poScreenCenter);
+        // Measured and placed with the font the dialog shows, at its monitor's scale.
+        LayOutAtMonitorScale();
+        AssignMessageFont(Font(), PixelsPerInch());
+        const TDialogUnits units = AverageCharSize(Font().Handle(), PixelsPerInch());
         const wchar_t* caption = CaptionOf(type);
         SetCaption(caption != nullptr ? caption : Application().Title());
 

@@ -1,6 +1,10 @@
 #include "framework/RadioButton.h"
 
+#include "framework/Actions.h"
+
 #include <oleacc.h>
+
+#include <algorithm>
 
 namespace velkaro {
 
@@ -62,6 +66,9 @@ void TRadioButton::SetChecked(bool value) {
         SendMessageW(Handle(), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
         NotifyAccessibleEvent(Handle(), EVENT_OBJECT_STATECHANGE);
     }
+    if (Action() != nullptr) {
+        Action()->SetChecked(value);
+    }
     if (!value) {
         return;
     }
@@ -73,9 +80,17 @@ void TRadioButton::SetChecked(bool value) {
             }
         }
     }
+    Changed();
     if (!clicksDisabled_) {
         Click();
     }
+}
+
+void TRadioButton::ActionChanged() {
+    const bool previous = clicksDisabled_;
+    clicksDisabled_ = true;
+    SetChecked(Action()->Checked());
+    clicksDisabled_ = previous;
 }
 
 TAccessibleDescription TRadioButton::AccessibleDescription() {
@@ -98,6 +113,50 @@ void TRadioButton::DoEnter() {
         SetChecked(true);
         clicksDisabled_ = false;
         Click();
+    }
+}
+
+namespace {
+
+bool IsArrow(std::uint16_t key) {
+    return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
+}
+
+} // namespace
+
+bool TRadioButton::WantsKey(std::uint16_t key) {
+    return IsArrow(key) || TControl::WantsKey(key);
+}
+
+bool TRadioButton::KeyDown(std::uint16_t& key, TShiftState shift) {
+    if (TControl::KeyDown(key, shift)) {
+        return true;
+    }
+    if (!IsArrow(key) || (shift & (ssAlt | ssCtrl)) != 0) {
+        return false;
+    }
+    FocusNeighbour(key == VK_RIGHT || key == VK_DOWN);
+    key = 0;
+    return true;
+}
+
+void TRadioButton::FocusNeighbour(bool forward) {
+    if (Parent() == nullptr) {
+        return;
+    }
+    std::vector<TRadioButton*> group;
+    for (TControl* sibling : Parent()->Controls()) {
+        if (auto* radio = dynamic_cast<TRadioButton*>(sibling);
+            radio != nullptr && (radio == this || radio->CanFocus())) {
+            group.push_back(radio);
+        }
+    }
+    const auto count = group.size();
+    const auto at =
+        static_cast<std::size_t>(std::find(group.begin(), group.end(), this) - group.begin());
+    TRadioButton* neighbour = group[(at + (forward ? 1 : count - 1)) % count];
+    if (neighbour != this) {
+        neighbour->SetFocus();
     }
 }
 

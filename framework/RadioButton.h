@@ -12,9 +12,12 @@ public:
     explicit TRadioButton(TControl* parent);
 
     virtual bool Checked() const { return checked_; }
-    // Checking unchecks the siblings and fires OnClick (unless clicks are disabled);
-    // unchecking never fires it. A checked button is the group's tab stop.
+    // Checking unchecks the siblings, tells the parent (CM_CHANGED) and fires OnClick (unless
+    // clicks are disabled); unchecking never does either. A checked button is the group's tab
+    // stop, and a linked action's checked state follows the button's.
     virtual void SetChecked(bool value);
+    // Takes the linked action's checked state, without a click.
+    void ActionChanged() override;
 
     // Which side of the mark the caption is on: right-justify puts it to the mark's right.
     TLeftRight Alignment() const { return alignment_; }
@@ -29,6 +32,12 @@ public:
 
     void DoEnter() override;
 
+    // The group is one stop for Tab (its checked button); within it the arrows move the focus to
+    // the next or previous button, round from the last to the first, and the focus arrival checks
+    // it as a click does.
+    bool WantsKey(std::uint16_t key) override;
+    bool KeyDown(std::uint16_t& key, TShiftState shift) override;
+
 protected:
     void CreateParams(TCreateParams& params) override;
     void HandleCreated() override;
@@ -38,6 +47,7 @@ protected:
 
 private:
     void RecreateStyle();
+    void FocusNeighbour(bool forward);
 
     bool checked_ = false;
     bool clicksDisabled_ = false;

@@ -1,6 +1,6 @@
 #include "framework/Registry.h"
 
-#include <vector>
+#include <cstring>
 
 namespace velkaro {
 
@@ -9,8 +9,8 @@ bool TRegistry::OpenKey(const std::wstring& path, bool canCreate) {
     HKEY key = nullptr;
     const LSTATUS status =
         canCreate ? RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr,
-                                    REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr)
-                  : RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_ALL_ACCESS, &key);
+                                    REG_OPTION_NON_VOLATILE, access_, nullptr, &key, nullptr)
+                  : RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, access_, &key);
     if (status != ERROR_SUCCESS) {
         return false;
     }
@@ -34,34 +34,49 @@ std::optional<TRegDataInfo> TRegistry::GetDataInfo(const std::wstring& name) con
     return info;
 }
 
-std::wstring TRegistry::ReadStringData(const std::wstring& name) const {
+std::optional<TRegData> TRegistry::ReadData(const std::wstring& name) const {
     std::optional<TRegDataInfo> info = GetDataInfo(name);
     while (info) {
-        // Room for an odd byte count; the data need not end in a NUL.
-        std::vector<wchar_t> buffer(info->Size / sizeof(wchar_t) + 1, L'\0');
-        auto size = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
-        const LSTATUS status = RegQueryValueExW(key_, name.c_str(), nullptr, nullptr,
-                                                reinterpret_cast<BYTE*>(buffer.data()), &size);
+        TRegData data{info->Type, std::vector<BYTE>(info->Size)};
+        DWORD size = info->Size;
+        const LSTATUS status =
+            RegQueryValueExW(key_, name.c_str(), nullptr, &data.Type, data.Bytes.data(), &size);
         if (status == ERROR_SUCCESS) {
-            // A trailing odd byte is half a character: dropped.
-            const std::wstring data(buffer.data(), size / sizeof(wchar_t));
-            return data.substr(0, data.find(L'\0'));
+            data.Bytes.resize(size);
+            return data;
         }
         if (status != ERROR_MORE_DATA) {
             break;
         }
         info = GetDataInfo(name); // grew since the size was asked for
     }
-    return {};
+    return std::nullopt;
+}
+
+std::wstring TRegistry::ReadStringData(const std::wstring& name) const {
+    const std::optional<TRegData> data = ReadData(name);
+    if (!data) {
+        return {};
+    }
+    // The data need not end in a NUL; a trailing odd byte is half a character: dropped.
+    std::wstring text(data->Bytes.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(text.data(), data->Bytes.data(), text.size() * sizeof(wchar_t));
+    return text.substr(0, text.find(L'\0'));
 }
 
 bool TRegistry::WriteString(const std::wstring& name, const std::wstring& value) {
-    if (key_ == nullptr) {
-        return false;
-    }
-    const auto size = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-    return RegSetValueExW(key_, name.c_str(), 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(value.c_str()), size) == ERROR_SUCCESS;
+    const auto* bytes = reinterpret_cast<const BYTE*>(value.c_str());
+    return WriteData(name, {REG_SZ, {bytes, bytes + (value.size() + 1) * sizeof(wchar_t)}});
+}
+
+bool TRegistry::WriteData(const std::wstring& name, const TRegData& data) {
+    return key_ != nullptr &&
+           RegSetValueExW(key_, name.c_str(), 0, data.Type, data.Bytes.data(),
+                          static_cast<DWORD>(data.Bytes.size())) == ERROR_SUCCESS;
+}
+
+bool TRegistry::DeleteValue(const std::wstring& name) {
+    return key_ != nullptr && RegDeleteValueW(key_, name.c_str()) == ERROR_SUCCESS;
 }
 
 } // namespace velkaro

@@ -20,23 +20,37 @@ TColor OrDefault(TColor color, TColor fallback) {
 
 constexpr TColor clWindowFrame = SystemColor(COLOR_WINDOWFRAME);
 
+// The theme draws the frame of an edit that can be typed into, and only the frame: what lies
+// inside, and the read-only and disabled states altogether, are painted from the system's
+// colours, so that text and background always come from one scheme (a high-contrast one too,
+// which a theme's fixed fills ignore).
+bool ThemePaintsFrame(const TcxEditFrame& frame) {
+    return frame.Themed && frame.Enabled && !frame.ReadOnly;
+}
+
 // The themed edit frame; false when the theme does not draw one.
 bool DrawThemedFrame(HDC dc, HWND window, const RECT& bounds, const TcxEditFrame& frame) {
     const HTHEME theme = OpenThemeData(window, L"EDIT");
     if (theme == nullptr) {
         return false;
     }
-    int state = ETS_NORMAL;
-    if (!frame.Enabled) {
-        state = ETS_DISABLED;
-    } else if (frame.ReadOnly) {
-        state = ETS_READONLY;
-    } else if (frame.Focused) {
-        state = ETS_FOCUSED;
-    }
-    const HRESULT result = DrawThemeBackground(theme, dc, EP_EDITTEXT, state, &bounds, nullptr);
+    const int border = EditBorderWidth(frame);
+    const int saved = SaveDC(dc);
+    ExcludeClipRect(dc, bounds.left + border, bounds.top + border, bounds.right - border,
+                    bounds.bottom - border);
+    const HRESULT result = DrawThemeBackground(
+        theme, dc, EP_EDITTEXT, frame.Focused ? ETS_FOCUSED : ETS_NORMAL, &bounds, nullptr);
+    RestoreDC(dc, saved);
     CloseThemeData(theme);
     return SUCCEEDED(result);
+}
+
+// Where a theme is in use, the frame of a read-only or disabled edit looks like the theme's flat
+// one, from the system's colours: a line, and the background inside it.
+bool DrawSchemeFrame(HDC dc, const RECT& bounds, const TcxEditFrame& frame) {
+    RECT rect = bounds;
+    FrameWith(dc, rect, OrDefault(frame.BorderColor, clBtnShadow));
+    return true;
 }
 
 TColor InnermostLineColor(const TcxEditFrame& frame) {
@@ -84,7 +98,8 @@ RECT DrawEditFrame(HDC dc, HWND window, const RECT& bounds, const TcxEditFrame& 
     if (frame.BorderStyle == ebsNone) {
         return rect;
     }
-    if (frame.Themed && DrawThemedFrame(dc, window, bounds, frame)) {
+    if (frame.Themed && (ThemePaintsFrame(frame) ? DrawThemedFrame(dc, window, bounds, frame)
+                                                 : DrawSchemeFrame(dc, bounds, frame))) {
         InflateRect(&rect, -EditBorderWidth(frame), -EditBorderWidth(frame));
         return rect;
     }

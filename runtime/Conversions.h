@@ -8,7 +8,8 @@ namespace velkaro {
 
 // Blanks, an optional sign, then decimal digits or hexadecimal ones after "$", "x", "X" or
 // "0x"; nothing after. The value must fit a signed 32-bit integer.
-// Raises EConvertError "'<text>' is not a valid integer value".
+// Raises EConvertError "'<text>' is not a valid integer value", a text of more than 40
+// characters quoted by its first 40 and "…".
 std::int32_t StrToInt(std::wstring_view text);
 bool TryStrToInt(std::wstring_view text, std::int32_t& value);
 

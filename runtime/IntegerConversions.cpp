@@ -20,6 +20,20 @@ int DigitValue(wchar_t c, int base) {
     return value < base ? value : -1;
 }
 
+// A message box sizes itself to its text: a long text is quoted by its beginning, with whole
+// characters only (no half of a surrogate pair).
+std::wstring QuotedBeginning(std::wstring_view text) {
+    constexpr std::size_t kLongestQuote = 40;
+    if (text.size() <= kLongestQuote) {
+        return std::wstring(text);
+    }
+    std::size_t length = kLongestQuote;
+    if (text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF) {
+        --length;
+    }
+    return std::wstring(text.substr(0, length)) + L'\u2026';
+}
+
 int ReadBasePrefix(std::wstring_view text, std::size_t& pos) {
     if (pos < text.size() && (text[pos] == L'$' || text[pos] == L'x' || text[pos] == L'X')) {
         ++pos;
@@ -72,7 +86,7 @@ bool TryStrToInt(std::wstring_view text, std::int32_t& value) {
 std::int32_t StrToInt(std::wstring_view text) {
     std::int32_t value = 0;
     if (!TryStrToInt(text, value)) {
-        throw EConvertError(L"'" + std::wstring(text) + L"' is not a valid integer value");
+        throw EConvertError(L"'" + QuotedBeginning(text) + L"' is not a valid integer value");
     }
     return value;
 }

@@ -10,7 +10,7 @@ class RegistrySettingsKeys : public SettingsKeyOpener {
 public:
     explicit RegistrySettingsKeys(std::wstring path = L"Software\\Velkaro 2")
         : path_(std::move(path)) {}
-    std::unique_ptr<SettingsKey> Open() override;
+    std::unique_ptr<SettingsKey> Open(SettingsAccess access) override;
 
 private:
     std::wstring path_;

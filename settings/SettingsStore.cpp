@@ -20,7 +20,7 @@ std::int64_t AskFor(SettingsPrompt& prompt, const std::wstring& caption, const s
 void SettingsStore::Load() {
     std::wstring fiyat1, fiyat2, yuvarlama;
     {
-        const std::unique_ptr<SettingsKey> key = keys_.Open();
+        const std::unique_ptr<SettingsKey> key = keys_.Open(SettingsAccess::Read);
         fiyat1 = ReadSettingText(*key, kFiyat1);
         fiyat2 = ReadSettingText(*key, kFiyat2);
         yuvarlama = ReadSettingText(*key, kYuvarlama);
@@ -39,28 +39,37 @@ void SettingsStore::Load() {
     }
 }
 
+// The buttons show the prices that are charged and stored: a pair is taken whole, once both
+// answers are numbers other than zero (zero is no price, as on a first run) and both are saved.
 void SettingsStore::AskPrices() {
-    ayarlar_.Fiyat1 = AskFor(prompt_, L"1. fiyat\u0131 giriniz", L"1. Fiyat", ayarlar_.Fiyat1);
-    ayarlar_.Fiyat2 = AskFor(prompt_, L"2. fiyat\u0131 giriniz", L"2. Fiyat", ayarlar_.Fiyat2);
-    if (ayarlar_.Fiyat1 == 0 || ayarlar_.Fiyat2 == 0) {
+    const std::int64_t fiyat1 =
+        AskFor(prompt_, L"1. fiyat\u0131 giriniz", L"1. Fiyat", ayarlar_.Fiyat1);
+    const std::int64_t fiyat2 =
+        AskFor(prompt_, L"2. fiyat\u0131 giriniz", L"2. Fiyat", ayarlar_.Fiyat2);
+    if (fiyat1 == 0 || fiyat2 == 0) {
         return;
     }
-    {
-        const std::unique_ptr<SettingsKey> key = keys_.Open();
-        WriteSettingText(*key, kFiyat1, IntToStr(ayarlar_.Fiyat1));
-        WriteSettingText(*key, kFiyat2, IntToStr(ayarlar_.Fiyat2));
-    }
+    Save({{kFiyat1, IntToStr(fiyat1)}, {kFiyat2, IntToStr(fiyat2)}});
+    ayarlar_.Fiyat1 = fiyat1;
+    ayarlar_.Fiyat2 = fiyat2;
     ShowPriceCaptions();
 }
 
+// No caption shows the step, so a zero step stays in use unsaved; the next calculation reports
+// it. A step that cannot be saved is not taken.
 void SettingsStore::AskRoundingStep() {
-    ayarlar_.Yuvarlama = AskFor(prompt_, L"Yuvarlama miktar\u0131n\u0131 giriniz",
-                                L"Yuvarlama miktar\u0131 (\u00F6r. 250000)", ayarlar_.Yuvarlama);
-    if (ayarlar_.Yuvarlama == 0) {
-        return;
+    const std::int64_t yuvarlama =
+        AskFor(prompt_, L"Yuvarlama miktar\u0131n\u0131 giriniz",
+               L"Yuvarlama miktar\u0131 (\u00F6r. 250000)", ayarlar_.Yuvarlama);
+    if (yuvarlama != 0) {
+        Save({{kYuvarlama, IntToStr(yuvarlama)}});
     }
-    const std::unique_ptr<SettingsKey> key = keys_.Open();
-    WriteSettingText(*key, kYuvarlama, IntToStr(ayarlar_.Yuvarlama));
+    ayarlar_.Yuvarlama = yuvarlama;
+}
+
+void SettingsStore::Save(const std::vector<std::pair<std::wstring, std::wstring>>& values) {
+    const std::unique_ptr<SettingsKey> key = keys_.Open(SettingsAccess::Write);
+    WriteSettingTexts(*key, values);
 }
 
 void SettingsStore::ShowPriceCaptions() {

@@ -1,10 +1,13 @@
 #pragma once
 // Loading, prompting for and saving the two hourly prices and the rounding step. Errors are not
-// caught here: each ends the operation where it occurs and what was assigned before stays.
+// caught here: each ends the operation where it occurs. A load keeps what it assigned before the
+// error; a refused or failed change leaves the settings as they were.
 #include "core/ucret.h"
 #include "settings/SettingsKey.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace velkaro {
 
@@ -31,12 +34,14 @@ public:
 
     // Reads the stored settings once; prompts for the prices or the step when missing.
     void Load();
-    // Prompts for both prices; saves them and updates the captions when both are non-zero.
+    // Prompts for both prices; when both are non-zero, saves them, then takes them and updates
+    // the captions.
     void AskPrices();
-    // Prompts for the rounding step; saves it when non-zero.
+    // Prompts for the rounding step; saves it when non-zero, then takes it.
     void AskRoundingStep();
 
 private:
+    void Save(const std::vector<std::pair<std::wstring, std::wstring>>& values);
     void ShowPriceCaptions();
 
     Ayarlar& ayarlar_;

@@ -61,6 +61,7 @@ protected:
     void SetSelectionLength(int value) override;
     void SetCaretStart(int value) override;
     void ReplaceSelection(const std::wstring& text) override;
+    std::size_t PasteRoom() const override;
     void GainFocus() override;
     void FocusChanged(HWND focusWindow) override;
     void InnerMouseMessage(UINT message, WPARAM wParam) override;

@@ -375,7 +375,7 @@ LRESULT TcxRadioButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return result;
     }
     case WM_SYSCOLORCHANGE:
-        RadioButtonImageList().Reset();
+        RadioButtonImageList(PixelsPerInch()).Reset();
         Invalidate();
         break;
     case WM_SETTEXT:

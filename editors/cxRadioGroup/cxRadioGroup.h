@@ -87,6 +87,8 @@ public:
     TcxRadioButtonState ButtonState() const { return state_; }
     // Where the mark was last drawn, in client coordinates.
     const RECT& MarkRect() const { return markRect_; }
+    // Where the caption is drawn beside the mark.
+    RECT CaptionRect(const RECT& client) const;
 
     bool DialogChar(wchar_t key) override;
 
@@ -105,7 +107,6 @@ private:
     bool PaintThemedMark(HDC dc, const RECT& client);
     void PaintCachedMark(HDC dc, const RECT& client);
     int MarkLeft(const RECT& client, int markWidth) const;
-    RECT CaptionRect(const RECT& client) const;
     UINT CaptionFlags() const;
     void PaintCaption(HDC dc, const RECT& client);
     void PaintFocus(HDC dc, const RECT& client);

@@ -1,6 +1,7 @@
 #include "editors/cxTextEdit/cxTextEdit.h"
 
 #include "framework/Clipboard.h"
+#include "framework/Form.h"
 
 #include <windowsx.h>
 
@@ -82,7 +83,7 @@ void TcxCustomInnerTextEdit::SafelySetFocus() {
 }
 
 void TcxCustomInnerTextEdit::SetEditValue(const Variant& value) {
-    const std::wstring text = value.ToString();
+    const std::wstring text = ApplyCharCase(value.ToString(), charCase_);
     if (text == Text()) {
         return;
     }
@@ -95,6 +96,10 @@ void TcxCustomInnerTextEdit::SetEditValue(const Variant& value) {
 
 TAccessibleDescription TcxCustomInnerTextEdit::AccessibleDescription() {
     return container_.AccessibleDescription();
+}
+
+TControl& TcxCustomInnerTextEdit::EventControl() {
+    return container_;
 }
 
 std::wstring TcxCustomInnerTextEdit::Text() const {
@@ -148,7 +153,8 @@ void TcxCustomInnerTextEdit::SelectAll() {
 
 void TcxCustomInnerTextEdit::SetSelText(const std::wstring& text) {
     if (HandleAllocated()) {
-        SendMessageW(Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+        const std::wstring converted = ApplyCharCase(text, charCase_);
+        SendMessageW(Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(converted.c_str()));
     }
 }
 
@@ -253,13 +259,16 @@ bool TcxCustomInnerTextEdit::KeyDown(std::uint16_t& key, TShiftState shift) {
     return container_.InnerKeyDown(key, shift);
 }
 
-// The case is converted here rather than by the native edit's case styles, which would convert
-// every letter of the locale and not only a-z.
+// The case is converted here, by the rules of the user's locale, rather than by the native
+// edit's case styles, whose rules are the invariant ones ("i" becomes "I" in Turkish too).
 bool TcxCustomInnerTextEdit::KeyPress(wchar_t& key) {
     if (container_.InnerKeyPress(key)) {
         return true;
     }
-    key = ApplyCharCase(std::wstring(1, key), charCase_)[0];
+    if (const std::wstring converted = ApplyCharCase(std::wstring(1, key), charCase_);
+        converted.size() == 1) {
+        key = converted[0];
+    }
     return false;
 }
 
@@ -307,8 +316,10 @@ LRESULT TcxCustomInnerTextEdit::WndProc(UINT message, WPARAM wParam, LPARAM lPar
         return result;
     }
     case WM_MOUSEMOVE: {
-        const LRESULT result = TEdit::WndProc(message, wParam, lParam);
+        // The native selection first, then the kind's reaction to it, then the control's events.
+        const LRESULT result = DefaultHandler(message, wParam, lParam);
         container_.InnerMouseMessage(message, wParam);
+        MouseMoved(wParam, lParam);
         return result;
     }
     case WM_LBUTTONUP:
@@ -322,7 +333,11 @@ LRESULT TcxCustomInnerTextEdit::WndProc(UINT message, WPARAM wParam, LPARAM lPar
     case WM_SETFOCUS: {
         const LRESULT result = TEdit::WndProc(message, wParam, lParam);
         container_.FocusChanged(Handle());
-        if (autoSelect_ && !focusByMouse_) {
+        // The window's re-activation gives the focus back where it was, and the operator's
+        // caret and selection with it.
+        const TForm* form = ParentForm();
+        const bool returned = form != nullptr && form->FocusReturned();
+        if (autoSelect_ && !focusByMouse_ && !returned) {
             SelectAll();
         }
         return result;

@@ -1,5 +1,6 @@
 #include "editors/cxTextEdit/cxTextEdit.h"
 
+#include "editors/cxEdit/cxEditBeep.h"
 #include "editors/cxTextEdit/cxTextEditing.h"
 #include "framework/Clipboard.h"
 #include "runtime/Exceptions.h"
@@ -448,9 +449,34 @@ void TcxCustomTextEdit::CutText() {
 }
 
 void TcxCustomTextEdit::PasteText() {
-    if (const auto text = GetClipboardText()) {
-        ReplaceSelection(*text);
+    std::optional<std::wstring> text = GetClipboardText();
+    if (!text) {
+        return;
     }
+    const std::size_t room = PasteRoom();
+    if (text->size() > room) {
+        text->resize(room);
+        if (ActiveProperties().BeepOnError()) {
+            EditBeep();
+        }
+        if (text->empty()) {
+            return;
+        }
+    }
+    ReplaceSelection(*text);
+}
+
+std::size_t TcxCustomTextEdit::PasteRoom() const {
+    if (Properties().MaxLength() > 0) {
+        return std::wstring::npos; // the limit cuts the paste
+    }
+    // Without a limit a paste still leaves no text longer than this: far beyond anything typed
+    // into one line (it is the native edit's own default limit), while a clipboard of megabytes
+    // would stall the field.
+    constexpr std::size_t kLongestPastedText = 32767;
+    const std::size_t shown = GetDisplayText().size();
+    const std::size_t kept = shown - std::min(shown, static_cast<std::size_t>(SelLength()));
+    return kLongestPastedText > kept ? kLongestPastedText - kept : 0;
 }
 
 void TcxCustomTextEdit::ReplaceSelection(const std::wstring& text) {

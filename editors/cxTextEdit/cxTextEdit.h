@@ -67,6 +67,8 @@ protected:
     bool KeyDown(std::uint16_t& key, TShiftState shift) override;
     bool KeyPress(wchar_t& key) override;
     bool KeyUp(std::uint16_t& key, TShiftState shift) override;
+    // The pointer over it is over its control, whose events and menu it raises.
+    TControl& EventControl() override;
 
 private:
     void ApplyMargins();
@@ -160,6 +162,8 @@ protected:
     virtual void SetSelectionLength(int value);
     virtual void SetCaretStart(int value);
     virtual void ReplaceSelection(const std::wstring& text);
+    // How many characters of a paste the field takes; it refuses the rest with its beep.
+    virtual std::size_t PasteRoom() const;
     // Completion against LookupItems: the tail completed for a typed text, if any.
     virtual void CompleteLookup();
     virtual void ResetLookupSelection() { lookupSelection_ = false; }

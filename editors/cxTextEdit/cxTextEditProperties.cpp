@@ -2,6 +2,7 @@
 
 #include "editors/cxEdit/cxEditConsts.h"
 #include "editors/cxTextEdit/cxTextEditing.h"
+#include "runtime/TextCase.h"
 
 #include <algorithm>
 
@@ -238,15 +239,15 @@ void TcxCustomTextEditProperties::SortLookupItems() {
 }
 
 std::wstring ApplyCharCase(const std::wstring& text, TEditCharCase charCase) {
-    std::wstring result = text;
-    for (wchar_t& c : result) {
-        if (charCase == ecUpperCase && c >= L'a' && c <= L'z') {
-            c = static_cast<wchar_t>(c - L'a' + L'A');
-        } else if (charCase == ecLowerCase && c >= L'A' && c <= L'Z') {
-            c = static_cast<wchar_t>(c - L'A' + L'a');
-        }
+    switch (charCase) {
+    case ecUpperCase:
+        return ConvertCase(text, TTextCase::Upper);
+    case ecLowerCase:
+        return ConvertCase(text, TTextCase::Lower);
+    case ecNormal:
+        break;
     }
-    return result;
+    return text;
 }
 
 } // namespace velkaro

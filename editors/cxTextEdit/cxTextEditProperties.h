@@ -129,7 +129,7 @@ public:
     using TcxCustomTextEditProperties::TcxCustomTextEditProperties;
 };
 
-// CharCase applied to a text: only the ASCII letters change.
+// CharCase applied to a text, by the case rules of the user's locale.
 std::wstring ApplyCharCase(const std::wstring& text, TEditCharCase charCase);
 
 } // namespace velkaro

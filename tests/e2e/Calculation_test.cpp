@@ -29,12 +29,7 @@ TEST(Calculation, EnterShowsMinutesAmountAndWordsThenTheOtherTariffByAClick) {
     EXPECT_EQ(TextOf(main.lb_para), L" bir milyon iki yüz elli bin");
     EXPECT_EQ(GetParent(FocusOf(main.Window)), main.tx_saat);
 
-    RECT button{};
-    GetClientRect(main.rb_fiyat2, &button);
-    SendClick(main.rb_fiyat2, {button.right / 2, button.bottom / 2});
-    EXPECT_EQ(
-        WaitForText(main.tx_para, [](const std::wstring& text) { return text != L"1.250.000 TL"; }),
-        L"2.000.000 TL");
+    EXPECT_EQ(main.ClickTariff(main.rb_fiyat2), L"2.000.000 TL");
     EXPECT_EQ(TextOf(main.lb_para), L" iki milyon");
     EXPECT_TRUE(Checked(main.rb_fiyat2));
     EXPECT_FALSE(Checked(main.rb_fiyat1));

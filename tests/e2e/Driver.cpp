@@ -1,5 +1,8 @@
 #include "tests/e2e/Driver.h"
 
+#include <sddl.h>
+
+#include <cstring>
 #include <cwchar>
 #include <stdexcept>
 #include <thread>
@@ -61,12 +64,34 @@ RegistryValues ReadRegistry() {
     return values;
 }
 
-ProgramUnderTest::ProgramUnderTest(const RegistryValues& values, Clock clock)
-    : ProgramUnderTest(values, HostPathInWine(VELKARO_PROGRAM_PATH).c_str(), clock) {}
+void DenySettingValues() {
+    // Everyone may do anything with the key but set its values.
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    HKEY key = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(
+            L"D:P(D;;0x2;;;WD)(A;;KA;;;WD)", SDDL_REVISION_1, &descriptor, nullptr) ||
+        RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, WRITE_DAC, &key) != ERROR_SUCCESS) {
+        LocalFree(descriptor);
+        throw std::runtime_error("cannot reach the registry key's access list");
+    }
+    const LSTATUS status = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
+    RegCloseKey(key);
+    LocalFree(descriptor);
+    if (status != ERROR_SUCCESS) {
+        throw std::runtime_error("cannot change the registry key's access list");
+    }
+}
+
+ProgramUnderTest::ProgramUnderTest(const RegistryValues& values, Clock clock,
+                                   const std::function<void()>& beforeStart)
+    : ProgramUnderTest(values, HostPathInWine(VELKARO_PROGRAM_PATH).c_str(), clock, beforeStart) {}
 
 ProgramUnderTest::ProgramUnderTest(const RegistryValues& values, const wchar_t* programPath,
-                                   Clock clock) {
+                                   Clock clock, const std::function<void()>& beforeStart) {
     WriteRegistry(values);
+    if (beforeStart) {
+        beforeStart();
+    }
     // The program inherits this process's environment.
     wchar_t fixed[8];
     swprintf(fixed, 8, L"%02d:%02d", kNowHour, kNowMinute);
@@ -246,6 +271,22 @@ HWND FindChild(HWND parent, const std::wstring& className, std::optional<std::ws
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+void PutOnClipboard(const std::wstring& text) {
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (memory == nullptr || !OpenClipboard(nullptr)) {
+        GlobalFree(memory);
+        throw std::runtime_error("cannot put a text on the clipboard");
+    }
+    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    EmptyClipboard();
+    if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
+        GlobalFree(memory);
+    }
+    CloseClipboard();
 }
 
 std::wstring MessageBoxText(HWND box) {

@@ -31,9 +31,11 @@ class ProgramUnderTest {
 public:
     // Clears the program's registry key, writes the given values and starts the program: the one
     // just built, or the one at the given Windows path (an installed copy).
-    explicit ProgramUnderTest(const RegistryValues& values, Clock clock = Clock::Fixed);
+    // With beforeStart, the key is changed further (its values written) before the start.
+    explicit ProgramUnderTest(const RegistryValues& values, Clock clock = Clock::Fixed,
+                              const std::function<void()>& beforeStart = {});
     ProgramUnderTest(const RegistryValues& values, const wchar_t* programPath,
-                     Clock clock = Clock::Fixed);
+                     Clock clock = Clock::Fixed, const std::function<void()>& beforeStart = {});
     ~ProgramUnderTest();
     ProgramUnderTest(const ProgramUnderTest&) = delete;
     ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
@@ -59,6 +61,8 @@ std::wstring HostPathInWine(const std::wstring& hostPath);
 
 // The program's registry values as they are now (absent names are missing).
 RegistryValues ReadRegistry();
+// Lets the program's key be read but no value in it be set, as a locked-down account finds it.
+void DenySettingValues();
 
 using test::ChildrenOf;
 using test::ClassOf;
@@ -82,6 +86,8 @@ std::wstring WaitForText(HWND window, const std::function<bool(const std::wstrin
 // The first child (at any depth) of a class (any class for an empty name) whose text is given,
 // or of the class at all.
 HWND FindChild(HWND parent, const std::wstring& className, std::optional<std::wstring> text = {});
+// Puts the text on the clipboard, as another program would.
+void PutOnClipboard(const std::wstring& text);
 // The message text of a system message box.
 std::wstring MessageBoxText(HWND box);
 // Waits for the program's top-level error report, answers it and returns its text (nullopt

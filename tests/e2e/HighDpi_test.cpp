@@ -1,6 +1,7 @@
 // The real program on a display of 144 pixels per inch (150 %): the window and every control at
 // one and a half times their designed size, and the amount in words still wrapped inside its label.
 #include "tests/e2e/MainWindowControls.h"
+#include "tests/windows/support/DisplayScale.h"
 
 #include <gtest/gtest.h>
 
@@ -9,41 +10,11 @@
 namespace velkaro::e2e {
 namespace {
 
-constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
 constexpr DWORD kPixelsPerInch = 144;
 
 // Prices whose amounts in words are too long for one line.
 const RegistryValues kDpiTestSettings = {
     {L"Fiyat1", L"1100000"}, {L"Fiyat2", L"1500000"}, {L"Yuvarlama", L"1000"}};
-
-// The display scale every program started meanwhile sees, as the user sets it.
-class DisplayScale {
-public:
-    explicit DisplayScale(DWORD pixelsPerInch) {
-        DWORD size = sizeof(previous_);
-        hadValue_ = RegGetValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", RRF_RT_REG_DWORD,
-                                 nullptr, &previous_, &size) == ERROR_SUCCESS;
-        Write(pixelsPerInch);
-    }
-    ~DisplayScale() {
-        if (hadValue_) {
-            Write(previous_);
-        } else {
-            RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels");
-        }
-    }
-    DisplayScale(const DisplayScale&) = delete;
-    DisplayScale& operator=(const DisplayScale&) = delete;
-
-private:
-    static void Write(DWORD value) {
-        RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", REG_DWORD, &value,
-                        sizeof(value));
-    }
-
-    DWORD previous_ = 0;
-    bool hadValue_ = false;
-};
 
 RECT BoundsInParent(HWND control) {
     RECT bounds{};
@@ -87,11 +58,11 @@ std::vector<std::pair<int, int>> BlueTextLines(HWND window) {
 class HighDpi : public ::testing::Test {
 protected:
     // Read in the program's own pixels, not scaled down for a program unaware of the scale.
-    void SetUp() override { SetProcessDPIAware(); }
+    void SetUp() override { test::BecomeScaleAware(); }
 };
 
 TEST_F(HighDpi, WindowAndControlsAreScaledAndTheWordsStillWrapInTheirLabel) {
-    const DisplayScale scale(kPixelsPerInch);
+    const test::DisplayScale scale(kPixelsPerInch);
     ProgramUnderTest program(kDpiTestSettings);
     const MainWindow main(program);
 

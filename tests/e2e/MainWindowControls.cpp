@@ -30,6 +30,16 @@ std::wstring MainWindow::Calculate(const std::wstring& digits) const {
     return WaitForText(lb_sure, [&](const std::wstring& text) { return text != before; });
 }
 
+std::wstring MainWindow::ClickTariff(HWND button) const {
+    const std::wstring before = TextOf(tx_para);
+    RECT bounds{};
+    GetClientRect(button, &bounds);
+    SendClick(button, {bounds.right / 2, bounds.bottom / 2});
+    return WaitForText(tx_para, [&](const std::wstring& text) {
+        return text != before && text.ends_with(L" TL");
+    });
+}
+
 std::wstring DigitsOfStartBefore(int minutesBefore) {
     const int start = ((kNowHour * 60 + kNowMinute - minutesBefore) % 1440 + 1440) % 1440;
     wchar_t digits[8];

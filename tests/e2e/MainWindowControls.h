@@ -12,6 +12,8 @@ struct MainWindow {
 
     // Types the digits and Enter, and waits for the minutes to change.
     std::wstring Calculate(const std::wstring& digits) const;
+    // Clicks a tariff button with the mouse and waits for another amount to show; returns it.
+    std::wstring ClickTariff(HWND button) const;
 
     HWND Window, tx_saat, tx_para, lb_sure, lb_para, rb_fiyat1, rb_fiyat2;
 };

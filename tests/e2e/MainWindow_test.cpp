@@ -1,4 +1,4 @@
-#include "tests/e2e/Driver.h"
+#include "tests/e2e/MainWindowControls.h"
 
 #include <gtest/gtest.h>
 
@@ -36,6 +36,20 @@ TEST(MainWindow, ApplicationWindowCarriesTheTitle) {
     HWND application = FindWindowW(L"TApplication", nullptr);
     ASSERT_NE(application, nullptr);
     EXPECT_EQ(TextOf(application), L"Velkaro");
+}
+
+TEST(MainWindow, AHugePasteIntoTheStartFieldIsCutAndTheFieldStaysResponsive) {
+    ProgramUnderTest program(kConfigured);
+    const MainWindow main(program);
+    PutOnClipboard(std::wstring(100000, L'1'));
+    HWND inner = FocusOf(main.Window);
+    ASSERT_EQ(GetParent(inner), main.tx_saat);
+    SendKey('V', false, true);
+    // Real input reaches the program's queue after a message round trip may already have ended.
+    const std::wstring shown =
+        WaitForText(inner, [](const std::wstring& text) { return text.size() > 5; });
+    EXPECT_EQ(shown.size(), 1024U);
+    EXPECT_EQ(shown.find_first_not_of(L'1'), std::wstring::npos);
 }
 
 } // namespace

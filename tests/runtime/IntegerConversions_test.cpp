@@ -53,6 +53,27 @@ TEST(StrToInt, ErrorNamesTheText) {
     }
 }
 
+TEST(StrToInt, ErrorQuotesALongTextByItsBeginning) {
+    const std::wstring forty(40, L'7');
+    const struct {
+        std::wstring Text, Quoted;
+    } cases[] = {
+        {forty, forty},
+        {forty + L"8", forty + L"\u2026"},
+        {std::wstring(1000000, L'9'), std::wstring(40, L'9') + L"\u2026"},
+        // A character of two UTF-16 units is not cut in half.
+        {std::wstring(39, L'7') + L"\xD83D\xDE00" + L"1", std::wstring(39, L'7') + L"\u2026"},
+    };
+    for (const auto& c : cases) {
+        try {
+            StrToInt(c.Text);
+            ADD_FAILURE() << "no error";
+        } catch (const EConvertError& e) {
+            EXPECT_EQ(e.Message(), L"'" + c.Quoted + L"' is not a valid integer value");
+        }
+    }
+}
+
 TEST(IntToStr, WritesPlainSignedDecimal) {
     EXPECT_EQ(IntToStr(0), L"0");
     EXPECT_EQ(IntToStr(-250), L"-250");

@@ -17,7 +17,9 @@ class MemoryKeys : public SettingsKeyOpener {
 public:
     std::map<std::wstring, StoredValue> Values;
     bool RefuseOpen = false;
+    bool RefuseWriteOpen = false;             // the key may be read but not changed
     std::optional<std::wstring> RefusedWrite; // this value name cannot be written
+    std::vector<SettingsAccess> Opens;
     int OpenKeys = 0;
     int Writes = 0;
 
@@ -29,28 +31,48 @@ public:
         return found == Values.end() ? L"<missing>" : found->second.Text;
     }
 
-    std::unique_ptr<SettingsKey> Open() override { return std::make_unique<Key>(*this); }
+    std::unique_ptr<SettingsKey> Open(SettingsAccess access) override {
+        Opens.push_back(access);
+        const bool refused = RefuseOpen || (RefuseWriteOpen && access == SettingsAccess::Write);
+        return std::make_unique<Key>(*this, refused);
+    }
 
 private:
     class Key : public SettingsKey {
     public:
-        explicit Key(MemoryKeys& keys) : keys_(keys) { ++keys_.OpenKeys; }
+        Key(MemoryKeys& keys, bool refused) : keys_(keys), refused_(refused) { ++keys_.OpenKeys; }
         ~Key() override { --keys_.OpenKeys; }
         StoredValue Read(const std::wstring& name) override {
             const auto found = keys_.Values.find(name);
-            return keys_.RefuseOpen || found == keys_.Values.end() ? StoredValue{} : found->second;
+            return refused_ || found == keys_.Values.end() ? StoredValue{} : found->second;
         }
         bool WriteString(const std::wstring& name, const std::wstring& text) override {
-            if (keys_.RefuseOpen || keys_.RefusedWrite == name) {
+            if (refused_ || keys_.RefusedWrite == name) {
                 return false;
             }
+            const auto found = keys_.Values.find(name);
+            before_.emplace_back(name, found == keys_.Values.end()
+                                           ? std::nullopt
+                                           : std::optional<StoredValue>(found->second));
             ++keys_.Writes;
             keys_.SetString(name, text);
             return true;
         }
+        void UndoWrites() override {
+            for (auto written = before_.rbegin(); written != before_.rend(); ++written) {
+                if (written->second) {
+                    keys_.Values[written->first] = *written->second;
+                } else {
+                    keys_.Values.erase(written->first);
+                }
+            }
+            before_.clear();
+        }
 
     private:
         MemoryKeys& keys_;
+        bool refused_;
+        std::vector<std::pair<std::wstring, std::optional<StoredValue>>> before_;
     };
 };
 
@@ -176,19 +198,23 @@ TEST_F(SettingsStoreTest, AMissingOrEmptyPriceAsksForBothAndIgnoresTheStoredOne)
     }
 }
 
-TEST_F(SettingsStoreTest, AZeroValueStaysInMemoryUnsaved) {
+TEST_F(SettingsStoreTest, AZeroPriceChangesNothingAndAZeroStepStaysUnsaved) {
     StoreAll(L"10", L"20", L"5");
     store.Load();
     captions.Calls.clear();
 
-    Answer({L"0", L"30", L"0"});
-    store.AskPrices();
+    for (const auto& answers : {std::pair{L"0", L"30"}, std::pair{L"30", L"0"}}) {
+        Answer({answers.first, answers.second});
+        store.AskPrices();
+        EXPECT_EQ(ayarlar.Fiyat1, 10);
+        EXPECT_EQ(ayarlar.Fiyat2, 20);
+    }
+    Answer({L"0"});
     store.AskRoundingStep();
-    EXPECT_EQ(ayarlar.Fiyat1, 0);
-    EXPECT_EQ(ayarlar.Fiyat2, 30);
     EXPECT_EQ(ayarlar.Yuvarlama, 0);
     EXPECT_EQ(keys.Writes, 0);
     EXPECT_EQ(keys.Text(L"Fiyat2"), L"20");
+    EXPECT_EQ(keys.Text(L"Yuvarlama"), L"5");
     EXPECT_TRUE(captions.Calls.empty());
 }
 
@@ -229,7 +255,7 @@ TEST_F(SettingsStoreTest, AnswersAreParsedAsIntegersAndSavedInPlainDecimal) {
     }
 }
 
-TEST_F(SettingsStoreTest, ABadAnswerEndsThePromptsWhereItOccurs) {
+TEST_F(SettingsStoreTest, ABadAnswerEndsThePromptsWhereItOccursAndChangesNothing) {
     const struct {
         std::wstring Answer1, Answer2;
         std::wstring Message;
@@ -240,7 +266,7 @@ TEST_F(SettingsStoreTest, ABadAnswerEndsThePromptsWhereItOccurs) {
         {L"42 ", L"5", L"'42 ' is not a valid integer value", 1, 7},
         {L"", L"5", L"'' is not a valid integer value", 1, 7},
         {L"2147483648", L"5", L"'2147483648' is not a valid integer value", 1, 7},
-        {L"9", L"x", L"'x' is not a valid integer value", 2, 9},
+        {L"9", L"x", L"'x' is not a valid integer value", 2, 7},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.Message);
@@ -284,18 +310,54 @@ TEST_F(SettingsStoreTest, AStoredValueOfAnotherTypeEndsTheLoadBeforeAnyParse) {
     }
 }
 
-TEST_F(SettingsStoreTest, ARefusedWriteIsReportedAndLeavesTheCaptions) {
-    for (const std::wstring refused : {L"Fiyat1", L"Fiyat2"}) {
-        keys.RefusedWrite = refused;
-        Answer({L"10", L"20"});
-        ExpectError([&] { store.AskPrices(); }, L"Failed to set data for '" + refused + L"'");
-        EXPECT_EQ(ayarlar.Fiyat2, 20);
-        EXPECT_TRUE(captions.Calls.empty());
+TEST_F(SettingsStoreTest, ARefusedWriteIsReportedAndChangesNothing) {
+    for (const bool stored : {false, true}) {
+        for (const std::wstring refused : {L"Fiyat1", L"Fiyat2", L"Yuvarlama"}) {
+            SCOPED_TRACE(testing::Message() << refused.size() << " " << stored);
+            keys.Values.clear();
+            if (stored) {
+                StoreAll(L"10", L"20", L"5");
+                keys.Values[L"Fiyat1"].Kind = StoredValueKind::ExpandString;
+            }
+            const auto before = keys.Values;
+            ayarlar = {10, 20, 5};
+            keys.RefusedWrite = refused;
+            Answer({L"100", L"200"});
+            if (refused == L"Yuvarlama") {
+                ExpectError([&] { store.AskRoundingStep(); },
+                            L"Failed to set data for 'Yuvarlama'");
+            } else {
+                ExpectError([&] { store.AskPrices(); },
+                            L"Failed to set data for '" + refused + L"'");
+            }
+            EXPECT_EQ(ayarlar.Fiyat1, 10);
+            EXPECT_EQ(ayarlar.Fiyat2, 20);
+            EXPECT_EQ(ayarlar.Yuvarlama, 5);
+            EXPECT_EQ(keys.Values.size(), before.size());
+            for (const auto& [name, value] : before) {
+                EXPECT_EQ(keys.Values[name].Kind, value.Kind);
+                EXPECT_EQ(keys.Values[name].Text, value.Text);
+            }
+            EXPECT_TRUE(captions.Calls.empty());
+        }
     }
-    keys.RefusedWrite = L"Yuvarlama";
-    Answer({L"250"});
+}
+
+TEST_F(SettingsStoreTest, AKeyThatCanOnlyBeReadLoadsAndRefusesChanges) {
+    StoreAll(L"10", L"20", L"30");
+    keys.RefuseWriteOpen = true;
+    store.Load();
+    EXPECT_TRUE(prompt.Calls.empty());
+    EXPECT_EQ(keys.Opens, std::vector<SettingsAccess>{SettingsAccess::Read});
+    EXPECT_EQ(ayarlar.Yuvarlama, 30);
+    Answer({L"1", L"2", L"3"});
+    ExpectError([&] { store.AskPrices(); }, L"Failed to set data for 'Fiyat1'");
     ExpectError([&] { store.AskRoundingStep(); }, L"Failed to set data for 'Yuvarlama'");
-    EXPECT_EQ(ayarlar.Yuvarlama, 250);
+    EXPECT_EQ(ayarlar.Fiyat1, 10);
+    EXPECT_EQ(ayarlar.Fiyat2, 20);
+    EXPECT_EQ(ayarlar.Yuvarlama, 30);
+    EXPECT_EQ(keys.Opens.back(), SettingsAccess::Write);
+    EXPECT_EQ(captions.Calls.size(), 1U);
 }
 
 TEST_F(SettingsStoreTest, ARefusedOpenReadsNothingAndFailsTheFirstWrite) {
@@ -304,7 +366,36 @@ TEST_F(SettingsStoreTest, ARefusedOpenReadsNothingAndFailsTheFirstWrite) {
     Answer({L"1", L"2"});
     ExpectError([&] { store.Load(); }, L"Failed to set data for 'Fiyat1'");
     EXPECT_EQ(prompt.Calls, (std::vector<PromptCall>{kPrice1, kPrice2}));
-    EXPECT_EQ(ayarlar.Fiyat2, 2);
+    EXPECT_EQ(ayarlar.Fiyat1, 0);
+    EXPECT_EQ(ayarlar.Fiyat2, 0);
+}
+
+// Blanks and zeros before a number are part of what loads; a text longer than any setting is
+// refused, and the message quotes its beginning.
+TEST_F(SettingsStoreTest, AStoredTextLongerThanASettingIsRefusedWithItsBeginningQuoted) {
+    const struct {
+        std::wstring Stored;
+        std::int64_t Value;
+        std::optional<std::wstring> Quoted;
+    } cases[] = {
+        {std::wstring(1022, L' ') + L"42", 42, std::nullopt},
+        {std::wstring(1023, L' ') + L"42", 0, std::wstring(40, L' ')},
+        {std::wstring(1023, L'0') + L"7", 7, std::nullopt},
+        {std::wstring(1024, L'0') + L"7", 0, std::wstring(40, L'0')},
+        {std::wstring(100000, L'7'), 0, std::wstring(40, L'7')},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Stored.size());
+        ayarlar = {};
+        StoreAll(L"10", L"20", c.Stored);
+        if (c.Quoted) {
+            ExpectError([&] { store.Load(); },
+                        L"'" + *c.Quoted + L"\u2026' is not a valid integer value");
+        } else {
+            store.Load();
+        }
+        EXPECT_EQ(ayarlar.Yuvarlama, c.Value);
+    }
 }
 
 } // namespace

@@ -117,9 +117,10 @@ TEST(TextEditPropertiesTest, BoundsNeverCross) {
     EXPECT_EQ(properties.MinValue(), 20);
 }
 
-TEST(TextEditPropertiesTest, CharCaseChangesOnlyAsciiLetters) {
-    EXPECT_EQ(ApplyCharCase(L"abc\x11F\xE7z-1", ecUpperCase), L"ABC\x11F\xE7Z-1");
-    EXPECT_EQ(ApplyCharCase(L"ABC\x130Z", ecLowerCase), L"abc\x130z");
+TEST(TextEditPropertiesTest, CharCaseConvertsTheLettersOfTheLocale) {
+    EXPECT_EQ(ApplyCharCase(L"abc\x11F\xE7z-1", ecUpperCase), L"ABC\x11E\xC7Z-1");
+    EXPECT_EQ(ApplyCharCase(L"ABC\x15EZ", ecLowerCase), L"abc\x15Fz");
+    EXPECT_EQ(ApplyCharCase(L"aB\x15E", ecNormal), L"aB\x15E");
     TcxTextEditProperties properties;
     properties.SetCharCase(ecUpperCase);
     Variant display(L"abc");

@@ -4,6 +4,7 @@
 #include "framework/Label.h"
 #include "settings/RegistrySettingsKey.h"
 #include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/HighContrast.h"
 
 #include <gtest/gtest.h>
 
@@ -54,12 +55,18 @@ protected:
 
     // Clicks with the real mouse at a point of the window's client area.
     static void LeftClickAt(HWND window, POINT point) {
+        ClickAt(window, point, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    }
+    static void RightClickAt(HWND window, POINT point) {
+        ClickAt(window, point, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    }
+    static void ClickAt(HWND window, POINT point, DWORD down, DWORD up) {
         ClientToScreen(window, &point);
         SetCursorPos(point.x, point.y);
         INPUT inputs[2] = {};
         inputs[0].type = inputs[1].type = INPUT_MOUSE;
-        inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        inputs[0].mi.dwFlags = down;
+        inputs[1].mi.dwFlags = up;
         SendInput(2, inputs, sizeof(INPUT));
         for (int round = 0; round < 20; ++round) {
             Application().ProcessMessages();
@@ -82,10 +89,10 @@ TEST_F(WindowTest, TheFirstShowAsksInOrderAndTheCaptionsFollowThePrices) {
     EXPECT_EQ(window->rb_fiyat2.Caption(), L"1.500.000");
     EXPECT_EQ(window->Ayarlar.Yuvarlama, 250000);
 
-    // A zero price from the menu stays in memory; the captions keep the saved prices.
+    // A zero price from the menu changes nothing: the captions show the prices charged.
     window->FiyatlarBelirle1.Click();
-    EXPECT_EQ(window->Ayarlar.Fiyat1, -250);
-    EXPECT_EQ(window->Ayarlar.Fiyat2, 0);
+    EXPECT_EQ(window->Ayarlar.Fiyat1, 1000000);
+    EXPECT_EQ(window->Ayarlar.Fiyat2, 1500000);
     EXPECT_EQ(window->rb_fiyat1.Caption(), L"1.000.000");
 
     // The next start finds the stored settings and asks nothing.
@@ -152,21 +159,58 @@ TEST_F(WindowTest, ALeftClickOnTheBareBackgroundOpensTheMenuAtTheCursor) {
     EXPECT_EQ(menuCorner.y, cursor.y);
 }
 
-TEST_F(WindowTest, EachAboutChoiceShowsANewWindowThatStays) {
+// The window's menu comes up on a right click anywhere but in the start-time field being typed
+// into, which has the edit menu of its own.
+TEST_F(WindowTest, ARightClickOpensTheWindowsMenuAndInTheStartFieldTheEditMenu) {
     auto window = MakeWindow({L"1", L"1", L"1"});
     window->Show();
-    std::vector<Tfr_hakkinda*> shown;
-    for (int time = 0; time < 2; ++time) {
-        test::TWindowAnswer close(L"Tfr_hakkinda",
-                                  [](HWND about) { PostMessageW(about, WM_CLOSE, 0, 0); });
+    std::wstring firstItem;
+    struct Case {
+        const char* name;
+        POINT point;
+        bool windowMenu;
+    };
+    const Case cases[] = {
+        {"the bare background", {165, 45}, true}, {"the minutes label", {100, 44}, true},
+        {"the words label", {100, 110}, true},    {"a tariff button", {30, 16}, true},
+        {"the amount field", {110, 70}, true},    {"the start-time field", {108, 16}, false},
+    };
+    for (const Case& c : cases) {
+        window->tx_saat.SetFocus();
+        firstItem.clear();
+        test::TWindowAnswer answer(L"#32768", [&](HWND menuWindow) {
+            const auto menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+            wchar_t text[64] = {};
+            GetMenuStringW(menu, 0, text, 64, MF_BYPOSITION);
+            firstItem = text;
+            EndMenu();
+        });
+        RightClickAt(window->Handle(), c.point);
+        ASSERT_TRUE(answer.Answered()) << c.name;
+        EXPECT_EQ(firstItem == window->FiyatlarBelirle1.Caption(), c.windowMenu) << c.name;
+    }
+    EXPECT_TRUE(test::ReportedErrors().empty());
+}
+
+TEST_F(WindowTest, EachAboutChoiceShowsANewWindowThatGoesWhenClosed) {
+    auto window = MakeWindow({L"1", L"1", L"1"});
+    window->Show();
+    const auto openAndClose = [&] {
+        test::TWindowAnswer close(L"Tfr_hakkinda", [](HWND about) {
+            EXPECT_EQ(test::TextOf(about), L"Hakk\u0131nda ...");
+            PostMessageW(about, WM_CLOSE, 0, 0);
+        });
         window->Hakknda1.Click();
         EXPECT_TRUE(close.Answered());
-        shown.push_back(fr_hakkinda);
+    };
+    openAndClose(); // what the first showing loads once stays loaded
+    const test::TGuiCounts before = test::GuiCounts();
+    for (int time = 0; time < 100; ++time) {
+        openAndClose();
     }
-    ASSERT_NE(shown[0], shown[1]);
-    EXPECT_TRUE(IsWindow(shown[0]->Handle())) << "the first About window was destroyed";
-    EXPECT_FALSE(shown[0]->Visible());
-    window.reset();
+    const test::TGuiCounts after = test::GuiCounts();
+    EXPECT_NEAR(after.Windows, before.Windows, 2);
+    EXPECT_NEAR(after.GdiObjects, before.GdiObjects, 4);
     EXPECT_EQ(fr_hakkinda, nullptr);
 }
 
@@ -255,6 +299,25 @@ TEST_F(WindowTest, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgainWhereTheSys
         EXPECT_EQ(window->rb_fiyat1.PixelsPerInch(), layout.pixelsPerInch);
         EXPECT_EQ(window->rb_fiyat1.Font().Height(), scaled(11));
     }
+}
+
+// A colour scheme chosen while the program runs shows at once, with nothing else happening: the
+// window's bare background and the amount field take the scheme's colours.
+TEST_F(WindowTest, AColourSchemeChangeRepaintsTheWindowAtOnce) {
+    auto window = MakeWindow({L"1000000", L"1500000", L"250000"});
+    window->Show();
+    window->hesapla();
+    Application().ProcessMessages();
+    const POINT bare = {4, 60}; // left of the amount, below the first tariff
+    ASSERT_NE(test::ColourOnScreen(window->Handle(), bare), test::kSchemeBackground);
+
+    const test::HighContrastScheme scheme;
+    Application().ProcessMessages();
+    EXPECT_EQ(test::ColourOnScreen(window->Handle(), bare), test::kSchemeBackground);
+    const auto [background, text] =
+        test::BackgroundAndText(test::ColoursOnScreen(window->tx_para.Handle(), 3));
+    EXPECT_EQ(background, test::kSchemeBackground);
+    EXPECT_GE(test::ContrastRatio(background, text), 4.5);
 }
 
 } // namespace

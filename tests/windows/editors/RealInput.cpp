@@ -65,6 +65,11 @@ void ClickAt(HWND window, int x, int y) {
     ReleaseLeftButton();
 }
 
+void RightClickAt(HWND window, int x, int y) {
+    MovePointer(window, x, y);
+    Send({MouseInput(MOUSEEVENTF_RIGHTDOWN), MouseInput(MOUSEEVENTF_RIGHTUP)});
+}
+
 void TypeChord(std::initializer_list<WORD> keys) {
     std::vector<INPUT> inputs;
     for (const WORD key : keys) {
@@ -74,6 +79,18 @@ void TypeChord(std::initializer_list<WORD> keys) {
         inputs.push_back(KeyInput(*key, true));
     }
     Send(inputs);
+}
+
+void TypeCharacters(const std::wstring& text) {
+    for (const wchar_t c : text) {
+        INPUT down{};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wScan = c;
+        down.ki.dwFlags = KEYEVENTF_UNICODE;
+        INPUT up = down;
+        up.ki.dwFlags |= KEYEVENTF_KEYUP;
+        Send({down, up});
+    }
 }
 
 TPixels TPixels::OfBitmap(HDC dc, HBITMAP bitmap, int width, int height) {

@@ -17,8 +17,11 @@ void MovePointer(HWND window, int x, int y);
 void PressLeftButton();
 void ReleaseLeftButton();
 void ClickAt(HWND window, int x, int y);
+void RightClickAt(HWND window, int x, int y);
 // Presses the keys in order and releases them in reverse: {VK_MENU, 'K'} is Alt+K.
 void TypeChord(std::initializer_list<WORD> keys);
+// Types the characters themselves, as an input method does, whatever the keyboard layout.
+void TypeCharacters(const std::wstring& text);
 
 // The client area's pixels, as the screen shows them or as the window prints them.
 class TPixels {

@@ -76,5 +76,18 @@ TEST(DialogUnits, TallMessageSetsTheButtonRowBelowIt) {
     EXPECT_EQ(layout.Buttons[0].Top, 52 + 13 + 16);
 }
 
+// Units come from the font at the dialog's scale; the distances given in pixels are designed at
+// 96 pixels per inch and grow with the scale too, so the proportions hold.
+TEST(DialogUnits, PixelDistancesFollowTheScale) {
+    const TInputQueryLayout prompt = LayoutInputQuery({9, 17, 144}, 100, 17, 29);
+    EXPECT_EQ(prompt.Edit.Top, prompt.Prompt.Bottom() + 8);        // 7.5
+    EXPECT_EQ(prompt.OkButton.Top, prompt.Edit.Bottom() + 23);     // 22.5
+    EXPECT_EQ(prompt.ClientHeight, prompt.OkButton.Bottom() + 20); // 19.5
+
+    const TMessageLayout message = LayoutMessageDialog({9, 17, 144}, 100, 17, true, {120});
+    EXPECT_EQ(message.Icon, (TBounds{18, 17, 48, 48}));
+    EXPECT_EQ(message.Buttons.at(0).Width, 120 + 12);
+}
+
 } // namespace
 } // namespace velkaro

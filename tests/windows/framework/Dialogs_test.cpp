@@ -128,7 +128,7 @@ TPromptGeometry MeasurePrompt(const std::wstring& prompt) {
 
 TEST_F(DialogsTest, PromptIsLaidOutInTheDialogUnitsOfItsFont) {
     const TFont font; // the default font every form starts with
-    const TDialogUnits units = AverageCharSize(font.Handle());
+    const TDialogUnits units = AverageCharSize(font.Handle(), SystemPixelsPerInch());
     const TPromptGeometry geometry = MeasurePrompt(L"Fiyat");
 
     EXPECT_EQ(geometry.Client.right, HorzUnits(units, 180));
@@ -271,7 +271,7 @@ TEST_F(DialogsTest, MessageIsLaidOutInTheUnitsOfTheMessageFont) {
     metrics.cbSize = sizeof(metrics);
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0));
     const HFONT messageFont = CreateFontIndirectW(&metrics.lfMessageFont);
-    const TDialogUnits units = AverageCharSize(messageFont);
+    const TDialogUnits units = AverageCharSize(messageFont, SystemPixelsPerInch());
     const int captionWidth =
         TMeasureCanvas(messageFont).TextRect(L"Tamam", 0, DT_LEFT | DT_SINGLELINE).cx;
     DeleteObject(messageFont);

@@ -1,3 +1,4 @@
+#include "framework/Canvas.h"
 #include "framework/Form.h"
 #include "framework/StdCtrls.h"
 #include "tests/windows/framework/WindowDriver.h"
@@ -123,6 +124,19 @@ TEST_F(StdCtrlsTest, EditLimitsAndRefusesTyping) {
     EXPECT_EQ(edit.Text(), L"123");
     EXPECT_EQ(TextOf(edit.Handle()), L"123");
     EXPECT_GT(edit.Height(), edit.Font().Height());
+}
+
+// Moved to a monitor of one and a half times the scale, an edit that takes its form's font is as
+// tall as the new font needs: its height follows the font and is not scaled once more.
+TEST_F(StdCtrlsTest, EditOnAMonitorOfAnotherScaleFitsItsNewFont) {
+    TForm form;
+    TEdit edit(&form);
+    const auto lineHeight = [&] {
+        return static_cast<int>(TMeasureCanvas(edit.Font().Handle()).Metrics().tmHeight);
+    };
+    const int frame = edit.Height() - lineHeight();
+    form.ChangeScale(144, 96);
+    EXPECT_EQ(edit.Height(), lineHeight() + MulDiv(frame, 144, 96));
 }
 
 TEST_F(StdCtrlsTest, TransparentLabelShowsThePanelBehindIt) {

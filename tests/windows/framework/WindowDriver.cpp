@@ -3,6 +3,11 @@
 #include "framework/Application.h"
 #include "framework/Form.h"
 
+#include <winternl.h>
+
+#include <algorithm>
+#include <cstdint>
+
 namespace velkaro::test {
 
 namespace {
@@ -33,8 +38,9 @@ void StartApplication() {
     mainForm.HandleNeeded();
 }
 
-TWindowAnswer::TWindowAnswer(std::wstring className, std::function<void(HWND)> action)
-    : className_(std::move(className)), action_(std::move(action)) {
+TWindowAnswer::TWindowAnswer(std::wstring className, std::function<void(HWND)> action,
+                             bool everyWindow)
+    : className_(std::move(className)), action_(std::move(action)), everyWindow_(everyWindow) {
     pending = this;
     timer_ = SetTimer(nullptr, 0, 20, Check);
 }
@@ -45,16 +51,19 @@ TWindowAnswer::~TWindowAnswer() {
 }
 
 void CALLBACK TWindowAnswer::Check(HWND, UINT, UINT_PTR, DWORD) {
-    if (pending == nullptr || pending->answered_) {
+    if (pending == nullptr || (pending->Answered() && !pending->everyWindow_)) {
         return;
     }
     const std::vector<HWND> found = TopLevelWindows([](HWND window) {
         return OnThisThread(window) && IsWindowVisible(window) &&
-               ClassOf(window) == pending->className_;
+               ClassOf(window) == pending->className_ &&
+               std::find(pending->answered_.begin(), pending->answered_.end(), window) ==
+                   pending->answered_.end();
     });
     if (!found.empty()) {
-        pending->answered_ = true;
-        pending->action_(found.front());
+        TWindowAnswer* answer = pending;
+        answer->answered_.push_back(found.front());
+        answer->action_(found.front());
     }
 }
 
@@ -93,6 +102,57 @@ std::wstring ClipboardText() {
         CloseClipboard();
     }
     return text;
+}
+
+namespace {
+
+BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    EnumChildWindows(window, CountWindow, count);
+    return TRUE;
+}
+
+// An entry of the GDI handle table that the process environment block points to (64-bit
+// layout); an entry with a type is in use. Windows shares one table among the processes of a
+// session and names each entry's process; Wine keeps a table per process and names none.
+struct TGdiHandleEntry {
+    std::uint64_t Object;
+    std::uint16_t ProcessId;
+    std::uint16_t Count;
+    std::uint16_t Unique;
+    std::uint8_t Type;
+    std::uint8_t Flags;
+    std::uint64_t UserPointer;
+};
+static_assert(sizeof(TGdiHandleEntry) == 24);
+constexpr std::size_t kGdiTableOffsetInPeb = 0xF8;
+constexpr int kGdiHandles = 0x10000;
+
+int GdiObjectCount() {
+    PROCESS_BASIC_INFORMATION process{};
+    NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &process,
+                              sizeof(process), nullptr);
+    const auto* peb = reinterpret_cast<const std::byte*>(process.PebBaseAddress);
+    const auto* table =
+        *reinterpret_cast<const TGdiHandleEntry* const*>(peb + kGdiTableOffsetInPeb);
+    const auto id = static_cast<std::uint16_t>(GetCurrentProcessId());
+    int count = 0;
+    for (int index = 0; index < kGdiHandles; ++index) {
+        const TGdiHandleEntry& entry = table[index];
+        if (entry.Type != 0 && (entry.ProcessId == 0 || entry.ProcessId == id)) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+TGuiCounts GuiCounts() {
+    TGuiCounts counts;
+    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&counts.Windows));
+    counts.GdiObjects = GdiObjectCount();
+    return counts;
 }
 
 } // namespace velkaro::test

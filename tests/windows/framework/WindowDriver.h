@@ -16,23 +16,26 @@ namespace velkaro::test {
 void StartApplication();
 std::vector<std::wstring>& ReportedErrors();
 
-// Runs the action once on the first visible window of the class on this thread. The check runs
-// from a thread timer, which every modal loop dispatches.
+// Runs the action once on the first visible window of the class on this thread, or on every
+// one that appears. The check runs from a thread timer, which every modal loop dispatches.
 class TWindowAnswer {
 public:
-    TWindowAnswer(std::wstring className, std::function<void(HWND)> action);
+    TWindowAnswer(std::wstring className, std::function<void(HWND)> action,
+                  bool everyWindow = false);
     ~TWindowAnswer();
     TWindowAnswer(const TWindowAnswer&) = delete;
     TWindowAnswer& operator=(const TWindowAnswer&) = delete;
-    bool Answered() const { return answered_; }
+    bool Answered() const { return !answered_.empty(); }
+    std::size_t Answers() const { return answered_.size(); }
 
 private:
     static void CALLBACK Check(HWND, UINT, UINT_PTR, DWORD);
 
     std::wstring className_;
     std::function<void(HWND)> action_;
+    bool everyWindow_;
     UINT_PTR timer_ = 0;
-    bool answered_ = false;
+    std::vector<HWND> answered_;
 };
 
 // A child's rectangle in its parent's client coordinates.
@@ -44,5 +47,13 @@ void PostKey(HWND window, WORD key);
 void HoldControlKey(bool held);
 
 std::wstring ClipboardText();
+
+// The windows of this thread (hidden ones and children included) and the GDI objects of this
+// process, counted now.
+struct TGuiCounts {
+    int Windows = 0;
+    int GdiObjects = 0;
+};
+TGuiCounts GuiCounts();
 
 } // namespace velkaro::test

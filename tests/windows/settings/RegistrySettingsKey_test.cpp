@@ -44,11 +44,46 @@ protected:
 };
 
 TEST_F(RegistrySettingsKeyTest, OpeningCreatesTheKeyAndMissingValuesReadEmpty) {
-    ASSERT_FALSE(KeyExists());
-    const auto key = keys.Open();
-    EXPECT_TRUE(KeyExists());
-    EXPECT_EQ(key->Read(L"Fiyat1").Kind, StoredValueKind::Missing);
-    EXPECT_EQ(ReadSettingText(*key, L"Fiyat1"), L"");
+    for (const SettingsAccess access : {SettingsAccess::Read, SettingsAccess::Write}) {
+        RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey.c_str());
+        const auto key = keys.Open(access);
+        EXPECT_TRUE(KeyExists());
+        EXPECT_EQ(key->Read(L"Fiyat1").Kind, StoredValueKind::Missing);
+        EXPECT_EQ(ReadSettingText(*key, L"Fiyat1"), L"");
+    }
+}
+
+TEST_F(RegistrySettingsKeyTest, AKeyOpenedToReadRefusesWrites) {
+    StoreText(L"Fiyat1", REG_SZ, L"10");
+    const auto key = keys.Open(SettingsAccess::Read);
+    EXPECT_FALSE(key->WriteString(L"Fiyat1", L"20"));
+    EXPECT_EQ(ReadSettingText(*key, L"Fiyat1"), L"10");
+}
+
+// Whatever a value held, in type and bytes, it holds again after an undo; a value that was
+// missing is missing again.
+TEST_F(RegistrySettingsKeyTest, UndoGivesWrittenValuesBackWhatTheyHeld) {
+    const DWORD number = 1000000;
+    StoreRaw(L"Fiyat1", REG_DWORD, &number, sizeof(number));
+    StoreText(L"Fiyat2", REG_EXPAND_SZ, L"%20%");
+    {
+        const auto key = keys.Open(SettingsAccess::Write);
+        for (const std::wstring name : {L"Fiyat1", L"Fiyat2", L"Yuvarlama", L"Fiyat1"}) {
+            EXPECT_TRUE(key->WriteString(name, L"5"));
+        }
+        EXPECT_EQ(ReadSettingText(*key, L"Yuvarlama"), L"5");
+        key->UndoWrites();
+    }
+    TRegistry registry;
+    ASSERT_TRUE(registry.OpenKey(kTestKey, false));
+    const std::optional<TRegData> first = registry.ReadData(L"Fiyat1");
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->Type, static_cast<DWORD>(REG_DWORD));
+    ASSERT_EQ(first->Bytes.size(), sizeof(number));
+    EXPECT_EQ(*reinterpret_cast<const DWORD*>(first->Bytes.data()), number);
+    EXPECT_EQ(registry.GetDataInfo(L"Fiyat2")->Type, static_cast<DWORD>(REG_EXPAND_SZ));
+    EXPECT_EQ(registry.ReadStringData(L"Fiyat2"), L"%20%");
+    EXPECT_FALSE(registry.GetDataInfo(L"Yuvarlama"));
 }
 
 TEST_F(RegistrySettingsKeyTest, WrittenTextsReadBackAsStringsThroughAFreshOpen) {
@@ -56,8 +91,8 @@ TEST_F(RegistrySettingsKeyTest, WrittenTextsReadBackAsStringsThroughAFreshOpen) 
                                              L"\u011F\u00FC\u015F\u0131\u00F6\u00E7",
                                              std::wstring(5000, L'9')};
     for (const std::wstring& text : texts) {
-        EXPECT_TRUE(keys.Open()->WriteString(L"Fiyat1", text));
-        const StoredValue read = keys.Open()->Read(L"Fiyat1");
+        EXPECT_TRUE(keys.Open(SettingsAccess::Write)->WriteString(L"Fiyat1", text));
+        const StoredValue read = keys.Open(SettingsAccess::Read)->Read(L"Fiyat1");
         EXPECT_EQ(read.Kind, StoredValueKind::String);
         EXPECT_EQ(read.Text, text);
     }
@@ -80,7 +115,7 @@ TEST_F(RegistrySettingsKeyTest, StringDataIsReadUpToItsFirstNul) {
         const DWORD bytes =
             c.Bytes != 0 ? c.Bytes : static_cast<DWORD>(c.Data.size() * sizeof(wchar_t));
         StoreRaw(c.Name, REG_SZ, c.Data.data(), bytes);
-        const StoredValue read = keys.Open()->Read(c.Name);
+        const StoredValue read = keys.Open(SettingsAccess::Read)->Read(c.Name);
         EXPECT_EQ(read.Kind, StoredValueKind::String);
         EXPECT_EQ(read.Text, c.Text);
     }
@@ -88,7 +123,7 @@ TEST_F(RegistrySettingsKeyTest, StringDataIsReadUpToItsFirstNul) {
 
 TEST_F(RegistrySettingsKeyTest, ExpandStringsAreAcceptedUnexpanded) {
     StoreText(L"Yuvarlama", REG_EXPAND_SZ, L"%250000%");
-    const auto key = keys.Open();
+    const auto key = keys.Open(SettingsAccess::Read);
     EXPECT_EQ(key->Read(L"Yuvarlama").Kind, StoredValueKind::ExpandString);
     EXPECT_EQ(ReadSettingText(*key, L"Yuvarlama"), L"%250000%");
 }
@@ -97,7 +132,7 @@ TEST_F(RegistrySettingsKeyTest, OtherTypesAreRefusedWithTheValueName) {
     const DWORD number = 1000000;
     StoreRaw(L"Fiyat1", REG_DWORD, &number, sizeof(number));
     StoreRaw(L"Fiyat2", REG_BINARY, "12", 2);
-    const auto key = keys.Open();
+    const auto key = keys.Open(SettingsAccess::Read);
     for (const std::wstring name : {L"Fiyat1", L"Fiyat2"}) {
         EXPECT_EQ(key->Read(name).Kind, StoredValueKind::OtherType);
         try {
@@ -112,9 +147,11 @@ TEST_F(RegistrySettingsKeyTest, OtherTypesAreRefusedWithTheValueName) {
 TEST_F(RegistrySettingsKeyTest, ARefusedOpenReadsNothingAndRefusesWrites) {
     // A key name component longer than the registry allows.
     RegistrySettingsKeys refused(kTestKey + L"\\" + std::wstring(300, L'k'));
-    const auto key = refused.Open();
-    EXPECT_EQ(key->Read(L"Fiyat1").Kind, StoredValueKind::Missing);
-    EXPECT_FALSE(key->WriteString(L"Fiyat1", L"1"));
+    for (const SettingsAccess access : {SettingsAccess::Read, SettingsAccess::Write}) {
+        const auto key = refused.Open(access);
+        EXPECT_EQ(key->Read(L"Fiyat1").Kind, StoredValueKind::Missing);
+        EXPECT_FALSE(key->WriteString(L"Fiyat1", L"1"));
+    }
 }
 
 TEST_F(RegistrySettingsKeyTest, TheWrapperClosesAndReopens) {
@@ -146,7 +183,7 @@ TEST_F(RegistrySettingsKeyTest, AFirstRunStoresTheAnswersAndTheNextRunAsksNothin
     Ayarlar first;
     SettingsStore(first, keys, answers, answers).Load();
     EXPECT_EQ(answers.Asked, 3);
-    const auto key = keys.Open();
+    const auto key = keys.Open(SettingsAccess::Read);
     EXPECT_EQ(ReadSettingText(*key, L"Fiyat1"), L"1000000");
     EXPECT_EQ(ReadSettingText(*key, L"Fiyat2"), L"1500000");
     EXPECT_EQ(ReadSettingText(*key, L"Yuvarlama"), L"250000");

@@ -2,9 +2,12 @@
 #include "framework/Application.h"
 #include "lookandfeel/cxEditPainter.h"
 #include "tests/windows/editors/EditTestForm.h"
+#include "tests/windows/editors/RealInput.h"
 #include "tests/windows/framework/WindowDriver.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace velkaro {
 namespace {
@@ -145,6 +148,42 @@ TEST_F(EditStyleTest, DisabledEditsGreyOutAndFramesFollowTheTheme) {
     themed.BorderStyle = ebsSingle;
     EXPECT_EQ(EditBorderWidth(themed), 2);
     EXPECT_TRUE(edit.LookAndFeel().NativeStyle());
+}
+
+// Under a theme, the read-only and disabled frames are drawn from the system's colours, and no
+// frame paints what lies inside it: text and background come from one scheme, whatever the
+// theme's own fills.
+TEST_F(EditStyleTest, ThemedFramesLeaveTheInsideAndTheReadOnlyAndDisabledStatesToTheScheme) {
+    TEditForm form(1);
+    form.Show();
+    constexpr COLORREF kUnderlay = RGB(255, 0, 255);
+    const SIZE size = {60, 24};
+    const auto frameColours = [&](bool enabled, bool readOnly) {
+        TcxEditFrame frame;
+        frame.Themed = true;
+        frame.Enabled = enabled;
+        frame.ReadOnly = readOnly;
+        const TPixels pixels = TPixels::Painted(size, kUnderlay, [&](HDC dc) {
+            DrawEditFrame(dc, form.Edit(0).Handle(), {0, 0, size.cx, size.cy}, frame);
+        });
+        std::set<COLORREF> ring, inside;
+        const int border = EditBorderWidth(frame);
+        for (int y = 0; y < size.cy; ++y) {
+            for (int x = 0; x < size.cx; ++x) {
+                const bool inner =
+                    x >= border && y >= border && x < size.cx - border && y < size.cy - border;
+                (inner ? inside : ring).insert(pixels.At(x, y));
+            }
+        }
+        EXPECT_EQ(inside, std::set<COLORREF>{kUnderlay}) << enabled << readOnly;
+        return ring;
+    };
+    const std::set<COLORREF> scheme = {GetSysColor(COLOR_BTNSHADOW), kUnderlay};
+    EXPECT_EQ(frameColours(true, true), scheme);
+    EXPECT_EQ(frameColours(false, false), scheme);
+    if (AreVisualStylesActive()) {
+        EXPECT_NE(frameColours(true, false), scheme); // the theme's own frame
+    }
 }
 
 TEST_F(EditStyleTest, AClickOnTheCentredTextPlacesTheCaretInsteadOfSelecting) {

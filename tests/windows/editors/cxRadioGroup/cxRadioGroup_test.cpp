@@ -139,6 +139,49 @@ TEST_F(RadioButtonTest, TabEntersTheGroupOnTheCheckedButtonOnly) {
     EXPECT_EQ(form.Clicks(), (std::vector<int>{0, 0, 0, 0}));
 }
 
+// The keyboard's way through a group: the arrows move the focus round the buttons of one parent
+// (the framework's own among them), each arrival checking its button with one click.
+TEST_F(RadioButtonTest, ArrowsMoveTheFocusAndTheCheckRoundTheGroup) {
+    TTariffForm form;
+    form.First.SetFocus();
+    Pump();
+    const struct {
+        WORD Key;
+        const TRadioButton* Focused;
+        std::vector<int> Clicks;
+    } steps[] = {
+        {VK_RIGHT, &form.Second, {0, 1, 0, 0}}, {VK_DOWN, &form.Plain, {0, 1, 1, 0}},
+        {VK_RIGHT, &form.First, {1, 1, 1, 0}},  {VK_LEFT, &form.Plain, {1, 1, 2, 0}},
+        {VK_UP, &form.Second, {1, 2, 2, 0}},
+    };
+    for (const auto& step : steps) {
+        TypeChord({step.Key});
+        EXPECT_TRUE(step.Focused->Focused()) << step.Key;
+        EXPECT_TRUE(step.Focused->Checked()) << step.Key;
+        EXPECT_EQ(form.Clicks(), step.Clicks) << step.Key;
+    }
+    EXPECT_TRUE(form.Other.Checked()) << "another parent's group";
+
+    // A disabled button is passed over.
+    form.Plain.SetEnabled(false);
+    TypeChord({VK_DOWN});
+    EXPECT_TRUE(form.First.Focused());
+    EXPECT_EQ(form.Clicks(), (std::vector<int>{2, 2, 2, 0}));
+}
+
+TEST_F(RadioButtonTest, SpaceChecksTheFocusedButtonOnce) {
+    TTariffForm form;
+    form.Second.SetFocus();
+    Pump();
+    form.Second.SetChecked(false); // focused, and now unchecked
+    form.SecondClicks = 0;
+    TypeChord({VK_SPACE});
+    EXPECT_EQ(form.Checks(), (std::vector<bool>{false, true, false, true}));
+    EXPECT_EQ(form.Clicks(), (std::vector<int>{0, 1, 0, 0}));
+    TypeChord({VK_SPACE}); // already checked
+    EXPECT_EQ(form.Clicks(), (std::vector<int>{0, 1, 0, 0}));
+}
+
 TEST_F(RadioButtonTest, TheAcceleratorFocusesAndSelectsWithOneClick) {
     TTariffForm form;
     form.Edit.SetFocus();

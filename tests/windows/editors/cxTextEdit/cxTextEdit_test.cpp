@@ -1,10 +1,12 @@
 #include "editors/cxEdit/cxEditConsts.h"
+#include "editors/cxMaskEdit/cxMaskEdit.h"
 #include "editors/cxTextEdit/cxTextEdit.h"
 #include "editors/cxTextEdit/cxTextEditing.h"
 #include "framework/Application.h"
 #include "framework/Clipboard.h"
 #include "runtime/Exceptions.h"
 #include "tests/windows/editors/EditTestForm.h"
+#include "tests/windows/editors/RealInput.h"
 #include "tests/windows/framework/WindowDriver.h"
 
 #include <gtest/gtest.h>
@@ -181,23 +183,88 @@ TEST_F(TextEditTest, WindowTextMessagesFollowTheBufferRules) {
     EXPECT_EQ(SendMessageW(inner, WM_GETTEXTLENGTH, 0, 0), 6);
 }
 
-TEST_F(TextEditTest, CharCaseConvertsStoredAndTypedText) {
-    TEditForm form(1);
+// The run's locale is Turkish, whose case rules pair "i" with "İ" and "ı" with "I". However the
+// text arrives, the edit converts it by those rules, a masked one as well.
+TEST_F(TextEditTest, CharCaseConvertsByTheRulesOfTheUsersLocale) {
+    struct Case {
+        const char* name;
+        TEditCharCase charCase;
+        const wchar_t* mask;
+        std::function<void(TcxCustomTextEdit&)> enter; // into the focused edit, given "x" first
+        std::wstring text;
+    };
+    const auto written = [](std::wstring text) {
+        return [text](TcxCustomTextEdit& edit) { edit.SetText(text); };
+    };
+    const auto typed = [](std::wstring text) {
+        return [text](TcxCustomTextEdit& edit) {
+            edit.SelectAll();
+            TypeCharacters(text);
+        };
+    };
+    const auto pasted = [](std::wstring text) {
+        return [text](TcxCustomTextEdit& edit) {
+            edit.SelectAll();
+            SetClipboardText(text);
+            edit.PasteFromClipboard();
+        };
+    };
+    const Case cases[] = {
+        {"written", ecUpperCase, L"", written(L"\x15Fi\x131z\x11F"), L"\x15E\x130IZ\x11E"},
+        {"written small", ecLowerCase, L"", written(L"\x15EI\x130Z"), L"\x15F\x131iz"},
+        {"typed", ecUpperCase, L"", typed(L"\x15Fi\x131z"), L"\x15E\x130IZ"},
+        {"typed small", ecLowerCase, L"", typed(L"\x15EI\x130Z"), L"\x15F\x131iz"},
+        {"pasted", ecUpperCase, L"", pasted(L"\xE7i"), L"\xC7\x130"},
+        {"typed under a mask", ecUpperCase, L"cccc;0;_", typed(L"\x15Fi\x131z"), L"\x15E\x130IZ"},
+        {"written under a mask", ecUpperCase, L"cccc;0;_",
+         written(L"i\x131"
+                 L"ab"),
+         L"\x130IAB"},
+    };
+    for (const Case& c : cases) {
+        TForm form;
+        form.SetClientSize(200, 60);
+        TcxMaskEdit edit(&form);
+        edit.SetBounds(10, 10, 150, 21);
+        edit.Properties().SetCharCase(c.charCase);
+        edit.Properties().SetEditMask(c.mask);
+        edit.SetText(L"x");
+        form.Show();
+        edit.SetFocus();
+        Application().ProcessMessages();
+        c.enter(edit);
+        EXPECT_EQ(edit.Text(), c.text) << c.name;
+        EXPECT_EQ(SendMessageW(edit.InnerEdit()->Control().Handle(), WM_GETTEXTLENGTH, 0, 0),
+                  static_cast<LRESULT>(c.text.size()))
+            << c.name;
+        PressKey(VK_RETURN);
+        EXPECT_EQ(edit.EditValue(), Variant(c.text)) << c.name;
+    }
+}
+
+// Lookup items match the typed text after both are put in capitals by the same rules.
+TEST_F(TextEditTest, LookupItemsCompareByTheRulesOfTheUsersLocale) {
+    TEditForm form(2);
     TcxTextEdit& edit = form.Edit(0);
-    edit.Properties().SetCharCase(ecUpperCase);
+    edit.Properties().SetLookupItems({L"\x130ZM\x130R", L"IRMAK"});
+    std::vector<std::wstring> newTexts;
+    edit.Properties().OnNewLookupDisplayText = [&](TObject*, const std::wstring& text) {
+        newTexts.push_back(text);
+    };
     form.Show();
-    edit.SetText(L"abc\x11F");
-    EXPECT_EQ(edit.Text(), L"ABC\x11F");
-    EXPECT_EQ(edit.EditValue(), Variant(L"ABC\x11F"));
+    TypeText(L"iz");
+    EXPECT_EQ(edit.Text(), L"izM\x130R");
+    EXPECT_EQ(edit.SelLength(), 3);
+    form.Edit(1).SetFocus();
+    edit.SetFocus();
     edit.SelectAll();
-    TypeText(L"xy");
-    EXPECT_EQ(edit.Text(), L"XY");
-    SetClipboardText(L"p1");
-    edit.PasteFromClipboard();
-    EXPECT_EQ(edit.Text(), L"XYP1");
-    edit.Properties().SetCharCase(ecLowerCase);
-    edit.SetText(L"QRS");
-    EXPECT_EQ(edit.Text(), L"qrs");
+    TypeCharacters(L"\x131rmak");
+    form.Edit(1).SetFocus();
+    edit.SetFocus();
+    edit.SelectAll();
+    TypeText(L"irmak"); // "İRMAK" in capitals: not an item
+    form.Edit(1).SetFocus();
+    EXPECT_EQ(newTexts, std::vector<std::wstring>{L"irmak"});
 }
 
 TEST_F(TextEditTest, PasswordEchoShowsStarsAndKeepsTheText) {
