@@ -1,5 +1,6 @@
 #include "framework/Application.h"
 
+#include "framework/CommonControls.h"
 #include "framework/Control.h"
 #include "framework/Form.h"
 #include "runtime/Exceptions.h"
@@ -15,6 +16,7 @@ namespace {
 constexpr wchar_t kApplicationClass[] = L"TApplication";
 
 void ShowSystemErrorBox(HWND owner, const std::wstring& text, const std::wstring& caption) {
+    const TCommonControlsScope commonControls; // its button keeps the themed look
     MessageBoxW(owner, text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
 }
 

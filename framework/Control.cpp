@@ -2,6 +2,7 @@
 
 #include "framework/Actions.h"
 #include "framework/Application.h"
+#include "framework/CommonControls.h"
 #include "framework/Form.h"
 #include "framework/Menus.h"
 #include "runtime/Exceptions.h"
@@ -191,6 +192,7 @@ void TControl::RegisterClassFor(const TCreateParams& params) {
 void TControl::CreateWnd() {
     TCreateParams params;
     CreateParams(params);
+    const TCommonControlsScope commonControls(params.CommonControls);
     RegisterClassFor(params);
     defaultProc_ = BaseProcedures()[params.ClassName];
     HWND window = CreateWindowExW(params.ExStyle, params.ClassName.c_str(), caption_.c_str(),

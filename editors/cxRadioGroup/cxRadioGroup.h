@@ -5,9 +5,8 @@
 #include "framework/RadioButton.h"
 #include "lookandfeel/cxLookAndFeels.h"
 
-#include <commctrl.h>
-
 #include <array>
+#include <cstdint>
 #include <vector>
 
 namespace velkaro {
@@ -48,11 +47,14 @@ public:
 
 private:
     void Build(int index);
+    std::uint32_t& Pixel(int index, int y, int x);
 
     SIZE size_{};
     std::vector<std::uint8_t> pattern_; // colour slot per pixel, row by row
-    HIMAGELIST images_ = nullptr;
-    HBITMAP mask_ = nullptr;
+    HBITMAP sheet_ = nullptr;           // the images in a row, the mask below them
+    std::uint32_t* pixels_ = nullptr;   // the sheet's bits
+    HDC dc_ = nullptr;                  // holds the sheet
+    HGDIOBJ oldBitmap_ = nullptr;
     std::array<bool, kImageCount> built_{};
 };
 
