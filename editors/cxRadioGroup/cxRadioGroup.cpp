@@ -136,8 +136,6 @@ std::uint32_t DibPixel(COLORREF colour) {
            (static_cast<std::uint32_t>(GetGValue(colour)) << 8) | GetBValue(colour);
 }
 
-constexpr wchar_t kReceiverClass[] = L"TcxRadioButtonColorChangeEventReceiver";
-
 } // namespace
 
 TcxRadioButtonState RadioButtonState(const TcxRadioButtonPointer& pointer) {
@@ -242,35 +240,13 @@ std::map<int, std::unique_ptr<TcxRadioButtonImageList>>& RadioButtonImageLists()
 
 } // namespace
 
-TcxRadioButtonColorChangeEventReceiver::TcxRadioButtonColorChangeEventReceiver() {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSW windowClass{};
-    if (!GetClassInfoW(instance, kReceiverClass, &windowClass)) {
-        windowClass.lpfnWndProc = WindowProc;
-        windowClass.hInstance = instance;
-        windowClass.lpszClassName = kReceiverClass;
-        RegisterClassW(&windowClass);
-    }
-    // Top-level, since only top-level windows hear of colour changes; never shown.
-    handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, kReceiverClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
-                              nullptr, instance, nullptr);
-    if (handle_ == nullptr) {
-        throw Exception(L"Cannot create the window " + std::wstring(kReceiverClass));
-    }
-}
-
-TcxRadioButtonColorChangeEventReceiver::~TcxRadioButtonColorChangeEventReceiver() {
-    DestroyWindow(handle_);
-}
-
-LRESULT CALLBACK TcxRadioButtonColorChangeEventReceiver::WindowProc(HWND window, UINT message,
-                                                                    WPARAM wParam, LPARAM lParam) {
+bool TcxRadioButtonColorChangeEventReceiver::BroadcastReceived(UINT message, WPARAM, LPARAM) {
     if (message == WM_SYSCOLORCHANGE) {
         for (auto& [scale, list] : RadioButtonImageLists()) {
             list->Reset();
         }
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return false;
 }
 
 TcxRadioButtonImageList& RadioButtonImageList(int pixelsPerInch) {
