@@ -3,6 +3,7 @@
 #include "framework/CommonControls.h"
 #include "framework/Control.h"
 #include "framework/Form.h"
+#include "framework/ProgramIcon.h"
 #include "runtime/Exceptions.h"
 #include "runtime/FormatSettings.h"
 #include "runtime/Utf.h"
@@ -52,7 +53,8 @@ void TApplication::Initialize() {
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.hIcon = ProgramIcon();
+    windowClass.hIconSm = ProgramSmallIcon();
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kApplicationClass;
     RegisterClassExW(&windowClass);

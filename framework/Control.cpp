@@ -5,6 +5,7 @@
 #include "framework/CommonControls.h"
 #include "framework/Form.h"
 #include "framework/Menus.h"
+#include "framework/ProgramIcon.h"
 #include "runtime/Exceptions.h"
 
 #include <windowsx.h>
@@ -22,12 +23,6 @@ namespace {
 std::unordered_map<HWND, TControl*>& ControlsByWindow() {
     static std::unordered_map<HWND, TControl*> controls;
     return controls;
-}
-
-// Loading an icon costs the window system several lookups of the display: once for all classes.
-HICON ProgramIcon() {
-    static const HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
-    return icon;
 }
 
 // The native window procedure behind each class we registered as an extension of a native class.
@@ -182,6 +177,7 @@ void TControl::RegisterClassFor(const TCreateParams& params) {
     // Only windows of their own, not controls, show an icon.
     if ((params.Style & WS_CHILD) == 0) {
         windowClass.hIcon = ProgramIcon();
+        windowClass.hIconSm = ProgramSmallIcon();
     }
     if (RegisterClassExW(&windowClass) == 0) {
         throw Exception(L"Cannot register the window class " + params.ClassName);
