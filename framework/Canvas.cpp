@@ -1,5 +1,7 @@
 #include "framework/Canvas.h"
 
+#include <algorithm>
+
 namespace velkaro {
 
 TMeasureCanvas::TMeasureCanvas(HFONT font)
@@ -48,10 +50,56 @@ void PaintParentBackground(HWND window, HDC dc) {
     SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
 }
 
-TBufferedPaint::TBufferedPaint(HDC target, const RECT& area)
-    : target_(target), area_(area), memory_(CreateCompatibleDC(target)),
-      bitmap_(CreateCompatibleBitmap(target, area.right - area.left, area.bottom - area.top)),
-      oldBitmap_(SelectObject(memory_, bitmap_)) {
+namespace {
+
+struct TSharedPaintBuffer {
+    HDC dc = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ oldBitmap = nullptr;
+    int width = 0, height = 0;
+    bool inUse = false;
+};
+
+TSharedPaintBuffer& SharedPaintBuffer() {
+    static TSharedPaintBuffer& buffer = *new TSharedPaintBuffer; // lives as long as the thread
+    return buffer;
+}
+
+// The shared buffer, at least of the given size; grown to the largest size asked for so far.
+HDC TakeSharedPaintBuffer(HDC target, int width, int height) {
+    TSharedPaintBuffer& buffer = SharedPaintBuffer();
+    if (buffer.dc == nullptr) {
+        buffer.dc = CreateCompatibleDC(target);
+    }
+    if (width > buffer.width || height > buffer.height) {
+        buffer.width = std::max(width, buffer.width);
+        buffer.height = std::max(height, buffer.height);
+        const HBITMAP bitmap = CreateCompatibleBitmap(target, buffer.width, buffer.height);
+        const HGDIOBJ old = SelectObject(buffer.dc, bitmap);
+        if (buffer.bitmap == nullptr) {
+            buffer.oldBitmap = old;
+        } else {
+            DeleteObject(buffer.bitmap);
+        }
+        buffer.bitmap = bitmap;
+    }
+    buffer.inUse = true;
+    return buffer.dc;
+}
+
+} // namespace
+
+TBufferedPaint::TBufferedPaint(HDC target, const RECT& area) : target_(target), area_(area) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (!SharedPaintBuffer().inUse) {
+        memory_ = TakeSharedPaintBuffer(target, width, height);
+        savedState_ = SaveDC(memory_);
+    } else {
+        memory_ = CreateCompatibleDC(target);
+        ownBitmap_ = CreateCompatibleBitmap(target, width, height);
+        oldBitmap_ = SelectObject(memory_, ownBitmap_);
+    }
     SetViewportOrgEx(memory_, -area.left, -area.top, nullptr);
 }
 
@@ -59,8 +107,13 @@ TBufferedPaint::~TBufferedPaint() {
     SetViewportOrgEx(memory_, 0, 0, nullptr);
     BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top,
            memory_, 0, 0, SRCCOPY);
+    if (ownBitmap_ == nullptr) {
+        RestoreDC(memory_, savedState_);
+        SharedPaintBuffer().inUse = false;
+        return;
+    }
     SelectObject(memory_, oldBitmap_);
-    DeleteObject(bitmap_);
+    DeleteObject(ownBitmap_);
     DeleteDC(memory_);
 }
 

@@ -35,7 +35,10 @@ TDialogUnits AverageCharSize(HFONT font, int pixelsPerInch);
 // so that a transparent control can draw over it.
 void PaintParentBackground(HWND window, HDC dc);
 
-// Paints into a memory bitmap of the area and copies it to the target when destroyed.
+// Paints into a memory bitmap of the area and copies it to the target when destroyed. The
+// thread's paints share one bitmap, kept and grown as needed: making one compatible with the
+// screen costs the window system a lookup of the display every time. A paint inside another
+// paint gets a bitmap of its own. Each paint starts from the memory device's default state.
 class TBufferedPaint {
 public:
     TBufferedPaint(HDC target, const RECT& area);
@@ -48,9 +51,11 @@ public:
 private:
     HDC target_;
     RECT area_;
-    HDC memory_;
-    HBITMAP bitmap_;
-    HGDIOBJ oldBitmap_;
+    HDC memory_ = nullptr;
+    int savedState_ = 0;
+    // A bitmap of its own, while the shared one is in use.
+    HBITMAP ownBitmap_ = nullptr;
+    HGDIOBJ oldBitmap_ = nullptr;
 };
 
 } // namespace velkaro
