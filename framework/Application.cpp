@@ -104,7 +104,9 @@ void TApplication::Run() {
     if (mainForm_ == nullptr) {
         return;
     }
-    ShowWindow(handle_, SW_SHOWNORMAL);
+    // Shown for the taskbar without being activated first: the main form takes the activation
+    // at once, and activating a window costs the window system a round of focus changes.
+    ShowWindow(handle_, SW_SHOWNA);
     try {
         mainForm_->Show();
     } catch (const std::exception& error) {
