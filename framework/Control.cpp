@@ -771,7 +771,8 @@ void TControl::SetFocus() {
 }
 
 void TControl::Invalidate() {
-    if (handle_ != nullptr) {
+    // A window not shown is painted whole when it shows: marking it is a round trip for nothing.
+    if (handle_ != nullptr && IsWindowVisible(handle_)) {
         InvalidateRect(handle_, nullptr, TRUE);
     }
 }
@@ -783,14 +784,20 @@ void TControl::Update() {
 }
 
 TShiftState KeyboardShiftState() {
+    // The whole state at once: every key asked for alone is a round trip to the window server.
+    BYTE keys[256] = {};
+    if (!GetKeyboardState(keys)) {
+        return 0;
+    }
+    const auto down = [&keys](int key) { return (keys[key] & 0x80) != 0; };
     TShiftState state = 0;
-    if (GetKeyState(VK_SHIFT) < 0) {
+    if (down(VK_SHIFT)) {
         state |= ssShift;
     }
-    if (GetKeyState(VK_CONTROL) < 0) {
+    if (down(VK_CONTROL)) {
         state |= ssCtrl;
     }
-    if (GetKeyState(VK_MENU) < 0) {
+    if (down(VK_MENU)) {
         state |= ssAlt;
     }
     return state;

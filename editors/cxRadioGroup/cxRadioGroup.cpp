@@ -299,11 +299,15 @@ bool TcxRadioButton::DialogChar(wchar_t key) {
 void TcxRadioButton::UpdateState(POINT pointer) {
     TcxRadioButtonPointer input;
     input.Enabled = HandleAllocated() && IsWindowEnabled(Handle());
-    input.Captured = HandleAllocated() && GetCapture() == Handle();
+    input.Captured = input.Enabled && GetCapture() == Handle();
     const RECT client = ClientRect();
     input.Inside = PtInRect(&client, pointer) != FALSE;
-    for (const int key : {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON, VK_SHIFT, VK_CONTROL, VK_MENU}) {
-        input.ButtonsHeld = input.ButtonsHeld || GetKeyState(key) < 0;
+    // The keys matter only to a free pointer inside; each question is a window-server round trip.
+    BYTE keys[256] = {};
+    if (input.Enabled && !input.Captured && input.Inside && GetKeyboardState(keys)) {
+        for (const int key : {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON, VK_SHIFT, VK_CONTROL, VK_MENU}) {
+            input.ButtonsHeld = input.ButtonsHeld || (keys[key] & 0x80) != 0;
+        }
     }
     const TcxRadioButtonState state = RadioButtonState(input);
     if (state != state_) {
@@ -321,7 +325,7 @@ void TcxRadioButton::UpdateStateFromCursor() {
 }
 
 void TcxRadioButton::InvalidateMark() {
-    if (HandleAllocated()) {
+    if (HandleAllocated() && IsWindowVisible(Handle())) {
         RECT rect = markRect_;
         InflateRect(&rect, 1, 1);
         InvalidateRect(Handle(), &rect, FALSE);
