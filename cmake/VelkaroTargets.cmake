@@ -97,8 +97,12 @@ function(velkaro_test name)
     endif()
     add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
     if(WIN32 AND CMAKE_CROSSCOMPILING)
-        set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300
-                                                 ENVIRONMENT "${VELKARO_WINE_ENV}")
+        # A program that dies under Wine (of a stack overflow, say) can still exit with 0: it has
+        # passed only when GoogleTest's closing summary says so and names no failure.
+        set_tests_properties(
+            ${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300 ENVIRONMENT "${VELKARO_WINE_ENV}"
+                               PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [0-9]+ tests?\\."
+                               FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
     endif()
 endfunction()
 

@@ -1,14 +1,26 @@
 #include "runtime/FloatDecimal.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
+#include <string>
 
 namespace velkaro {
 
 namespace {
 
-constexpr int kSignificantDigits = 18;
+// How many binary places the fraction of a finite value has: each one is one decimal place.
+// Doubling and dropping the whole part are exact in binary floating point.
+int BinaryPlaces(long double magnitude) {
+    long double fraction = magnitude - std::floor(magnitude);
+    int places = 0;
+    while (fraction != 0) {
+        fraction *= 2;
+        fraction -= std::floor(fraction);
+        ++places;
+    }
+    return places;
+}
 
 void TrimTrailingZeros(FloatDecimal& decimal) {
     const auto last = decimal.Digits.find_last_not_of('0');
@@ -54,17 +66,22 @@ FloatDecimal ToFloatDecimal(long double value) {
         return decimal; // no sign for a negative zero
     }
     decimal.Negative = value < 0;
-    // "d.ddddddddddddddddde±x": printf rounds the binary value exactly.
-    char text[64] = {};
-    std::snprintf(text, sizeof text, "%.*Le", kSignificantDigits - 1, std::fabs(value));
-    const char* exponent = text;
-    while (*exponent != 'e' && *exponent != '\0') {
-        if (*exponent >= '0' && *exponent <= '9') {
-            decimal.Digits += *exponent;
-        }
-        ++exponent;
+    const long double magnitude = std::fabs(value);
+    // As many decimals as the value has binary places: printf then writes the value exactly,
+    // with nothing rounded and no digit made up.
+    const int places = BinaryPlaces(magnitude);
+    const int length = std::snprintf(nullptr, 0, "%.*Lf", places, magnitude);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    std::snprintf(text.data(), text.size(), "%.*Lf", places, magnitude);
+    text.resize(static_cast<std::size_t>(length));
+    const std::size_t point = std::min(text.find('.'), text.size());
+    std::string digits = text.substr(0, point);
+    if (point < text.size()) {
+        digits += text.substr(point + 1);
     }
-    decimal.PointPosition = (*exponent == 'e' ? std::strtol(exponent + 1, nullptr, 10) : 0) + 1;
+    const std::size_t leadingZeros = digits.find_first_not_of('0');
+    decimal.Digits = digits.substr(leadingZeros);
+    decimal.PointPosition = static_cast<long long>(point) - static_cast<long long>(leadingZeros);
     TrimTrailingZeros(decimal);
     return decimal;
 }

@@ -15,7 +15,8 @@ struct FloatDecimal {
     bool IsZero() const { return Digits.empty(); }
 };
 
-// The 18 significant digits of a finite value, as the 80-bit floating type holds them.
+// Every digit of a finite value's exact decimal expansion (a binary fraction always has a finite
+// one): a double of 1e23 is 99999999999999991611392, not 1 followed by zeros.
 FloatDecimal ToFloatDecimal(long double value);
 
 // Rounds half away from zero, keeping this many significant digits.

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace velkaro {
@@ -51,20 +52,54 @@ std::vector<std::wstring_view> SplitSections(std::wstring_view format) {
     return sections;
 }
 
+// "E+", "E-", "e+" or "e-" with up to four "0" after it: the number is written as a mantissa
+// and a power of ten, the zeros giving the least count of exponent digits. "E+" signs every
+// exponent, "E-" only a negative one. Everything after it is copied as text.
+struct ExponentMark {
+    std::size_t position = std::wstring_view::npos;
+    std::size_t end = std::wstring_view::npos;
+    wchar_t letter = L'E';
+    bool signAlways = false;
+    long long minimumDigits = 0;
+
+    bool Present() const { return position != std::wstring_view::npos; }
+};
+
+constexpr long long kMostExponentZeros = 4;
+
 struct SectionLayout {
     long long integerPlaceholders = 0;
     long long minimumIntegerDigits = 0;
     long long decimals = 0;
     long long minimumDecimals = 0;
     bool grouping = false;
+    ExponentMark exponent;
 };
+
+ExponentMark ExponentAt(std::wstring_view section, std::size_t i) {
+    ExponentMark mark;
+    const bool letter = section[i] == L'E' || section[i] == L'e';
+    if (!letter || i + 1 >= section.size() || (section[i + 1] != L'+' && section[i + 1] != L'-')) {
+        return mark;
+    }
+    mark.position = i;
+    mark.letter = section[i];
+    mark.signAlways = section[i + 1] == L'+';
+    mark.end = i + 2;
+    while (mark.end < section.size() && section[mark.end] == L'0' &&
+           mark.minimumDigits < kMostExponentZeros) {
+        ++mark.end;
+        ++mark.minimumDigits;
+    }
+    return mark;
+}
 
 SectionLayout Analyse(std::wstring_view section) {
     SectionLayout layout;
     long long firstZero = -1;
     bool afterPoint = false;
-    WalkFormat(section, [&](std::size_t, wchar_t c, bool quoted) {
-        if (quoted) {
+    WalkFormat(section, [&](std::size_t i, wchar_t c, bool quoted) {
+        if (quoted || layout.exponent.Present()) {
             return;
         }
         if (c == L'0' || c == L'#') {
@@ -83,14 +118,31 @@ SectionLayout Analyse(std::wstring_view section) {
             afterPoint = true;
         } else if (c == L',') {
             layout.grouping = true;
+        } else {
+            layout.exponent = ExponentAt(section, i);
         }
     });
     layout.minimumIntegerDigits = firstZero < 0 ? 0 : layout.integerPlaceholders - firstZero;
     return layout;
 }
 
+std::wstring ExponentText(const ExponentMark& mark, long long exponent) {
+    std::wstring text(1, mark.letter);
+    if (exponent < 0) {
+        text += L'-';
+    } else if (mark.signAlways) {
+        text += L'+';
+    }
+    const std::wstring digits = std::to_wstring(exponent < 0 ? -exponent : exponent);
+    if (static_cast<long long>(digits.size()) < mark.minimumDigits) {
+        text.append(static_cast<std::size_t>(mark.minimumDigits) - digits.size(), L'0');
+    }
+    return text + digits;
+}
+
+// The exponent text stands in for the exponent mark, when the section has one.
 std::wstring Render(std::wstring_view section, const SectionLayout& layout,
-                    const FloatDecimal& decimal, bool minus) {
+                    const FloatDecimal& decimal, bool minus, std::wstring_view exponentText = {}) {
     const TFormatSettings& settings = FormatSettings();
     std::string integer = IntegerDigits(decimal);
     if (static_cast<long long>(integer.size()) < layout.minimumIntegerDigits) {
@@ -119,8 +171,15 @@ std::wstring Render(std::wstring_view section, const SectionLayout& layout,
     long long placeholder = 0;
     std::size_t fractionIndex = 0;
     bool afterPoint = false;
-    WalkFormat(section, [&](std::size_t, wchar_t c, bool quoted) {
-        if (quoted) {
+    const ExponentMark& exponent = layout.exponent;
+    WalkFormat(section, [&](std::size_t i, wchar_t c, bool quoted) {
+        if (exponent.Present() && i >= exponent.position) {
+            if (i == exponent.position) {
+                out += exponentText;
+            } else if (i >= exponent.end) {
+                out += c;
+            }
+        } else if (quoted) {
             out += c;
         } else if (c == L'0' || c == L'#') {
             if (afterPoint) {
@@ -150,6 +209,24 @@ std::wstring Render(std::wstring_view section, const SectionLayout& layout,
         }
     });
     return out;
+}
+
+// The mantissa keeps as many whole digits as the section has placeholders before its point (at
+// least one when it has no placeholder at all), rounded to the section's decimals.
+std::wstring RenderScientific(std::wstring_view section, const SectionLayout& layout,
+                              FloatDecimal decimal, bool minus) {
+    const long long wholeDigits =
+        layout.integerPlaceholders + layout.decimals == 0 ? 1 : layout.integerPlaceholders;
+    long long exponent = 0;
+    if (!decimal.IsZero()) {
+        exponent = decimal.PointPosition - wholeDigits;
+        decimal.PointPosition = wholeDigits;
+        RoundToDecimals(decimal, layout.decimals);
+        // 9.996 to two decimals is 10.00: one whole digit too many.
+        exponent += decimal.PointPosition - wholeDigits;
+        decimal.PointPosition = wholeDigits;
+    }
+    return Render(section, layout, decimal, minus, ExponentText(layout.exponent, exponent));
 }
 
 std::wstring NonFiniteText(long double value) {
@@ -182,6 +259,9 @@ std::wstring FormatFloat(std::wstring_view format, long double value) {
         section = sections[2];
     }
     SectionLayout layout = Analyse(section);
+    if (layout.exponent.Present()) {
+        return RenderScientific(section, layout, decimal, minus);
+    }
     RoundToDecimals(decimal, layout.decimals);
     if (decimal.IsZero() && value != 0) {
         // Rounded away to nothing: shown as zero, without a sign.

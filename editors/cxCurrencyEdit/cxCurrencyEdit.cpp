@@ -1,5 +1,6 @@
 #include "editors/cxCurrencyEdit/cxCurrencyEdit.h"
 
+#include "editors/cxCurrencyEdit/cxCurrencyConversions.h"
 #include "editors/cxEdit/cxEditBeep.h"
 #include "editors/cxFormats/cxFormatsWindow.h"
 #include "runtime/Conversions.h"
@@ -67,9 +68,16 @@ void TcxCustomCurrencyEdit::PasteText() {
     }
     const std::wstring previous = GetDisplayText();
     TcxCustomTextEdit::PasteText();
+    // A number beyond an amount's range ("1e400") would silently become no value on leaving.
+    bool converts = true;
     try {
         StrToFloat(GetDisplayText());
+        double amount = 0;
+        converts = TryTextToAmount(GetDisplayText(), amount);
     } catch (const EConvertError&) {
+        converts = false;
+    }
+    if (!converts) {
         ApplyDisplayText(previous);
         SelectAllText();
     }

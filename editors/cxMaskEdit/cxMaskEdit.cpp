@@ -204,7 +204,7 @@ void TcxCustomMaskEdit::SetDisplayText(const std::wstring& text) {
 // Clipboard.
 
 void TcxCustomMaskEdit::CutText() {
-    if (!IsMasked()) {
+    if (!IsMasked() || HidesText()) {
         TcxCustomTextEdit::CutText();
         return;
     }

@@ -63,26 +63,20 @@ void TcxMaskEditCustomMode::BeepOnError() const {
 }
 
 void TcxMaskEditRegExprMode::SetMask(const std::wstring& text) {
-    try {
-        auto expression = std::wregex(text, std::regex_constants::ECMAScript);
-        auto caseless =
-            std::wregex(text, std::regex_constants::ECMAScript | std::regex_constants::icase);
-        expression_ = std::move(expression);
-        caseless_ = std::move(caseless);
-    } catch (const std::regex_error&) {
+    auto expression = TcxRegularExpression::Compile(text, false);
+    auto caseless = TcxRegularExpression::Compile(text, true);
+    if (!expression || !caseless) {
         throw EcxMaskEditError(L"Invalid regular expression: " + text);
     }
+    expression_ = std::move(expression);
+    caseless_ = std::move(caseless);
     TcxMaskEditCustomMode::SetMask(text);
 }
 
 bool TcxMaskEditRegExprMode::IsTextValid(const std::wstring& text) const {
     const bool caseInsensitive = Properties() == nullptr || Properties()->CaseInsensitive();
-    try {
-        return std::regex_match(text, caseInsensitive ? caseless_ : expression_);
-    } catch (const std::regex_error&) {
-        // Too complex to decide within the library's limits: not a valid text.
-        return false;
-    }
+    const auto& expression = caseInsensitive ? caseless_ : expression_;
+    return expression.has_value() && expression->MatchesWhole(text);
 }
 
 std::unique_ptr<TcxMaskEditCustomMode>

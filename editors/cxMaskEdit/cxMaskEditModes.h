@@ -1,6 +1,7 @@
 #pragma once
 // The behaviour of a masked edit that depends on the mask kind: one mode object per kind, acting
 // on the control only through IcxMaskEditHost, so that the rules run without any window.
+#include "editors/cxMaskEdit/cxRegularExpression.h"
 #include "editors/cxStandardMask/cxStandardMask.h"
 #include "editors/cxTextEdit/cxTextEditProperties.h"
 #include "runtime/Events.h"
@@ -9,7 +10,7 @@
 
 #include <cstdint>
 #include <memory>
-#include <regex>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -186,8 +187,8 @@ public:
     bool IsTextValid(const std::wstring& text) const override;
 
 private:
-    std::wregex expression_;
-    std::wregex caseless_;
+    std::optional<TcxRegularExpression> expression_;
+    std::optional<TcxRegularExpression> caseless_;
 };
 
 class TcxMaskEditRegExprExMode : public TcxMaskEditRegExprMode {

@@ -131,6 +131,10 @@ void TcxCustomMaskEditProperties::Assign(const TObject& source) {
         SetCaseInsensitive(properties->caseInsensitive_);
         SetIgnoreMaskBlank(properties->ignoreMaskBlank_);
         SetShowBlanksUnfocused(properties->showBlanksUnfocused_);
+        // The limit came across under the mask this object had before.
+        if (properties->IsMaxLengthStored()) {
+            SetMaxLength(properties->MaxLength());
+        }
     }
 }
 

@@ -30,13 +30,13 @@ public:
     bool CaseInsensitive() const override;
     void SetCaseInsensitive(bool value);
     // Setting a converting case also makes the regular expressions case-insensitive.
-    void SetCharCase(TEditCharCase value);
+    void SetCharCase(TEditCharCase value) override;
     bool IgnoreMaskBlank() const override { return ignoreMaskBlank_; }
     void SetIgnoreMaskBlank(bool value);
     bool ShowBlanksUnfocused() const override { return showBlanksUnfocused_; }
     void SetShowBlanksUnfocused(bool value);
     // Held at 0 while a mask is active.
-    void SetMaxLength(int value);
+    void SetMaxLength(int value) override;
 
     // IcxMaskEditModeProperties
     bool BeepOnError() const override { return TcxCustomTextEditProperties::BeepOnError(); }

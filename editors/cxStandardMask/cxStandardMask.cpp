@@ -47,6 +47,7 @@ void TcxStandardMask::SetMask(std::wstring_view maskText) {
         maskText.remove_prefix(1);
     }
     Parse(maskText);
+    FindBlanksThatAreContent();
 }
 
 void TcxStandardMask::Clear() {
@@ -55,6 +56,7 @@ void TcxStandardMask::Clear() {
     saveLiterals_ = true;
     leadingMark_ = false;
     items_.clear();
+    blankIsContent_.clear();
 }
 
 void TcxStandardMask::Parse(std::wstring_view text) {
@@ -107,6 +109,24 @@ bool TcxStandardMask::TakeSections(std::wstring_view afterSemicolon) {
     return false;
 }
 
+// A blank that its position takes as a character of its class (a "0" blank on a digit position)
+// may have been typed there, and then reads back as typed. A position that takes any character
+// keeps its blank as the mark of a gap, as the edit value of an empty field shows spaces there.
+void TcxStandardMask::FindBlanksThatAreContent() {
+    blankIsContent_.assign(items_.size(), false);
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        const TcxStandardMaskCustomItem& item = *items_[i];
+        wchar_t c = blankChar_;
+        blankIsContent_[i] = item.AsMany() != nullptr &&
+                             dynamic_cast<const TcxStandardMaskASCIIItem*>(&item) == nullptr &&
+                             item.Check(c) && c == blankChar_;
+    }
+}
+
+wchar_t TcxStandardMask::EditValueChar(std::size_t index, wchar_t c) const {
+    return c == blankChar_ && !blankIsContent_[index] ? L' ' : c;
+}
+
 const TcxStandardMaskCustomItem& TcxStandardMask::Items(int index) const {
     CheckListIndex(index, Count());
     return *items_[static_cast<std::size_t>(index)];
@@ -131,7 +151,7 @@ std::wstring TcxStandardMask::EmptyEditValue() const {
     for (std::size_t i = 0; i < items_.size(); ++i) {
         const auto* literal = LiteralAt(i);
         if (!literal) {
-            value += L' ';
+            value += EditValueChar(i, blankChar_);
         } else if (saveLiterals_) {
             value += literal->Literal;
         }
@@ -193,7 +213,7 @@ void TcxStandardMask::ToEditValue(std::wstring& text) const {
     value.reserve(length);
     for (std::size_t i = 0; i < length; ++i) {
         if (!LiteralAt(i)) {
-            value += text[i] == blankChar_ ? L' ' : text[i];
+            value += EditValueChar(i, text[i]);
         } else if (saveLiterals_) {
             value += text[i];
         }

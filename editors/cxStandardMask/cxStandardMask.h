@@ -25,18 +25,23 @@ public:
     bool LeadingMark() const { return leadingMark_; }
 
     std::wstring EmptyText() const;
+    // The edit value of EmptyText.
     std::wstring EmptyEditValue() const;
     // Places each character of the text into the first unfilled position that takes it; the
     // result always has Count characters.
     void FitText(std::wstring& text, bool useConverted) const;
     // The text may come back case-converted.
     bool IsFullText(std::wstring& text) const;
-    // Unfilled positions become spaces; literals stay only when SaveLiterals is set.
+    // Unfilled positions become spaces (a blank its position takes as content stays);
+    // literals stay only when SaveLiterals is set.
     void ToEditValue(std::wstring& text) const;
 
 private:
     void Parse(std::wstring_view text);
     bool TakeSections(std::wstring_view afterSemicolon);
+    void FindBlanksThatAreContent();
+    // The character of an edit value for a many position showing c.
+    wchar_t EditValueChar(std::size_t index, wchar_t c) const;
     const TcxStandardMaskLiteralItem* LiteralAt(std::size_t index) const;
     bool IsBlank(wchar_t c) const { return c == blankChar_ || c == L' '; }
 
@@ -45,6 +50,7 @@ private:
     bool saveLiterals_ = true;
     bool leadingMark_ = false;
     std::vector<std::unique_ptr<TcxStandardMaskCustomItem>> items_;
+    std::vector<bool> blankIsContent_;
 };
 
 } // namespace velkaro

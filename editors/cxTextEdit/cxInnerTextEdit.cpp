@@ -257,6 +257,11 @@ void TcxCustomInnerTextEdit::ForwardMouse(UINT message, WPARAM wParam, LPARAM lP
     (void)wParam;
 }
 
+// Only an undo that would change something asks for the permission.
+bool TcxCustomInnerTextEdit::UndoPermitted() {
+    return SendMessageW(Handle(), EM_CANUNDO, 0, 0) == 0 || container_.InnerUndoPermitted();
+}
+
 bool TcxCustomInnerTextEdit::KeyDown(std::uint16_t& key, TShiftState shift) {
     return container_.InnerKeyDown(key, shift);
 }
@@ -302,6 +307,15 @@ LRESULT TcxCustomInnerTextEdit::WndProc(UINT message, WPARAM wParam, LPARAM lPar
     case WM_PASTE:
     case WM_CLEAR:
         return SendMessageW(container_.Handle(), message, wParam, lParam);
+    // Undo (Ctrl+Z, the menu's command, the messages) is a change of the user's like any other;
+    // Alt+Backspace, which the native edit undoes without a message, is refused as a key-down.
+    case WM_UNDO:
+    case EM_UNDO:
+        if (!UndoPermitted()) {
+            return FALSE;
+        }
+        break;
+
     case WM_ERASEBKGND:
         return 1;
     case WM_NCPAINT:

@@ -395,6 +395,24 @@ bool TcxCustomTextEdit::AcceptsChar(wchar_t c) const {
 
 void TcxCustomTextEdit::HandleKeyDown(std::uint16_t& key, TShiftState shift) {
     TcxCustomEdit::HandleKeyDown(key, shift);
+    // The native edit would copy, cut and paste on these keys by itself, past the rules of the
+    // clipboard messages (a password's, a mask's, the permission to edit).
+    UINT message = 0;
+    switch (ClipboardKeyCommand(key, shift, SelLength() > 0)) {
+    case TcxClipboardCommand::Copy:
+        message = WM_COPY;
+        break;
+    case TcxClipboardCommand::Cut:
+        message = WM_CUT;
+        break;
+    case TcxClipboardCommand::Paste:
+        message = WM_PASTE;
+        break;
+    case TcxClipboardCommand::None:
+        return;
+    }
+    key = 0;
+    SendMessageW(Handle(), message, 0, 0);
 }
 
 void TcxCustomTextEdit::HandleKeyPress(wchar_t& key) {
@@ -426,16 +444,26 @@ bool TcxCustomTextEdit::InnerKeyUp(std::uint16_t& key, TShiftState shift) {
     return KeyUp(key, shift);
 }
 
+bool TcxCustomTextEdit::InnerUndoPermitted() {
+    const TcxEditUserChange userChange(*this);
+    return RequestEditing();
+}
+
 // Clipboard.
 
+bool TcxCustomTextEdit::HidesText() const {
+    return Properties().EchoMode() == eemPassword;
+}
+
+// A password goes to no clipboard, as with a native password edit: copy and cut do nothing.
 void TcxCustomTextEdit::CopyText() {
-    if (SelLength() > 0) {
+    if (SelLength() > 0 && !HidesText()) {
         innerTextEdit_->CopyToClipboard();
     }
 }
 
 void TcxCustomTextEdit::CutText() {
-    if (ChangeByUser() && Properties().LookupOnly()) {
+    if ((ChangeByUser() && Properties().LookupOnly()) || HidesText()) {
         return;
     }
     const auto result = DeleteSelectionText(GetDisplayText(), {SelStart(), SelLength()});

@@ -75,6 +75,7 @@ private:
     void RecreateWindow();
     void ForwardMouse(UINT message, WPARAM wParam, LPARAM lParam);
     void ReapplyStyleBits(DWORD mask, DWORD bits);
+    bool UndoPermitted();
 
     TcxCustomTextEdit& container_;
     std::function<void()> onChange_;
@@ -170,6 +171,9 @@ protected:
     // The inner edit's left button and mouse moves, after the native edit has handled them.
     virtual void InnerMouseMessage(UINT /*message*/, WPARAM /*wParam*/) {}
 
+    // The edit echoes stars: its text goes to no clipboard.
+    bool HidesText() const;
+
     // The text painted while the inner edit is hidden.
     const std::wstring& PaintedText() const { return paintedText_; }
     void PaintContent(HDC dc, const RECT& content) override;
@@ -187,6 +191,8 @@ private:
     bool InnerKeyDown(std::uint16_t& key, TShiftState shift);
     bool InnerKeyPress(wchar_t& key);
     bool InnerKeyUp(std::uint16_t& key, TShiftState shift);
+    // The permission for the native edit's undo, asked as for every change of the user's.
+    bool InnerUndoPermitted();
     void PlaceInnerEdit();
     RECT InnerEditBounds(int lineHeight) const;
 

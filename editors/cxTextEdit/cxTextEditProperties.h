@@ -64,7 +64,8 @@ public:
                             IcxEditValueSource& edit, bool& Error) const;
 
     TEditCharCase CharCase() const { return charCase_; }
-    void SetCharCase(TEditCharCase value);
+    // Virtual, as is SetMaxLength: a kind's own rule holds through Assign and a base reference.
+    virtual void SetCharCase(TEditCharCase value);
     TcxEditEchoMode EchoMode() const { return echoMode_; }
     void SetEchoMode(TcxEditEchoMode value);
     bool HideSelection() const { return hideSelection_; }
@@ -74,7 +75,7 @@ public:
 
     // 0: no limit. Unassigned it is the defaults provider's.
     int MaxLength() const;
-    void SetMaxLength(int value);
+    virtual void SetMaxLength(int value);
     bool IsMaxLengthStored() const { return TextAssignedValues().MaxLength; }
     double MaxValue() const;
     void SetMaxValue(double value);

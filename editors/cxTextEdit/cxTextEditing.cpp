@@ -23,7 +23,8 @@ std::optional<TcxTextEditResult> ReplaceSelectionText(const std::wstring& text,
     std::wstring head = text.substr(0, start) + inserted;
     const std::wstring tail = text.substr(start + static_cast<std::size_t>(selection.Length));
     if (maxLength > 0) {
-        if (start >= static_cast<std::size_t>(maxLength) && !inserted.empty()) {
+        // Nothing of the insertion would remain (an empty one included): the text stays.
+        if (start >= static_cast<std::size_t>(maxLength) || inserted.empty()) {
             return std::nullopt;
         }
         head.resize(std::min(head.size(), static_cast<std::size_t>(maxLength)));
@@ -63,6 +64,22 @@ std::uint16_t ShortCutOf(std::uint16_t key, TShiftState shift) {
         result |= 0x8000;
     }
     return result;
+}
+
+TcxClipboardCommand ClipboardKeyCommand(std::uint16_t key, TShiftState shift, bool hasSelection) {
+    constexpr std::uint16_t kInsert = 45;
+    constexpr std::uint16_t kDelete = 46;
+    const TShiftState modifiers = shift & (ssShift | ssCtrl | ssAlt);
+    if (key == kInsert && modifiers == ssCtrl) {
+        return TcxClipboardCommand::Copy;
+    }
+    if (key == kInsert && modifiers == ssShift) {
+        return TcxClipboardCommand::Paste;
+    }
+    if (key == kDelete && modifiers == ssShift && hasSelection) {
+        return TcxClipboardCommand::Cut;
+    }
+    return TcxClipboardCommand::None;
 }
 
 bool IsTextEditingKey(std::uint16_t key) {

@@ -28,7 +28,7 @@ TcxTextSelection ClampSelection(const std::wstring& text, TcxTextSelection selec
 
 // The selection replaced by the inserted text. With a limit (maxLength > 0, for typing and
 // pasting) the part up to the end of the insertion is cut to it, then the whole text; nothing
-// when no inserted character would remain.
+// when no inserted character would remain, as for an empty insertion.
 std::optional<TcxTextEditResult> ReplaceSelectionText(const std::wstring& text,
                                                       TcxTextSelection selection,
                                                       const std::wstring& inserted, int maxLength);
@@ -43,6 +43,12 @@ std::wstring PasswordText(const std::wstring& text);
 // A key with its shift state as one 16-bit shortcut value (Shift 0x2000, Ctrl 0x4000,
 // Alt 0x8000), as shortcuts are stored.
 std::uint16_t ShortCutOf(std::uint16_t key, TShiftState shift);
+
+enum class TcxClipboardCommand { None, Copy, Cut, Paste };
+
+// The native edit's own clipboard keys: Ctrl+Insert copies, Shift+Insert pastes and
+// Shift+Delete cuts a selection.
+TcxClipboardCommand ClipboardKeyCommand(std::uint16_t key, TShiftState shift, bool hasSelection);
 
 // Keys and characters that change a text edit's content.
 bool IsTextEditingKey(std::uint16_t key);

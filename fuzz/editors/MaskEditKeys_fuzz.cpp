@@ -1,35 +1,29 @@
-// Feeds arbitrary key sequences to the masked edit's rules under arbitrary masks. Besides the
-// sanitizers it checks that the mask keeps its shape after every step.
+// Feeds arbitrary key sequences to the masked edit's rules under arbitrary masks of every kind.
+// Besides the sanitizers it checks that a standard mask keeps its shape after every step, and
+// that an expression kind types freely and decides the text it ends with.
 #include "tests/editors/cxMaskEdit/MaskEditSteps.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) {
         return 0;
     }
-    const std::size_t maskLength = std::min<std::size_t>(data[0] % 16, size - 1);
-    std::wstring maskText;
-    for (std::size_t i = 1; i <= maskLength; ++i) {
-        maskText += velkaro::testing::MaskCharacter(data[i]);
-    }
-    velkaro::testing::MaskEditModel edit(maskText);
-    if (!edit.Mode().IsMasked()) {
+    const velkaro::TcxEditMaskKind kind = velkaro::testing::MaskKindOf(data[0]);
+    const std::size_t maskLength = std::min<std::size_t>(data[0] / 4 % 16, size - 1);
+    const auto edit = velkaro::testing::FocusedModel(
+        kind, velkaro::testing::MaskTextOf(kind, data + 1, maskLength));
+    if (!edit) {
         return 0;
     }
-    const auto& mask = dynamic_cast<velkaro::TcxMaskEditStandardMode&>(edit.Mode()).Mask;
-    edit.SetTextAndFocus(L"");
-    bool grown = false;
+    velkaro::testing::StepChecker checker(*edit);
     for (std::size_t i = 1 + maskLength; i + 1 < size; i += 2) {
-        const std::wstring before = edit.Display();
-        const bool pasted = velkaro::testing::ApplyStep(edit, data[i], data[i + 1]);
-        grown = grown || static_cast<int>(edit.Display().size()) > mask.Count();
-        if (!velkaro::testing::BrokenInvariant(edit, mask, before, pasted, grown).empty()) {
+        if (!checker.Step(data[i], data[i + 1]).empty()) {
             std::abort();
         }
     }
+    checker.Validate();
     return 0;
 }

@@ -1,6 +1,8 @@
 #include "runtime/Conversions.h"
 #include "tests/runtime/LocaleScope.h"
 
+#include <cstdio>
+#include <cstring>
 #include <limits>
 
 #include <gtest/gtest.h>
@@ -69,7 +71,8 @@ TEST(FormatFloat, DigitPlaceholdersAndRounding) {
         {L"0", 1.5L, L"2"},
         {L"0", 2.5L, L"3"}, // halves away from zero
         {L"0", -2.5L, L"-3"},
-        {L"0.00", 1.005L, L"1.01"},
+        {L"0.00", 1.005L, L"1.00"}, // exactly 1.00499999999999999999566...
+        {L"0.00", 1.125L, L"1.13"},
         {L"0.00", 0.125L, L"0.13"},
         {L"0.0", 9.96L, L"10.0"},
         {L"000", 7, L"007"},
@@ -85,6 +88,52 @@ TEST(FormatFloat, DigitPlaceholdersAndRounding) {
         {L"0.00", 1e-30L, L"0.00"},
     };
     ExpectAll(cases);
+}
+
+// Every digit shown is a digit of the value: beyond the 18 that an extended float's shortest
+// form has, the exact expansion goes on, as printf's "%.0f" writes it.
+TEST(FormatFloat, ShowsTheExactDigitsAtAnyMagnitude) {
+    for (const double value : {1e18, 1e23, 123456789012345678901.0, 18446744073709551616.0, 1e99,
+                               std::numeric_limits<double>::max()}) {
+        char exact[400];
+        std::snprintf(exact, sizeof exact, "%.0f", value);
+        EXPECT_EQ(FormatFloat(L"0", value), std::wstring(exact, exact + std::strlen(exact)))
+            << exact;
+    }
+    const FormatCase cases[] = {
+        {L"0", 1e23, L"99999999999999991611392"},
+        {L",0 TL", 1e23, L"99,999,999,999,999,991,611,392 TL"},
+        {L"0.000000000000000000000000", 0.1, L"0.100000000000000005551115"},
+        {L"0.00", -1e20, L"-100000000000000000000.00"},
+    };
+    ExpectAll(cases);
+}
+
+TEST(FormatFloat, ExponentSections) {
+    const FormatCase cases[] = {
+        {L"0.00E+00", 12345, L"1.23E+04"},
+        {L"0.00E+00", 0.00012345L, L"1.23E-04"},
+        {L"0.00E-00", 12345, L"1.23E04"},
+        {L"0.00E-00", 0.00012345L, L"1.23E-04"},
+        {L"0.###E-0", 12345, L"1.235E4"},
+        {L"0.###E-0", 1.5L, L"1.5E0"},
+        {L"0.###E+0", 100, L"1E+2"},
+        {L"0.00E+00", 0, L"0.00E+00"},
+        {L"0.00E+00", -12345, L"-1.23E+04"},
+        {L"0.00E+00", 9.996L, L"1.00E+01"}, // rounding carries into the exponent
+        {L"00.0E+0", 12345, L"12.3E+3"},
+        {L".00E+00", 12345, L".12E+05"},
+        {L"0.0e+000", 1.5e-7L, L"1.5e-007"},
+        {L"0E+0", 1e23, L"1E+23"},
+        {L"0.0E+0000", 1e300L, L"1.0E+0300"},
+        {L"0.00E+00 'TL'", 12345, L"1.23E+04 TL"},
+        {L"0.0E+0;(0.0E+0)", -250, L"(2.5E+2)"},
+        {L"0 'E+0'", 5, L"5 E+0"}, // quoted: text
+        {L"0 E", 5, L"5 E"},       // no sign after it: text
+    };
+    ExpectAll(cases);
+    LocaleScope turkish(TurkishSettings());
+    EXPECT_EQ(FormatFloat(L"0.00E+00", 12345), L"1,23E+04");
 }
 
 TEST(FormatFloat, SectionsQuotesAndLiterals) {

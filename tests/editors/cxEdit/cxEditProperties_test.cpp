@@ -3,6 +3,7 @@
 
 #include "runtime/Exceptions.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -178,8 +179,11 @@ TEST_F(PropertiesTest, AssignCopiesEverythingAndAnnouncesOnce) {
     source.SetImmediatePost(true);
     source.SetUseMouseWheel(false);
     source.SetValidateOnEnter(true);
-    int changes = 0;
-    source.OnChange = [&changes](TObject*) { ++changes; };
+    int calls[4] = {};
+    source.OnButtonClick = [&calls](TObject*, int) { ++calls[0]; };
+    source.OnChange = [&calls](TObject*) { ++calls[1]; };
+    source.OnEditValueChanged = [&calls](TObject*) { ++calls[2]; };
+    source.OnValidate = [&calls](TObject*, Variant&, std::wstring&, bool&) { ++calls[3]; };
 
     properties.SetReadOnly(true);
     announced = 0;
@@ -201,9 +205,17 @@ TEST_F(PropertiesTest, AssignCopiesEverythingAndAnnouncesOnce) {
     // The source never assigned ReadOnly: the copy reads the provider's default again.
     EXPECT_FALSE(properties.IsReadOnlyStored());
     EXPECT_TRUE(properties.ReadOnly());
-    ASSERT_TRUE(properties.OnChange);
+    // Every event comes across.
+    ASSERT_TRUE(properties.OnButtonClick && properties.OnChange && properties.OnEditValueChanged &&
+                properties.OnValidate);
+    properties.OnButtonClick(nullptr, 0);
     properties.OnChange(nullptr);
-    EXPECT_EQ(changes, 1);
+    properties.OnEditValueChanged(nullptr);
+    Variant display;
+    std::wstring errorText;
+    bool error = false;
+    properties.OnValidate(nullptr, display, errorText, error);
+    EXPECT_THAT(calls, ::testing::ElementsAre(1, 1, 1, 1));
 }
 
 TEST_F(PropertiesTest, AssignCopiesAnAssignedReadOnly) {

@@ -28,7 +28,7 @@ struct ModelProperties : IcxMaskEditModeProperties {
     bool UsesNormalCharCase() const override { return normalCharCase; }
 };
 
-class MaskEditModel : public IcxMaskEditHost {
+class MaskEditModel final : public IcxMaskEditHost {
 public:
     explicit MaskEditModel(const std::wstring& editMask, TcxEditMaskKind kind = emkStandard)
         : mode_(MakeMaskEditMode(kind, this, &properties)) {

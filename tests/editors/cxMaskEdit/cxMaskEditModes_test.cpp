@@ -228,6 +228,40 @@ TEST_F(MaskEditModeTest, RegularExpressionModesTypeFreelyAndMatchWhole) {
     }
 }
 
+struct LongTextCase {
+    const wchar_t* pattern;
+    std::wstring text;
+    bool valid;
+};
+
+std::wstring Repeated(std::wstring_view piece, std::size_t times) {
+    std::wstring text;
+    text.reserve(piece.size() * times);
+    for (std::size_t i = 0; i < times; ++i) {
+        text += piece;
+    }
+    return text;
+}
+
+// Any text a field can hold is decided without exhausting the stack; an expression that would
+// take too long gives up and the text counts as invalid.
+TEST_F(MaskEditModeTest, ExpressionsDecideTextsOfAnyLength) {
+    const LongTextCase cases[] = {
+        {L"[0-9]+", std::wstring(1'000'000, L'7'), true},
+        {L"[0-9]+", std::wstring(999'999, L'7') + L"x", false},
+        {L"\\d{3}(,\\d{3})*", L"123" + Repeated(L",456", 200'000), true},
+        {L"(ab)+", Repeated(L"ab", 500'000), true},
+        {L"(\\w+) \\1", L"abc abc", true},
+        {L"(\\w+) \\1", L"abc abd", false},
+        {L"(a|aa)*c", std::wstring(100'000, L'a'), false},
+    };
+    for (const auto& c : cases) {
+        MaskEditModel edit(c.pattern, emkRegExpr);
+        EXPECT_EQ(edit.Mode().IsTextValid(c.text), c.valid)
+            << ToUtf8(c.pattern) << ", " << c.text.size() << " characters";
+    }
+}
+
 TEST_F(MaskEditModeTest, InvalidExpressionKeepsTheOldMask) {
     MaskEditModel edit(L"\\d+", emkRegExpr);
     for (const wchar_t* broken : {L"(", L"[a-", L"a{2,1}", L"*"}) {

@@ -97,6 +97,61 @@ TEST_F(MaskEditPropertiesTest, MaxLengthIsHeldAtZeroWhileMasked) {
     EXPECT_EQ(properties.MaxLength(), 5);
 }
 
+struct KindRuleCase {
+    const char* name;
+    // Runs on masked properties whose expressions are case-sensitive.
+    std::function<void(TcxMaskEditProperties&)> act;
+    int maxLength;
+    bool caseInsensitive;
+};
+
+TEST_F(MaskEditPropertiesTest, MaskRulesHoldThroughAssignAndABaseReference) {
+    const KindRuleCase cases[] = {
+        {"MaxLength through a base reference",
+         [](TcxMaskEditProperties& p) {
+             static_cast<TcxCustomTextEditProperties&>(p).SetMaxLength(4);
+         },
+         0, false},
+        {"MaxLength assigned from text-edit properties",
+         [](TcxMaskEditProperties& p) {
+             TcxTextEditProperties source;
+             source.SetMaxLength(3);
+             p.Assign(source);
+         },
+         0, false},
+        {"MaxLength assigned with a mask that is none",
+         [](TcxMaskEditProperties& p) {
+             TcxMaskEditProperties source;
+             source.SetMaxLength(3);
+             source.SetCaseInsensitive(false);
+             p.Assign(source);
+         },
+         3, false},
+        {"CharCase through a base reference, then back",
+         [](TcxMaskEditProperties& p) {
+             static_cast<TcxCustomTextEditProperties&>(p).SetCharCase(ecUpperCase);
+             p.SetCharCase(ecNormal);
+         },
+         0, true},
+        {"CharCase assigned from text-edit properties, then back",
+         [](TcxMaskEditProperties& p) {
+             TcxTextEditProperties source;
+             source.SetCharCase(ecLowerCase);
+             p.Assign(source);
+             p.SetCharCase(ecNormal);
+         },
+         0, true},
+    };
+    for (const auto& c : cases) {
+        TcxMaskEditProperties masked;
+        masked.SetEditMask(kStartTimeMask);
+        masked.SetCaseInsensitive(false);
+        c.act(masked);
+        EXPECT_EQ(masked.MaxLength(), c.maxLength) << c.name;
+        EXPECT_EQ(masked.CaseInsensitive(), c.caseInsensitive) << c.name;
+    }
+}
+
 TEST_F(MaskEditPropertiesTest, CaseInsensitiveIsForcedWhileCharCaseConverts) {
     properties.SetCaseInsensitive(false);
     EXPECT_FALSE(properties.CaseInsensitive());

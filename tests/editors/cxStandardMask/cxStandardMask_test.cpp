@@ -50,6 +50,7 @@ TEST_F(StandardMaskTest, ParsesMaskShapes) {
         {L">LL<>ll", L"____", L"    ", true, L'_'},
         {L"a/c#-", L"_/__-", L" /  -", true, L'_'},
         {L"<<>>", L"", L"", true, L'_'},
+        {L"00;1;0", L"00", L"00", true, L'0'}, // a blank the positions take is content
     };
     for (const auto& shape : shapes) {
         SCOPED_TRACE(testing::Message() << "mask " << ToUtf8(shape.mask));
@@ -132,6 +133,12 @@ TEST_F(StandardMaskTest, FitsTestsAndConvertsTexts) {
         {L"LlAaCc", L"\u00e9\u00e9\u00e9", true, L"____\u00e9\u00e9", false, L"    \u00e9\u00e9"},
         {L"\\9", L"5", true, L"9", true, L"9"},
         {L"00;1; ", L" 1", true, L" 1", false, L" 1"},
+        // A blank its position takes as a character of its class reads back as typed; one its
+        // position would convert to another case is only ever a gap.
+        {L"00;1;0", L"00", true, L"00", true, L"00"},
+        {L"00;1;0", L"7", true, L"70", true, L"70"},
+        {L"LL;1;a", L"b", true, L"ba", true, L"ba"},
+        {L">LL;1;a", L"", true, L"aa", true, L"  "},
         {L"0-0", L"-5", true, L"5-_", false, L"5- "},
         // A blank passes literal positions to leave the next user position blank.
         {L"-90", L"_7", true, L"-_7", true, L"- 7"},

@@ -25,7 +25,14 @@ TEST(TextEditingTest, ReplacingTheSelectionKeepsWithinTheLimit) {
         {"replacing a selection frees room", L"abcde", {1, 3}, L"1234", 5, L"a1234", 5},
         {"the tail is cut after the insertion", L"abcde", {0, 0}, L"12", 5, L"12abc", 2},
         {"selection beyond the text is clamped", L"ab", {5, 9}, L"c", 0, L"abc", 3},
-        {"empty insertion deletes the selection", L"abc", {0, 1}, L"", 2, L"bc", 0},
+        {"empty insertion deletes the selection", L"abc", {0, 1}, L"", 0, L"bc", 0},
+        {"empty insertion under a limit changes nothing",
+         L"abcdefgh",
+         {6, 2},
+         L"",
+         5,
+         std::nullopt,
+         0},
     };
     for (const auto& c : cases) {
         const auto result = ReplaceSelectionText(c.text, c.selection, c.inserted, c.maxLength);

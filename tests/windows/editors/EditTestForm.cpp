@@ -67,6 +67,10 @@ bool HasFocus(const TcxCustomEdit& edit) {
             (edit.InnerEdit() != nullptr && focus == edit.InnerEdit()->Control().Handle()));
 }
 
+HWND InnerWindow(const TcxCustomEdit& edit) {
+    return edit.InnerEdit()->Control().Handle();
+}
+
 TEditForm::TEditForm(int editCount) {
     Form.SetClientSize(300, 40 + 30 * editCount);
     for (int i = 0; i < editCount; ++i) {

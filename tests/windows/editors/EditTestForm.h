@@ -39,6 +39,9 @@ void TypeText(const std::wstring& text);
 // The window that has the focus belongs to the edit (its own window or its inner edit).
 bool HasFocus(const TcxCustomEdit& edit);
 
+// The edit's inner native edit window.
+HWND InnerWindow(const TcxCustomEdit& edit);
+
 // A form with the given number of text edits, one below the other, shown and focused on the
 // first.
 class TEditForm {

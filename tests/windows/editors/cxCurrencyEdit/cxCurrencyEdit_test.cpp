@@ -240,6 +240,27 @@ TEST_F(CurrencyEditTest, TypedAmountIsCommittedAndFormattedOnLeaving) {
     EXPECT_EQ(form.Amount.Text(), L"1.234,50 TL");
 }
 
+TEST_F(CurrencyEditTest, ATypedAmountShowsOnlyItsOwnDigits) {
+    struct DigitsCase {
+        const wchar_t* typed;
+        const wchar_t* shown;
+    };
+    const DigitsCase cases[] = {
+        {L"1e18", L"1.000.000.000.000.000.000 TL"},
+        {L"1e23", L"99.999.999.999.999.991.611.392 TL"},
+        {L"1e99", L"999.999.999.999.999.967.336.168.804.116.691.273.849.533.185.806.555.472.917."
+                  L"961.779.471.295.845.921.727.862.608.739.868.455.469.056 TL"},
+    };
+    for (const auto& c : cases) {
+        TTypingForm form;
+        form.Amount.Properties().SetDisplayFormat(L",0 TL");
+        TypeText(c.typed);
+        form.Other.SetFocus();
+        Application().ProcessMessages();
+        EXPECT_EQ(form.Amount.Text(), c.shown) << ToUtf8(c.typed);
+    }
+}
+
 TEST_F(CurrencyEditTest, EnterReportsATypedAmountOutsideTheRange) {
     TTypingForm form;
     form.Amount.Properties().SetMaxValue(100);
@@ -265,8 +286,15 @@ struct PasteCase {
 
 TEST_F(CurrencyEditTest, PasteThatLeavesNoNumberIsUndoneWithTheTextSelected) {
     const PasteCase cases[] = {
-        {L"34", L"1234", false}, {L",5", L"12,5", false}, {L"abc", L"12", true},
-        {L"1.000", L"12", true}, {L"-", L"12", true},
+        {L"34", L"1234", false},
+        {L",5", L"12,5", false},
+        {L"abc", L"12", true},
+        {L"1.000", L"12", true},
+        {L"-", L"12", true},
+        // Numbers, but beyond an amount's range: they would be lost on leaving.
+        {L"e400", L"12", true},
+        {L"e-400", L"12", true},
+        {L"e300", L"12e300", false},
     };
     for (const auto& c : cases) {
         TTypingForm form;

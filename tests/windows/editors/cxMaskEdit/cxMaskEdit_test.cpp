@@ -313,6 +313,60 @@ TEST_F(MaskEditTest, RegularExpressionKindTypesFreelyAndValidatesTheWholeText) {
     EXPECT_EQ(beeps.Count(), 1);
 }
 
+// A long text set by code, then typed into: Enter validates all of it.
+TEST_F(MaskEditTest, AnExpressionDecidesALongTypedText) {
+    const std::wstring digits(20'000, L'7');
+    for (const wchar_t* typed : {L"7", L"x"}) {
+        ReportedErrors().clear();
+        TimeForm form;
+        form.Time.Properties().SetMaskKind(emkRegExpr);
+        form.Time.Properties().SetEditMask(L"[0-9]+");
+        form.Time.SetText(digits);
+        form.Run(std::wstring(L"{End}") + typed + L"{Enter}");
+        const std::wstring text = digits + typed;
+        EXPECT_EQ(form.Time.Text(), text);
+        if (*typed == L'7') {
+            EXPECT_TRUE(ReportedErrors().empty());
+            EXPECT_EQ(form.Time.EditValue(), Variant(text));
+        } else {
+            EXPECT_EQ(ReportedErrors(), std::vector<std::wstring>{L"The edit value is invalid."});
+        }
+    }
+}
+
+TEST_F(MaskEditTest, ABlankThatAPositionTakesReadsBackAsTyped) {
+    struct BlankCase {
+        const wchar_t* mask;
+        const wchar_t* keys;
+        const wchar_t* text;
+    };
+    const BlankCase cases[] = {
+        {L"00;1;0", L"00", L"00"},
+        {L"00;1;0", L"7", L"70"},
+        {kStartTimeMask, L"{Del}", L" 0:00"}, // a blank no position takes stays a gap
+    };
+    for (const auto& c : cases) {
+        TimeForm form;
+        form.Time.Properties().SetEditMask(c.mask);
+        form.Time.SetText(L"00:00");
+        form.Click(0);
+        form.Run(c.keys);
+        EXPECT_EQ(form.Time.Text(), c.text) << ToUtf8(c.mask) << " " << ToUtf8(c.keys);
+    }
+}
+
+TEST_F(MaskEditTest, ALimitAssignedUnderTheMaskCutsNoPaste) {
+    TimeForm form;
+    TcxTextEditProperties limited;
+    limited.SetMaxLength(3);
+    form.Time.Properties().Assign(limited);
+    EXPECT_EQ(form.Time.Properties().MaxLength(), 0);
+    form.Click(0);
+    SetClipboardText(L"12:34");
+    PressKey('V', ssCtrl);
+    EXPECT_EQ(form.Display(), L"12:34");
+}
+
 TEST_F(MaskEditTest, KindAndMaskChangedTogetherBothTakeEffect) {
     TimeForm form;
     auto& properties = form.Time.Properties();

@@ -296,6 +296,7 @@ TEST_F(TextEditTest, PasteIsCutToMaxLength) {
         {"cut to the limit", L"abc", 3, 0, L"12345", L"abc12", 5},
         {"nothing at the limit", L"abcde", 5, 0, L"1", L"abcde", 5},
         {"into a selection", L"abcde", 1, 3, L"123456", L"a1234", 5},
+        {"an empty paste changes nothing", L"abcdefgh", 6, 2, L"", L"abcdefgh", 6},
     };
     for (const auto& c : cases) {
         TEditForm form(1);
