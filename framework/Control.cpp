@@ -31,6 +31,16 @@ std::map<std::wstring, WNDPROC>& BaseProcedures() {
     return procedures;
 }
 
+// A frame, a caption or scroll bars: anything the system paints outside the client area.
+bool HasNonClientArea(HWND window) {
+    constexpr LONG_PTR kFrame =
+        WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_HSCROLL | WS_VSCROLL | WS_POPUP;
+    constexpr LONG_PTR kEdges =
+        WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME;
+    return (GetWindowLongPtrW(window, GWL_STYLE) & (kFrame | WS_CHILD)) != WS_CHILD ||
+           (GetWindowLongPtrW(window, GWL_EXSTYLE) & kEdges) != 0;
+}
+
 } // namespace
 
 LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -247,6 +257,13 @@ LRESULT TControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         SetBkColor(dc, ColorToRGB(color_));
         return reinterpret_cast<LRESULT>(BackgroundBrush());
     }
+    case WM_NCPAINT:
+        // A control without frame or scroll bars has no area outside its client area to paint;
+        // the system's handling would still fetch a device context from the window server.
+        if (!HasNonClientArea(handle_)) {
+            return 0;
+        }
+        break;
     case WM_ERASEBKGND:
         if (defaultProc_ == DefWindowProcW) {
             PaintBackground(reinterpret_cast<HDC>(wParam));
