@@ -41,6 +41,18 @@ bool HasNonClientArea(HWND window) {
            (GetWindowLongPtrW(window, GWL_EXSTYLE) & kEdges) != 0;
 }
 
+// Whether the window already has these bounds, in its parent's client coordinates (the screen's
+// for a window of its own). Asked of the window itself, which the user may have moved.
+bool HasBounds(HWND window, int left, int top, int width, int height) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    if ((GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0) {
+        MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    }
+    return rect.left == left && rect.top == top && rect.right - rect.left == width &&
+           rect.bottom - rect.top == height;
+}
+
 } // namespace
 
 LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -584,7 +596,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     top_ = top;
     width_ = width;
     height_ = height;
-    if (handle_ != nullptr) {
+    if (handle_ != nullptr && !HasBounds(handle_, left, top, width, height)) {
         SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
