@@ -72,8 +72,11 @@ HDC TakeSharedPaintBuffer(HDC target, int width, int height) {
         buffer.dc = CreateCompatibleDC(target);
     }
     if (width > buffer.width || height > buffer.height) {
-        buffer.width = std::max(width, buffer.width);
-        buffer.height = std::max(height, buffer.height);
+        // Grown in steps, so that the controls of a window need one or two bitmaps, not one each.
+        constexpr int kStep = 128;
+        const auto grown = [](int size) { return (size + kStep - 1) / kStep * kStep; };
+        buffer.width = std::max(grown(width), buffer.width);
+        buffer.height = std::max(grown(height), buffer.height);
         const HBITMAP bitmap = CreateCompatibleBitmap(target, buffer.width, buffer.height);
         const HGDIOBJ old = SelectObject(buffer.dc, bitmap);
         if (buffer.bitmap == nullptr) {

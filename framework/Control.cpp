@@ -191,7 +191,9 @@ void TControl::RegisterClassFor(const TCreateParams& params) {
         windowClass.style &= ~CS_GLOBALCLASS;
     } else {
         windowClass.style = params.ClassStyle;
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        // The system's shared arrow, looked up once: each lookup asks the window server.
+        static const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hCursor = arrow;
     }
     windowClass.lpfnWndProc = ControlWindowProc;
     windowClass.hInstance = instance;
