@@ -1,6 +1,8 @@
 #include "framework/Canvas.h"
 
 #include <algorithm>
+#include <memory>
+#include <vector>
 
 namespace velkaro {
 
@@ -50,74 +52,87 @@ void PaintParentBackground(HWND window, HDC dc) {
     SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
 }
 
-namespace {
-
-struct TSharedPaintBuffer {
+struct TScratchBitmap::TKept {
     HDC dc = nullptr;
     HBITMAP bitmap = nullptr;
     HGDIOBJ oldBitmap = nullptr;
     int width = 0, height = 0;
     bool inUse = false;
+
+    // At least the given size: grown in steps, so that the controls of a window need one or two
+    // bitmaps, not one each.
+    void Fit(HDC compatible, int neededWidth, int neededHeight) {
+        if (dc == nullptr) {
+            dc = CreateCompatibleDC(compatible);
+        }
+        if (bitmap != nullptr && neededWidth <= width && neededHeight <= height) {
+            return;
+        }
+        constexpr int kStep = 128;
+        const auto grown = [](int size) { return (std::max(size, 1) + kStep - 1) / kStep * kStep; };
+        width = std::max(grown(neededWidth), width);
+        height = std::max(grown(neededHeight), height);
+        const HBITMAP made = CreateCompatibleBitmap(compatible, width, height);
+        const HGDIOBJ old = SelectObject(dc, made);
+        if (bitmap == nullptr) {
+            oldBitmap = old;
+        } else {
+            DeleteObject(bitmap);
+        }
+        bitmap = made;
+    }
 };
 
-TSharedPaintBuffer& SharedPaintBuffer() {
-    static TSharedPaintBuffer& buffer = *new TSharedPaintBuffer; // lives as long as the thread
-    return buffer;
-}
+namespace {
 
-// The shared buffer, at least of the given size; grown to the largest size asked for so far.
-HDC TakeSharedPaintBuffer(HDC target, int width, int height) {
-    TSharedPaintBuffer& buffer = SharedPaintBuffer();
-    if (buffer.dc == nullptr) {
-        buffer.dc = CreateCompatibleDC(target);
-    }
-    if (width > buffer.width || height > buffer.height) {
-        // Grown in steps, so that the controls of a window need one or two bitmaps, not one each.
-        constexpr int kStep = 128;
-        const auto grown = [](int size) { return (size + kStep - 1) / kStep * kStep; };
-        buffer.width = std::max(grown(width), buffer.width);
-        buffer.height = std::max(grown(height), buffer.height);
-        const HBITMAP bitmap = CreateCompatibleBitmap(target, buffer.width, buffer.height);
-        const HGDIOBJ old = SelectObject(buffer.dc, bitmap);
-        if (buffer.bitmap == nullptr) {
-            buffer.oldBitmap = old;
-        } else {
-            DeleteObject(buffer.bitmap);
-        }
-        buffer.bitmap = bitmap;
-    }
-    buffer.inUse = true;
-    return buffer.dc;
+// Kept as long as the program runs (the user-interface thread alone paints); one more for each
+// paint inside a paint.
+std::vector<std::unique_ptr<TScratchBitmap::TKept>>& KeptBitmaps() {
+    static auto& kept = *new std::vector<std::unique_ptr<TScratchBitmap::TKept>>;
+    return kept;
 }
 
 } // namespace
 
-TBufferedPaint::TBufferedPaint(HDC target, const RECT& area) : target_(target), area_(area) {
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    if (!SharedPaintBuffer().inUse) {
-        memory_ = TakeSharedPaintBuffer(target, width, height);
-        savedState_ = SaveDC(memory_);
-    } else {
-        memory_ = CreateCompatibleDC(target);
-        ownBitmap_ = CreateCompatibleBitmap(target, width, height);
-        oldBitmap_ = SelectObject(memory_, ownBitmap_);
+TScratchBitmap::TScratchBitmap(HDC compatible, int width, int height)
+    : compatible_(compatible), kept_(nullptr) {
+    for (const auto& candidate : KeptBitmaps()) {
+        if (!candidate->inUse) {
+            kept_ = candidate.get();
+            break;
+        }
     }
-    SetViewportOrgEx(memory_, -area.left, -area.top, nullptr);
+    if (kept_ == nullptr) {
+        kept_ = KeptBitmaps().emplace_back(std::make_unique<TKept>()).get();
+    }
+    kept_->Fit(compatible, width, height);
+    kept_->inUse = true;
+    savedState_ = SaveDC(kept_->dc);
+}
+
+TScratchBitmap::~TScratchBitmap() {
+    RestoreDC(kept_->dc, savedState_);
+    kept_->inUse = false;
+}
+
+HDC TScratchBitmap::Handle() const {
+    return kept_->dc;
+}
+
+void TScratchBitmap::Reserve(int width, int height) {
+    kept_->Fit(compatible_, width, height);
+}
+
+TBufferedPaint::TBufferedPaint(HDC target, const RECT& area)
+    : target_(target), area_(area),
+      scratch_(target, area.right - area.left, area.bottom - area.top) {
+    SetViewportOrgEx(scratch_.Handle(), -area.left, -area.top, nullptr);
 }
 
 TBufferedPaint::~TBufferedPaint() {
-    SetViewportOrgEx(memory_, 0, 0, nullptr);
+    SetViewportOrgEx(scratch_.Handle(), 0, 0, nullptr);
     BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top,
-           memory_, 0, 0, SRCCOPY);
-    if (ownBitmap_ == nullptr) {
-        RestoreDC(memory_, savedState_);
-        SharedPaintBuffer().inUse = false;
-        return;
-    }
-    SelectObject(memory_, oldBitmap_);
-    DeleteObject(ownBitmap_);
-    DeleteDC(memory_);
+           scratch_.Handle(), 0, 0, SRCCOPY);
 }
 
 } // namespace velkaro

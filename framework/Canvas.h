@@ -35,10 +35,30 @@ TDialogUnits AverageCharSize(HFONT font, int pixelsPerInch);
 // so that a transparent control can draw over it.
 void PaintParentBackground(HWND window, HDC dc);
 
-// Paints into a memory bitmap of the area and copies it to the target when destroyed. The
-// thread's paints share one bitmap, kept and grown as needed: making one compatible with the
-// screen costs the window system a lookup of the display every time. A paint inside another
-// paint gets a bitmap of its own. Each paint starts from the memory device's default state.
+// A memory device holding a bitmap of at least the given size, compatible with the given device:
+// taken from the thread's few kept bitmaps (grown as needed) and given back when destroyed, since
+// making a bitmap compatible with the screen asks the window server every time. The device starts
+// in its default state; the bitmap holds whatever was drawn into it before.
+class TScratchBitmap {
+public:
+    TScratchBitmap(HDC compatible, int width, int height);
+    ~TScratchBitmap();
+    TScratchBitmap(const TScratchBitmap&) = delete;
+    TScratchBitmap& operator=(const TScratchBitmap&) = delete;
+
+    HDC Handle() const;
+    // At least this size from here on; what was drawn may be lost if it has to grow.
+    void Reserve(int width, int height);
+
+    struct TKept; // one kept bitmap and its device
+
+private:
+    HDC compatible_;
+    TKept* kept_;
+    int savedState_;
+};
+
+// Paints into a memory bitmap of the area and copies it to the target when destroyed.
 class TBufferedPaint {
 public:
     TBufferedPaint(HDC target, const RECT& area);
@@ -46,16 +66,12 @@ public:
     TBufferedPaint(const TBufferedPaint&) = delete;
     TBufferedPaint& operator=(const TBufferedPaint&) = delete;
 
-    HDC Handle() const { return memory_; }
+    HDC Handle() const { return scratch_.Handle(); }
 
 private:
     HDC target_;
     RECT area_;
-    HDC memory_ = nullptr;
-    int savedState_ = 0;
-    // A bitmap of its own, while the shared one is in use.
-    HBITMAP ownBitmap_ = nullptr;
-    HGDIOBJ oldBitmap_ = nullptr;
+    TScratchBitmap scratch_;
 };
 
 } // namespace velkaro
