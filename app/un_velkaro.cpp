@@ -6,6 +6,7 @@
 #include "framework/Dialogs.h"
 #include "runtime/Conversions.h"
 #include "settings/RegistrySettingsKey.h"
+#include "runtime/ScopedRestore.h"
 
 namespace velkaro {
 
@@ -172,14 +173,8 @@ void Tfr_velkaro::FormClick(TObject*) {
 // showing would hold its windows and GDI objects, and a few hundred would use up the process's.
 void Tfr_velkaro::Hakknda1Click(TObject*) {
     Tfr_hakkinda hakkinda;
-    fr_hakkinda = &hakkinda;
-    try {
-        hakkinda.ShowModal();
-    } catch (...) {
-        fr_hakkinda = nullptr;
-        throw;
-    }
-    fr_hakkinda = nullptr;
+    const auto shown = ScopedValue(fr_hakkinda, &hakkinda);
+    hakkinda.ShowModal();
 }
 
 void Tfr_velkaro::SetTariffCaptions(const std::wstring& first, const std::wstring& second) {

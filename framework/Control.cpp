@@ -7,6 +7,7 @@
 #include "framework/Menus.h"
 #include "framework/ProgramIcon.h"
 #include "runtime/Exceptions.h"
+#include "runtime/ScopedRestore.h"
 
 #include <windowsx.h>
 
@@ -698,9 +699,8 @@ void TControl::SetParentFont(bool value) {
 }
 
 void TControl::InheritFont() {
-    inheritingFont_ = true;
+    const auto inheriting = ScopedValue(inheritingFont_, true);
     font_.Assign(parent_->font_);
-    inheritingFont_ = false;
 }
 
 void TControl::FontChanged() {

@@ -1,6 +1,7 @@
 #include "framework/RadioButton.h"
 
 #include "framework/Actions.h"
+#include "runtime/ScopedRestore.h"
 
 #include <oleacc.h>
 
@@ -87,10 +88,8 @@ void TRadioButton::SetChecked(bool value) {
 }
 
 void TRadioButton::ActionChanged() {
-    const bool previous = clicksDisabled_;
-    clicksDisabled_ = true;
+    const auto quiet = ScopedValue(clicksDisabled_, true);
     SetChecked(Action()->Checked());
-    clicksDisabled_ = previous;
 }
 
 TAccessibleDescription TRadioButton::AccessibleDescription() {

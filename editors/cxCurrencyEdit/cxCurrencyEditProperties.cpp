@@ -1,6 +1,7 @@
 #include "editors/cxCurrencyEdit/cxCurrencyEditProperties.h"
 
 #include "editors/cxEdit/cxEditRegisteredProperties.h"
+#include "runtime/ScopedRestore.h"
 
 namespace velkaro {
 
@@ -8,18 +9,6 @@ namespace {
 
 const TcxEditPropertiesRegistration registration(L"TcxCurrencyEditProperties",
                                                  kcxCurrencyEditPropertiesDescription);
-
-// Sets a flag for its lifetime, and clears it however the scope is left.
-class TFlagScope {
-public:
-    explicit TFlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~TFlagScope() { flag_ = false; }
-    TFlagScope(const TFlagScope&) = delete;
-    TFlagScope& operator=(const TFlagScope&) = delete;
-
-private:
-    bool& flag_;
-};
 
 } // namespace
 
@@ -62,34 +51,19 @@ std::wstring TcxCustomCurrencyEditProperties::DisplayFormat() const {
 }
 
 void TcxCustomCurrencyEditProperties::SetDisplayFormat(const std::wstring& value) {
-    auto& assigned = CurrencyAssignedValues();
-    if (assigned.DisplayFormat && displayFormat_ == value) {
-        return;
-    }
-    assigned.DisplayFormat = true;
-    displayFormat_ = value;
-    AnnounceChange();
+    ChangeAssigned(CurrencyAssignedValues().DisplayFormat, displayFormat_, value);
 }
 
 void TcxCustomCurrencyEditProperties::SetNullable(bool value) {
-    if (nullable_ != value) {
-        nullable_ = value;
-        AnnounceChange();
-    }
+    Change(nullable_, value);
 }
 
 void TcxCustomCurrencyEditProperties::SetNullString(const std::wstring& value) {
-    if (nullString_ != value) {
-        nullString_ = value;
-        AnnounceChange();
-    }
+    Change(nullString_, value);
 }
 
 void TcxCustomCurrencyEditProperties::SetUseThousandSeparator(bool value) {
-    if (useThousandSeparator_ != value) {
-        useThousandSeparator_ = value;
-        AnnounceChange();
-    }
+    Change(useThousandSeparator_, value);
 }
 
 TcxAmountDisplaySettings TcxCustomCurrencyEditProperties::DisplaySettings() const {
@@ -130,7 +104,7 @@ void TcxCustomCurrencyEditProperties::AssignCurrencyProperties(
 }
 
 void TcxCustomCurrencyEditProperties::LocaleFormatsChanged() {
-    const TFlagScope changing(formatChanging_);
+    const auto changing = ScopedValue(formatChanging_, true);
     const TcxEditPropertiesChangeHold hold(*this);
     SetDisplayFormat(formatController_.CurrencyFormat());
 }

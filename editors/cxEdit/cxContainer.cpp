@@ -1,4 +1,5 @@
 #include "editors/cxEdit/cxContainer.h"
+#include "runtime/ScopedRestore.h"
 
 namespace velkaro {
 
@@ -105,9 +106,8 @@ void TcxContainerStyle::SyncFont() const {
         source = &owner_->Parent()->Font();
     }
     if (source != nullptr && (!font_.SameFace(*source) || font_.Color() != source->Color())) {
-        syncingFont_ = true;
+        const auto syncing = ScopedValue(syncingFont_, true);
         font_.Assign(*source);
-        syncingFont_ = false;
     }
 }
 
@@ -164,9 +164,8 @@ void TcxContainerStyle::Assign(const TcxContainerStyle& source) {
     shadow_ = source.shadow_;
     transparentBorder_ = source.transparentBorder_;
     if (source.IsAssigned(svFont)) {
-        syncingFont_ = true;
+        const auto syncing = ScopedValue(syncingFont_, true);
         font_.Assign(source.font_);
-        syncingFont_ = false;
     }
     assignedValues_ = source.assignedValues_;
     Changed();

@@ -8,6 +8,8 @@
 #include "framework/Form.h"
 #include "runtime/Exceptions.h"
 
+#include <cassert>
+#include <exception>
 #include <typeinfo>
 
 namespace velkaro {
@@ -25,28 +27,25 @@ std::wstring LoadEditString(int id) {
 
 const bool kStringTableLoaderInstalled = (SetResourceStringLoader(LoadEditString), true);
 
-// Restores a flag on every way out.
-class TFlagScope {
-public:
-    TFlagScope(bool& flag, bool value) : flag_(flag), previous_(flag) { flag_ = value; }
-    ~TFlagScope() { flag_ = previous_; }
-    TFlagScope(const TFlagScope&) = delete;
-    TFlagScope& operator=(const TFlagScope&) = delete;
-
-private:
-    bool& flag_;
-    bool previous_;
-};
-
 } // namespace
 
-TcxEditUserChange::TcxEditUserChange(TcxCustomEdit& edit)
-    : edit_(edit), previous_(edit.changeByUser_) {
-    edit_.changeByUser_ = true;
+TcxChangeEventsLock::TcxChangeEventsLock(TcxCustomEdit& edit)
+    : edit_(edit), exceptionsAtStart_(std::uncaught_exceptions()) {
+    edit_.LockChangeEvents();
+    depth_ = edit_.changeEvents_.LockCount();
 }
 
-TcxEditUserChange::~TcxEditUserChange() {
-    edit_.changeByUser_ = previous_;
+TcxChangeEventsLock::~TcxChangeEventsLock() noexcept(false) {
+    assert(edit_.changeEvents_.LockCount() == depth_ && "an operation left the lock unbalanced");
+    if (std::uncaught_exceptions() == exceptionsAtStart_) {
+        edit_.UnlockChangeEvents(true);
+        return;
+    }
+    try {
+        edit_.UnlockChangeEvents(true);
+    } catch (...) {
+        // The error already on its way is the one reported.
+    }
 }
 
 TcxCustomEdit::TcxCustomEdit(TControl* parent, const TcxEditPropertiesFactory& createProperties)
@@ -183,14 +182,8 @@ Variant TcxCustomEdit::MakeEditValue(const Variant&, bool) {
 }
 
 void TcxCustomEdit::CommitDisplayValue(const Variant& DisplayValue) {
-    PushModifiedState();
-    try {
-        StoreDisplayValue(DisplayValue);
-    } catch (...) {
-        PopModifiedState();
-        throw;
-    }
-    PopModifiedState();
+    const TcxModifiedStateSave saved(state_);
+    StoreDisplayValue(DisplayValue);
 }
 
 // Change events.
@@ -237,7 +230,7 @@ bool TcxCustomEdit::RequestEditing() {
     if (dataBinding_->Modified()) {
         return true;
     }
-    const TFlagScope checking(inEditingCheck_, true);
+    const auto checking = ScopedValue(inEditingCheck_, true);
     bool result = CanChangeValue();
     if (result && OnEditing) {
         bool canEdit = true;
@@ -290,7 +283,7 @@ bool TcxCustomEdit::CheckInput(bool report) {
 void TcxCustomEdit::ReportInputError(const std::wstring& errorText) {
     if (!InEditForm() && HandleAllocated() && IsWindowVisible(Handle())) {
         {
-            const TFlagScope showing(showingError_, true);
+            const auto showing = ScopedValue(showingError_, true);
             if (innerEdit_ != nullptr) {
                 innerEdit_->SafelySetFocus();
             } else {
@@ -311,33 +304,36 @@ void TcxCustomEdit::ReportInputError(const std::wstring& errorText) {
 void TcxCustomEdit::PostValue() {
     try {
         BeginPosting();
+        const TScopedRestore posted([this] { EndPosting(); });
         dataBinding_->StoreValue(EditValue());
-        EndPosting();
     } catch (...) {
-        EndPosting();
+        // A value the binding refuses takes the focus back, as invalid text does.
         ReportInputError({});
         throw;
     }
+}
+
+bool TcxCustomEdit::ValidateAndPost() {
+    const TcxChangeEventsLock lock(*this);
+    const bool ok = CheckInput(true);
+    if (ok && dataBinding_->Modified()) {
+        PostValue();
+    }
+    return ok;
 }
 
 void TcxCustomEdit::RevertToValueAtEnter() {
     if (!TextModified() || !ActiveProperties().CanRevert()) {
         return;
     }
-    LockChangeEvents();
-    try {
-        SetTextModified(false);
-        SetEditValue(valueAtEnter_);
-        MarkEditing();
-        SelectAllText();
-        if (ActiveProperties().ImmediatePost() && dataBinding_->Modified()) {
-            PostValue();
-        }
-    } catch (...) {
-        UnlockChangeEvents(true);
-        throw;
+    const TcxChangeEventsLock lock(*this);
+    SetTextModified(false);
+    SetEditValue(valueAtEnter_);
+    MarkEditing();
+    SelectAllText();
+    if (ActiveProperties().ImmediatePost() && dataBinding_->Modified()) {
+        PostValue();
     }
-    UnlockChangeEvents(true);
 }
 
 void TcxCustomEdit::ApplyPropertiesChange() {
@@ -412,19 +408,17 @@ void TcxCustomEdit::GainFocus() {
         return;
     }
     if (!showingError_) {
-        PushModifiedState();
-        try {
+        {
+            const TcxModifiedStateSave saved(state_);
             TcxContainer::DoEnter();
+            // The binding shows its source's value (a bound edit's value comes from there);
+            // that is the value Escape returns to, shown in its edit form.
             dataBinding_->UpdateDisplayValue();
             if (ActiveProperties().CanRevert()) {
                 valueAtEnter_ = EditValue();
             }
             RefreshDisplayFromValue();
-        } catch (...) {
-            PopModifiedState();
-            throw;
         }
-        PopModifiedState();
         SetTextModified(false);
     }
     UpdateViewState();
@@ -434,34 +428,17 @@ void TcxCustomEdit::LoseFocus() {
     if (destroying_ || showingError_) {
         return;
     }
-    PushModifiedState();
-    try {
-        if (TextModified()) {
-            LockChangeEvents();
-            bool ok = false;
-            try {
-                ok = CheckInput(true);
-                if (ok && dataBinding_->Modified()) {
-                    PostValue();
-                }
-            } catch (...) {
-                UnlockChangeEvents(true);
-                throw;
-            }
-            UnlockChangeEvents(true);
-            if (!ok) {
-                PopModifiedState();
-                return;
-            }
+    {
+        const TcxModifiedStateSave saved(state_);
+        // Invalid text keeps the focus (taken back by the error report): no exit.
+        if (TextModified() && !ValidateAndPost()) {
+            return;
         }
         dataBinding_->UpdateDisplayValue();
         RefreshView();
         UpdateViewState();
-    } catch (...) {
-        PopModifiedState();
-        throw;
     }
-    PopModifiedState();
+    // OnExit sees the span's flags as the user left them; only then is the text unmodified.
     TcxContainer::DoExit();
     SetTextModified(false);
 }
@@ -652,7 +629,7 @@ void TcxCustomEdit::HandleKeyDown(std::uint16_t& key, TShiftState shift) {
     TcxCustomEditProperties& properties = ActiveProperties();
     const std::uint16_t shortCut = ShortCutOf(key, shift);
     if (properties.ClearKey() != 0 && shortCut == properties.ClearKey()) {
-        const TcxEditUserChange userChange(*this);
+        const auto byUser = UserChange();
         SetEditValue(Variant());
         key = 0;
     }
@@ -680,16 +657,7 @@ void TcxCustomEdit::HandleKeyDown(std::uint16_t& key, TShiftState shift) {
     case VK_RETURN:
         if (properties.ValidateOnEnter()) {
             key = 0;
-            LockChangeEvents();
-            try {
-                if (CheckInput(true) && dataBinding_->Modified()) {
-                    PostValue();
-                }
-            } catch (...) {
-                UnlockChangeEvents(true);
-                throw;
-            }
-            UnlockChangeEvents(true);
+            ValidateAndPost();
         }
         break;
     case VK_ESCAPE:
@@ -808,7 +776,7 @@ LRESULT TcxCustomEdit::AnswerGetTextLength() const {
 }
 
 void TcxCustomEdit::HandleClipboardMessage(UINT message) {
-    const TcxEditUserChange userChange(*this);
+    const auto byUser = UserChange();
     const bool readOnly = ActiveProperties().ReadOnly();
     switch (message) {
     case WM_CUT:

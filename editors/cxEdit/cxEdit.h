@@ -12,6 +12,7 @@
 #include "editors/cxEdit/cxEditStyle.h"
 #include "editors/cxEdit/cxEditValueSource.h"
 #include "editors/cxEdit/cxInnerEdit.h"
+#include "runtime/ScopedRestore.h"
 
 #include <cstdint>
 #include <functional>
@@ -47,6 +48,8 @@ public:
     void SetStyle(const TcxContainerStyle& value);
 
     virtual Variant EditValue() const { return editValue_; }
+    // Ignored while OnEditing is asked, and for a change of the user's the edit may not take;
+    // otherwise AssignEditValue.
     virtual void SetEditValue(const Variant& value);
     // The display text (the window text).
     std::wstring Text() const { return ReadWindowText(); }
@@ -90,8 +93,6 @@ public:
     void MarkModified() { state_.MarkModified(); }
     void MarkSetByCode() { state_.MarkSetByCode(); }
     void MarkEditing() { state_.MarkEditing(); }
-    void PushModifiedState() { state_.PushModifiedState(); }
-    void PopModifiedState() { state_.PopModifiedState(); }
     // Hands a key the edit does not use to the host key hook.
     void NotifyHostKey(std::uint16_t& key, TShiftState shift);
 
@@ -112,60 +113,125 @@ protected:
     // class calls it last (again when a class derives from a published one).
     void AfterConstruction();
 
-    // The overridable slots, in the order the kinds rely on.
-    virtual void PositionInnerEdit(int height);
-    virtual void EndPosting() { posting_ = false; }
-    virtual void BeginPosting() { posting_ = true; }
+    // The hooks a kind overrides, grouped by the path that calls them. Each line says when the
+    // hook runs, what it may change and what it must not do; an override calls its base unless
+    // it replaces the behaviour whole.
+
+    // A key, from the inner edit or the control's own window: OnKeyDown, then HandleKeyDown;
+    // OnKeyPress, then HandleKeyPress (the character of a key press whose key down was cleared
+    // still comes: Enter's #13 reaches OnKeyPress after Enter's validation); OnKeyUp, then
+    // HandleKeyUp. The questions answer from the state and change nothing.
+    // Each key OnKeyDown left: a kind handles its own keys, clears each it used and hands the
+    // rest to its base (Enter validates, Escape returns, Tab moves on). Must not let a used key
+    // through to the native edit.
+    virtual void HandleKeyDown(std::uint16_t& key, TShiftState shift);
+    // Each character OnKeyPress left: clears one refused; a cleared one reaches no native edit.
+    virtual void HandleKeyPress(wchar_t& key);
+    // Each key up OnKeyUp left; nothing in the core.
+    virtual void HandleKeyUp(std::uint16_t& key, TShiftState shift);
+    // Before OnKeyDown, a question: the key clicks the default edit button.
+    virtual bool IsButtonShortCut(std::uint16_t key, TShiftState shift) const;
+    // Whether the key may act now: an editing key needs the permission (which may fire
+    // OnEditing). A refused key goes to the host and no further.
+    virtual bool IsKeyPermitted(std::uint16_t key, TShiftState shift);
+    // Whether the character may be typed now (clears one that may not); may fire OnEditing.
+    virtual bool IsCharPermitted(wchar_t& c);
+    // Questions: the key, or the character, would change the text.
     virtual bool IsEditingKey(std::uint16_t key, TShiftState shift) const;
     virtual bool IsEditingChar(wchar_t c) const;
-    virtual bool CanChangeValue();
-    virtual void InnerTextChanged();
-    virtual void HandleKeyDown(std::uint16_t& key, TShiftState shift);
-    virtual void HandleKeyPress(wchar_t& key);
-    virtual void HandleKeyUp(std::uint16_t& key, TShiftState shift);
-    virtual std::wstring GetDisplayText() const { return {}; }
-    virtual void ReportInputError(const std::wstring& errorText);
-    virtual void HookInnerEdit();
-    virtual bool AllowsEditing() const { return true; }
-    virtual void StoreDisplayValue(const Variant&) {}
-    virtual void AssignEditValue(const Variant& value);
-    virtual void CommitDisplayValue(const Variant& DisplayValue);
-    virtual bool IsInnerEditShown() const { return false; }
-    virtual bool IsButtonShortCut(std::uint16_t key, TShiftState shift) const;
-    virtual bool IsEditValueStored() const { return !editValue_.IsNull(); }
-    virtual bool IsRepositoryItemAcceptable(TcxEditRepositoryItem& item) const;
+    // A question: the kind takes the character at all (the core refuses others silently).
     virtual bool AcceptsChar(wchar_t c) const;
-    virtual void ApplyPropertiesChange();
-    virtual void RevertToValueAtEnter();
-    virtual bool ApplyDisplayText(const std::wstring&) { return false; }
-    virtual void ShowDisplayValue(const Variant&) {}
-    virtual void RefreshDisplayFromValue() {}
-    virtual void RefreshValueFromDisplay() {}
-    virtual void RefreshView() {}
-    virtual bool IsKeyPermitted(std::uint16_t key, TShiftState shift);
-    virtual bool IsCharPermitted(wchar_t& c);
-    virtual void ClearText() {}
-    virtual void CopyText() {}
-    virtual void CutText() {}
+    // A question: Tab stays in the edit instead of moving the focus.
     virtual bool KeepsAllKeys() const { return false; }
+    // Escape while the user edits: the value at entering back, all selected, the change events
+    // held until done. Must not validate.
+    virtual void RevertToValueAtEnter();
+    // Asked before each change of the user's, questions: the kind can be edited at all (a
+    // lookup-only text edit cannot); read-only and the binding let the value change (OnEditing
+    // is asked after this).
+    virtual bool AllowsEditing() const { return true; }
+    virtual bool CanChangeValue();
+    // The clipboard messages, from a key (the text edit turns Ctrl+C, Ctrl+X, Ctrl+V into them)
+    // or from code; each runs as the user's change, and a read-only edit only copies. They change
+    // the text as typing does, never the value.
+    virtual void CutText() {}
+    virtual void CopyText() {}
     virtual void PasteText() {}
-    virtual void SelectAllText() {}
-    // What the window-text messages read and write.
-    virtual std::wstring ReadWindowText() const { return GetDisplayText(); }
-    virtual bool WriteWindowText(const std::wstring& text) { return ApplyDisplayText(text); }
-    // The delete-selection part of the clear message.
+    // The clear message: the selection goes.
     virtual void DeleteSelection() {}
+    // Empties the text; no path of the core calls it.
+    virtual void ClearText() {}
 
-    // Gaining and losing the focus (through the form's enter and exit processing).
+    // Focus entering, through the form's enter processing.
     void DoEnter() override;
-    void DoExit() override;
+    // Fires OnEnter, shows the value in its edit form and records the value Escape returns to;
+    // the span's flags come back after it and the text counts as unmodified. Skipped while an
+    // error is shown. Must not validate.
     virtual void GainFocus();
-    virtual void LoseFocus();
-    // Called for every focus change of the control or its inner edit; focusWindow is the
-    // window that has, or is about to get, the focus.
+    // Entering, leaving, and between the control and its inner edit (focusWindow has, or is
+    // about to get, the focus): OnFocusChanged and the view, once per real change. May change
+    // the view and the selection; must not move the focus, which is changing as it runs.
     virtual void FocusChanged(HWND focusWindow);
-    // Focus, colours, the inner edit's visibility and the automatic height.
+    // Selects the whole text (entering, Escape, an error report); changes the selection only.
+    virtual void SelectAllText() {}
+
+    // Focus leaving, through the form's exit processing, and Enter with ValidateOnEnter.
+    void DoExit() override;
+    // Validates typed text and posts it, shows the value in its display form and fires OnExit.
+    // Skipped while an error is shown; invalid text ends it before OnExit, the focus taken back.
+    virtual void LoseFocus();
+    // The text validation checks and the window text reads; a question.
+    virtual std::wstring GetDisplayText() const { return {}; }
+    // Valid text becomes the value: stores the text as checked (OnValidate may have changed
+    // it), the span's flags restored after it so that the span still counts as modified.
+    virtual void CommitDisplayValue(const Variant& DisplayValue);
+    // Invalid text: the focus taken back with all selected, the beep, then the error raised
+    // with its text. Returns only for an empty text.
+    virtual void ReportInputError(const std::wstring& errorText);
+    // Around handing the value to the binding; only the posting flag.
+    virtual void BeginPosting() { posting_ = true; }
+    virtual void EndPosting() { posting_ = false; }
+
+    // Writing a value: EditValue by code or the clear shortcut (SetEditValue, AssignEditValue),
+    // the window text by code or the user (WriteWindowText, ApplyDisplayText,
+    // StoreDisplayValue), and the inner edit's own text changing (InnerTextChanged). A value
+    // written is shown at once; a text written by code makes the value; typed text changes only
+    // the text until validation commits it.
+    // Stores the value, shows it, marks the span and fires the change events (held under the
+    // lock). Refused for a change of the user's the edit may not take.
+    virtual void AssignEditValue(const Variant& value);
+    // The window text written (WM_SETTEXT, SetText); answers whether it was taken.
+    virtual bool WriteWindowText(const std::wstring& text) { return ApplyDisplayText(text); }
+    // The window text read (WM_GETTEXT, Text); a question.
+    virtual std::wstring ReadWindowText() const { return GetDisplayText(); }
+    // A display text offered: converted by the kind and stored, or refused (a change of the
+    // user's also needs the permission); answers whether it was taken.
+    virtual bool ApplyDisplayText(const std::wstring&) { return false; }
+    // Puts a display value into the inner edit. By code the value follows and the span counts
+    // as set by code; by the user only the text changes.
+    virtual void StoreDisplayValue(const Variant&) {}
+    // Shows a display value without making a value of it; no path of the core calls it.
+    virtual void ShowDisplayValue(const Variant&) {}
+    // The inner edit's text changed (typing, the clipboard, code): marks the span modified while
+    // focused and fires OnChange. Must not change the value: typed text waits for validation.
+    virtual void InnerTextChanged();
+    // Shows the value in the form the focus asks for, the span's flags kept. Must not change
+    // the value.
+    virtual void RefreshDisplayFromValue() {}
+    // Makes the value from the text shown and fires OnEditValueChanged when it changed. Must not
+    // change the text.
+    virtual void RefreshValueFromDisplay() {}
+
+    // The view: what is painted and where the inner edit sits, brought up to date by each path
+    // above and painted on WM_PAINT. None changes a value, a text or the span's flags.
+    // The text painted while the inner edit is hidden; invalidates.
+    virtual void RefreshView() {}
+    // Focus look, colours, the inner edit shown or hidden, the automatic height; invalidates.
     virtual void UpdateViewState();
+    // A question: the native edit shows the text, rather than the control painting it.
+    virtual bool IsInnerEditShown() const { return false; }
+    // Places the inner edit for a text line of the height.
+    virtual void PositionInnerEdit(int height);
     // The height of the content for AutoSize, or 0 when the kind has no opinion.
     virtual int ContentHeight() { return 0; }
     // The width of the content for AutoSize, or 0 when the kind keeps its width.
@@ -181,6 +247,19 @@ protected:
     RECT ContentRect() const;
     TColor ViewBackgroundColor() const;
     TColor ViewTextColor() const;
+
+    // The properties, the inner edit and the repository.
+    // Each change the properties announce, and once after creation and loading: passes them on
+    // (to the inner edit) and shows the value anew. May write the properties only with their
+    // announcements held and dropped, which would otherwise come back here.
+    virtual void ApplyPropertiesChange();
+    // Once, when the inner edit is set: routes its text change to InnerTextChanged.
+    virtual void HookInnerEdit();
+    // A question: the value belongs in a form file (it is not Null); no path of the core asks.
+    virtual bool IsEditValueStored() const { return !editValue_.IsNull(); }
+    // A question: the item's properties are of this kind's class.
+    virtual bool IsRepositoryItemAcceptable(TcxEditRepositoryItem& item) const;
+
     // Stores the edit value without any of the steps of writing it.
     void SetStoredEditValue(const Variant& value) { editValue_ = value; }
     // Destruction has begun: events and focus processing stop.
@@ -203,7 +282,8 @@ protected:
 
     // The inner edit, set by kinds that have one (before AfterConstruction).
     void SetInnerEdit(IcxCustomInnerEdit* innerEdit);
-    void SetChangeByUser(bool value) { changeByUser_ = value; }
+    // Marks what follows, to the end of the caller's scope, as a change the user makes.
+    [[nodiscard]] auto UserChange() { return ScopedValue(changeByUser_, true); }
     void SetInputChecked(bool value) { state_.SetInputChecked(value); }
     void SetTextModified(bool value) { state_.SetTextModified(value); }
     void FireChange();
@@ -213,7 +293,7 @@ protected:
     bool HasFocusWindow(HWND window) const;
 
 private:
-    friend class TcxEditUserChange;
+    friend class TcxChangeEventsLock;
     friend class TcxEditDataBinding;
     void ItemPropertiesChanged(TcxEditRepositoryItem& item) override;
     void ItemRemoved(TcxEditRepositoryItem& item) override;
@@ -222,6 +302,8 @@ private:
     void HandleClipboardMessage(UINT message);
     void TabToNextControl(bool forward);
     void ClickDefaultButton();
+    // Validates typed text and posts a valid one, the change events held back until both are done.
+    bool ValidateAndPost();
     void Paint();
 
     std::unique_ptr<TcxCustomEditProperties> properties_;
@@ -243,17 +325,21 @@ private:
     bool loading_ = false;
 };
 
-// Sets ChangeByUser for its lifetime (restoring the previous state).
-class TcxEditUserChange {
+// Holds the edit's change events back for a multi-step operation. On every way out the lock is
+// released and what it held back fires, once each; leaving by an error, they fire as the error
+// passes, and one of them failing then is not heard: the first error is the one reported. The
+// operation must leave the lock as it found it.
+class TcxChangeEventsLock {
 public:
-    explicit TcxEditUserChange(TcxCustomEdit& edit);
-    ~TcxEditUserChange();
-    TcxEditUserChange(const TcxEditUserChange&) = delete;
-    TcxEditUserChange& operator=(const TcxEditUserChange&) = delete;
+    explicit TcxChangeEventsLock(TcxCustomEdit& edit);
+    ~TcxChangeEventsLock() noexcept(false);
+    TcxChangeEventsLock(const TcxChangeEventsLock&) = delete;
+    TcxChangeEventsLock& operator=(const TcxChangeEventsLock&) = delete;
 
 private:
     TcxCustomEdit& edit_;
-    bool previous_;
+    int depth_;
+    int exceptionsAtStart_;
 };
 
 } // namespace velkaro

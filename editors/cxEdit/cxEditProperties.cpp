@@ -116,17 +116,11 @@ void TcxCustomEditProperties::ReleaseChanges(bool announce) {
 }
 
 void TcxCustomEditProperties::SetAutoSelect(bool value) {
-    if (autoSelect_ != value) {
-        autoSelect_ = value;
-        AnnounceChange();
-    }
+    Change(autoSelect_, value);
 }
 
 void TcxCustomEditProperties::SetUseLeftAlignmentOnEditing(bool value) {
-    if (useLeftAlignmentOnEditing_ != value) {
-        useLeftAlignmentOnEditing_ = value;
-        AnnounceChange();
-    }
+    Change(useLeftAlignmentOnEditing_, value);
 }
 
 bool TcxCustomEditProperties::IsUseLeftAlignmentOnEditingStored() const {
@@ -138,13 +132,7 @@ bool TcxCustomEditProperties::ReadOnly() const {
 }
 
 void TcxCustomEditProperties::SetReadOnly(bool value) {
-    auto& assigned = AssignedValues();
-    if (assigned.ReadOnly && readOnly_ == value) {
-        return;
-    }
-    assigned.ReadOnly = true;
-    readOnly_ = value;
-    AnnounceChange();
+    ChangeAssigned(AssignedValues().ReadOnly, readOnly_, value);
 }
 
 TcxEditAlignment& TcxCustomEditProperties::Alignment() {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 
 namespace velkaro {
 
@@ -135,6 +136,29 @@ public:
 
 protected:
     const IcxEditDefaultValuesProvider& DefaultValues() const;
+
+    // The setters' rule: a value equal to the stored one changes nothing, another is stored and
+    // announced. Answers whether it changed.
+    template <class T> bool Change(T& field, const std::type_identity_t<T>& value) {
+        if (field == value) {
+            return false;
+        }
+        field = value;
+        AnnounceChange();
+        return true;
+    }
+    // The same for a member read from the defaults until it is assigned: writing it assigns it,
+    // and only an equal value written over an assigned one changes nothing.
+    template <class T>
+    bool ChangeAssigned(bool& assigned, T& field, const std::type_identity_t<T>& value) {
+        if (assigned && field == value) {
+            return false;
+        }
+        assigned = true;
+        field = value;
+        AnnounceChange();
+        return true;
+    }
 
 private:
     void AssignEditProperties(const TcxCustomEditProperties& source);

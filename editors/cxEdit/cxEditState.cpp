@@ -1,5 +1,7 @@
 #include "editors/cxEdit/cxEditState.h"
 
+#include <cassert>
+
 namespace velkaro {
 
 void TcxEditState::MarkModified() {
@@ -16,6 +18,16 @@ void TcxEditState::PopModifiedState() {
         current_ = stack_.back();
         stack_.pop_back();
     }
+}
+
+TcxModifiedStateSave::TcxModifiedStateSave(TcxEditState& state) : state_(state) {
+    state_.PushModifiedState();
+    depth_ = state_.ModifiedStateDepth();
+}
+
+TcxModifiedStateSave::~TcxModifiedStateSave() {
+    assert(state_.ModifiedStateDepth() == depth_ && "a nested operation left the stack unbalanced");
+    state_.PopModifiedState();
 }
 
 void TcxEditChangeEvents::Fire(const TNotifyEvent& event, TObject* sender, bool& pending) {

@@ -38,6 +38,21 @@ private:
     std::vector<TcxEditModifiedState> stack_;
 };
 
+// Saves the editing span's flags for a nested operation and restores them on every way out, so
+// that a commit inside validation does not erase that the span modified the value. The operation
+// must leave the stack as it found it.
+class TcxModifiedStateSave {
+public:
+    explicit TcxModifiedStateSave(TcxEditState& state);
+    ~TcxModifiedStateSave();
+    TcxModifiedStateSave(const TcxModifiedStateSave&) = delete;
+    TcxModifiedStateSave& operator=(const TcxModifiedStateSave&) = delete;
+
+private:
+    TcxEditState& state_;
+    int depth_;
+};
+
 // OnChange and OnEditValueChanged as the edit fires them: at once, or held back while locked
 // and then fired once each when the outermost lock is released.
 class TcxEditChangeEvents {

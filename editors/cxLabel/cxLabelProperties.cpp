@@ -66,13 +66,6 @@ void TcxLabelGlyph::Changed() {
 TcxCustomLabelProperties::TcxCustomLabelProperties(IcxEditPropertiesOwner* owner)
     : TcxCustomEditProperties(owner) {}
 
-template <class T> void TcxCustomLabelProperties::Change(T& field, T value) {
-    if (field != value) {
-        field = value;
-        AnnounceChange();
-    }
-}
-
 void TcxCustomLabelProperties::SetLabelEffect(TcxLabelEffect value) {
     Change(labelEffect_, value);
 }

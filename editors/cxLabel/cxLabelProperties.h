@@ -72,8 +72,6 @@ public:
     void Assign(const TObject& source) override;
 
 private:
-    template <class T> void Change(T& field, T value);
-
     TcxLabelEffect labelEffect_ = cxleNormal;
     TcxLabelStyle labelStyle_ = cxlsNormal;
     TcxLabelOrientation orientation_ = cxoRightBottom;

@@ -2,6 +2,7 @@
 
 #include "editors/cxEdit/cxEditBeep.h"
 #include "editors/cxTextEdit/cxTextEditing.h"
+#include "runtime/ScopedRestore.h"
 
 #include <windowsx.h>
 
@@ -10,21 +11,6 @@
 namespace velkaro {
 
 namespace {
-
-// Holds the properties' announcements through the reaction to a change, and drops them: the
-// control is already applying everything they would announce.
-class PropertiesSilence {
-public:
-    explicit PropertiesSilence(TcxCustomEditProperties& properties) : properties_(properties) {
-        properties_.HoldChanges();
-    }
-    ~PropertiesSilence() { properties_.ReleaseChanges(false); }
-    PropertiesSilence(const PropertiesSilence&) = delete;
-    PropertiesSilence& operator=(const PropertiesSilence&) = delete;
-
-private:
-    TcxCustomEditProperties& properties_;
-};
 
 bool CrossesStandardKind(TcxEditMaskKind from, TcxEditMaskKind to) {
     return (from == emkStandard) != (to == emkStandard);
@@ -47,9 +33,8 @@ TcxCustomMaskEditProperties& TcxCustomMaskEdit::Properties() const {
 void TcxCustomMaskEdit::EndLoad() {
     TcxCustomTextEdit::EndLoad();
     if (IsMasked()) {
-        LockChangeEvents();
+        const TcxChangeEventsLock lock(*this);
         StoreDisplayValue(Variant(GetDisplayText()));
-        UnlockChangeEvents();
     }
 }
 
@@ -100,6 +85,8 @@ bool TcxCustomMaskEdit::WriteWindowText(const std::wstring& text) {
     if (!IsMasked() || IsLoading()) {
         return TcxCustomTextEdit::WriteWindowText(text);
     }
+    // The text is shown through the mask first; the value is then the edit value of what the
+    // mask shows, so that Text reads back what EditValue holds.
     SetEditValue(Variant(TextBeforeNul(text)));
     UpdateEditValueText();
     SetEditValue(Variant(editValueText_));
@@ -134,10 +121,8 @@ void TcxCustomMaskEdit::SendInternalKeyDown(std::uint16_t key) {
     if (inner == nullptr) {
         return;
     }
-    const bool previous = internalKey_;
-    internalKey_ = true;
+    const auto internal = ScopedValue(internalKey_, true);
     SendMessageW(inner, WM_KEYDOWN, key, 1);
-    internalKey_ = previous;
 }
 
 void TcxCustomMaskEdit::Beep() {
@@ -258,10 +243,8 @@ void TcxCustomMaskEdit::InnerMouseMessage(UINT message, WPARAM wParam) {
     if (message == WM_LBUTTONDOWN) {
         mode_->EnsureBlockCursor();
     } else if (message == WM_MOUSEMOVE && (wParam & MK_LBUTTON) != 0) {
-        const bool previous = selecting_;
-        selecting_ = true;
+        const auto selecting = ScopedValue(selecting_, true);
         mode_->EnsureBlockCursor();
-        selecting_ = previous;
     }
 }
 
@@ -272,7 +255,10 @@ void TcxCustomMaskEdit::ApplyPropertiesChange() {
     mode_->SetProperties(&properties);
     bool kindChanged = false, maskChanged = false, caseChanged = false;
     {
-        const PropertiesSilence silence(properties);
+        // The announcements of what follows are held and dropped: the control is already
+        // applying everything they would announce.
+        properties.HoldChanges();
+        const TScopedRestore silence([&properties] { properties.ReleaseChanges(false); });
         const std::wstring mask = properties.EditMask();
         const TcxEditMaskKind oldKind = mode_->GetMaskKind();
         kindChanged = oldKind != properties.MaskKind();

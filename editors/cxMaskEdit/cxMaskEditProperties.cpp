@@ -16,10 +16,7 @@ TcxCustomMaskEditProperties::TcxCustomMaskEditProperties(IcxEditPropertiesOwner*
 TcxCustomMaskEditProperties::~TcxCustomMaskEditProperties() = default;
 
 void TcxCustomMaskEditProperties::SetMaskKind(TcxEditMaskKind value) {
-    if (maskKind_ != value) {
-        maskKind_ = value;
-        AnnounceChange();
-    }
+    Change(maskKind_, value);
 }
 
 std::wstring TcxCustomMaskEditProperties::EditMask() const {
@@ -48,12 +45,9 @@ bool TcxCustomMaskEditProperties::CaseInsensitive() const {
 }
 
 void TcxCustomMaskEditProperties::SetCaseInsensitive(bool value) {
-    if (!value && CharCase() != ecNormal) {
-        return;
-    }
-    if (caseInsensitive_ != value) {
-        caseInsensitive_ = value;
-        AnnounceChange();
+    // While a case conversion is on, letters match either case: that cannot be switched off.
+    if (value || CharCase() == ecNormal) {
+        Change(caseInsensitive_, value);
     }
 }
 
@@ -66,17 +60,11 @@ void TcxCustomMaskEditProperties::SetCharCase(TEditCharCase value) {
 }
 
 void TcxCustomMaskEditProperties::SetIgnoreMaskBlank(bool value) {
-    if (ignoreMaskBlank_ != value) {
-        ignoreMaskBlank_ = value;
-        AnnounceChange();
-    }
+    Change(ignoreMaskBlank_, value);
 }
 
 void TcxCustomMaskEditProperties::SetShowBlanksUnfocused(bool value) {
-    if (showBlanksUnfocused_ != value) {
-        showBlanksUnfocused_ = value;
-        AnnounceChange();
-    }
+    Change(showBlanksUnfocused_, value);
 }
 
 void TcxCustomMaskEditProperties::SetMaxLength(int value) {

@@ -2,6 +2,7 @@
 
 #include "framework/Clipboard.h"
 #include "framework/Form.h"
+#include "runtime/ScopedRestore.h"
 
 #include <windowsx.h>
 
@@ -209,14 +210,15 @@ void TcxCustomInnerTextEdit::RecreateWindow() {
     const int start = SelStart();
     const int length = SelLength();
     const bool focused = GetFocus() == Handle();
-    const std::function<void()> onChange = std::move(onChange_);
-    onChange_ = nullptr;
-    container_.recreatingInner_ = true;
-    DestroyHandle();
-    SetText(text);
-    HandleNeeded();
-    container_.recreatingInner_ = false;
-    onChange_ = onChange;
+    {
+        // The text carried over is no change of the user's, nor are the focus moves the
+        // control's.
+        const auto unhooked = ScopedValue(onChange_, nullptr);
+        const auto recreating = ScopedValue(container_.recreatingInner_, true);
+        DestroyHandle();
+        SetText(text);
+        HandleNeeded();
+    }
     SetSelStart(start);
     SetSelLength(length);
     if (focused) {

@@ -4,6 +4,7 @@
 #include "editors/cxTextEdit/cxTextEditing.h"
 #include "framework/Clipboard.h"
 #include "runtime/Exceptions.h"
+#include "runtime/ScopedRestore.h"
 
 #include <oleacc.h>
 #include <windowsx.h>
@@ -188,14 +189,10 @@ void TcxCustomTextEdit::RefreshDisplayFromValue() {
             displayValue = Variant(std::wstring());
         }
     }
-    PushModifiedState();
-    try {
+    {
+        const TcxModifiedStateSave saved(EditState());
         DataBinding().SetDisplayValue(displayValue);
-    } catch (...) {
-        PopModifiedState();
-        throw;
     }
-    PopModifiedState();
     ResetLookupSelection();
     RefreshView();
 }
@@ -225,10 +222,11 @@ void TcxCustomTextEdit::CompleteLookup() {
                                  ? candidate.find(wanted) != std::wstring::npos
                                  : candidate.starts_with(wanted);
         if (matches && candidate.starts_with(wanted) && item.size() > typed.size()) {
-            ++internalChangeCount_;
-            const TcxEditUserChange userChange(*this);
-            ApplyDisplayText(typed + item.substr(typed.size()));
-            --internalChangeCount_;
+            {
+                const auto internal = ScopedValue(internalChangeCount_, internalChangeCount_ + 1);
+                const auto byUser = UserChange();
+                ApplyDisplayText(typed + item.substr(typed.size()));
+            }
             SetCaretStart(static_cast<int>(typed.size()));
             SetSelectionLength(static_cast<int>(item.size() - typed.size()));
             lookupSelection_ = true;
@@ -331,6 +329,9 @@ void TcxCustomTextEdit::ApplyPropertiesChange() {
     TcxCustomTextEditProperties& properties = Properties();
     IcxInnerTextEdit& inner = *innerTextEdit_;
     inner.SetAlignment(properties.Alignment().Horz(), properties.UseLeftAlignmentOnEditing());
+    // The painted text is made anew before the redisplay below, whose change events run
+    // handlers that may let the control paint (a dialog's message loop): they see the new look.
+    // The redisplay makes it again, and the last refresh once more for the paths that skip it.
     if (!IsInnerEditShown()) {
         RefreshView();
     }
@@ -345,13 +346,9 @@ void TcxCustomTextEdit::ApplyPropertiesChange() {
         properties.MinValue() != properties.MaxValue()) {
         RangeCheckHook();
     }
-    if (!IsPosting()) {
-        if (!TextModified()) {
-            RefreshDisplayFromValue();
-        }
-        if (!IsInnerEditShown()) {
-            RefreshView();
-        }
+    // Typed text waits for validation, and a value being posted is already shown.
+    if (!IsPosting() && !TextModified()) {
+        RefreshDisplayFromValue();
     }
     RefreshView();
     TcxCustomEdit::ApplyPropertiesChange();
@@ -445,7 +442,7 @@ bool TcxCustomTextEdit::InnerKeyUp(std::uint16_t& key, TShiftState shift) {
 }
 
 bool TcxCustomTextEdit::InnerUndoPermitted() {
-    const TcxEditUserChange userChange(*this);
+    const auto byUser = UserChange();
     return RequestEditing();
 }
 

@@ -135,38 +135,23 @@ void TcxCustomTextEditProperties::AssignTextProperties(const TcxCustomTextEditPr
 }
 
 void TcxCustomTextEditProperties::SetCharCase(TEditCharCase value) {
-    if (charCase_ != value) {
-        charCase_ = value;
-        AnnounceChange();
-    }
+    Change(charCase_, value);
 }
 
 void TcxCustomTextEditProperties::SetEchoMode(TcxEditEchoMode value) {
-    if (echoMode_ != value) {
-        echoMode_ = value;
-        AnnounceChange();
-    }
+    Change(echoMode_, value);
 }
 
 void TcxCustomTextEditProperties::SetHideSelection(bool value) {
-    if (hideSelection_ != value) {
-        hideSelection_ = value;
-        AnnounceChange();
-    }
+    Change(hideSelection_, value);
 }
 
 void TcxCustomTextEditProperties::SetOEMConvert(bool value) {
-    if (oemConvert_ != value) {
-        oemConvert_ = value;
-        AnnounceChange();
-    }
+    Change(oemConvert_, value);
 }
 
 void TcxCustomTextEditProperties::SetLookupOnly(bool value) {
-    if (lookupOnly_ != value) {
-        lookupOnly_ = value;
-        AnnounceChange();
-    }
+    Change(lookupOnly_, value);
 }
 
 int TcxCustomTextEditProperties::MaxLength() const {
@@ -174,14 +159,7 @@ int TcxCustomTextEditProperties::MaxLength() const {
 }
 
 void TcxCustomTextEditProperties::SetMaxLength(int value) {
-    value = std::max(value, 0);
-    auto& assigned = TextAssignedValues();
-    if (assigned.MaxLength && maxLength_ == value) {
-        return;
-    }
-    assigned.MaxLength = true;
-    maxLength_ = value;
-    AnnounceChange();
+    ChangeAssigned(TextAssignedValues().MaxLength, maxLength_, std::max(value, 0));
 }
 
 double TcxCustomTextEditProperties::MaxValue() const {
@@ -193,12 +171,7 @@ void TcxCustomTextEditProperties::SetMaxValue(double value) {
     if (assigned.MinValue && value < minValue_) {
         value = minValue_;
     }
-    if (assigned.MaxValue && maxValue_ == value) {
-        return;
-    }
-    assigned.MaxValue = true;
-    maxValue_ = value;
-    AnnounceChange();
+    ChangeAssigned(assigned.MaxValue, maxValue_, value);
 }
 
 double TcxCustomTextEditProperties::MinValue() const {
@@ -210,12 +183,7 @@ void TcxCustomTextEditProperties::SetMinValue(double value) {
     if (assigned.MaxValue && value > maxValue_) {
         value = maxValue_;
     }
-    if (assigned.MinValue && minValue_ == value) {
-        return;
-    }
-    assigned.MinValue = true;
-    minValue_ = value;
-    AnnounceChange();
+    ChangeAssigned(assigned.MinValue, minValue_, value);
 }
 
 void TcxCustomTextEditProperties::SetLookupItems(const std::vector<std::wstring>& items) {

@@ -1,13 +1,10 @@
 #include "core/ucret.h"
-#include "tests/runtime/LocaleScope.h"
+#include "tests/support/LocaleScope.h"
 
 #include <gtest/gtest.h>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using testing::LocaleScope;
-using testing::TurkishSettings;
 
 const Ayarlar kAyarlar{1000000, 600000, 250000};
 
@@ -129,4 +126,4 @@ TEST(Yuvarla, FailuresOfTheArithmetic) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

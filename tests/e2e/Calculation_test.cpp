@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace velkaro::e2e {
+namespace velkaro::test {
 namespace {
 
 TEST(Calculation, StartsWithMidnightEmptyLabelsZeroAmountAndTheFirstTariff) {
@@ -116,4 +116,4 @@ TEST(Calculation, AZeroRoundingStepSetsTheMinutesAndReportsTheDivision) {
 }
 
 } // namespace
-} // namespace velkaro::e2e
+} // namespace velkaro::test

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <thread>
 
-namespace velkaro::e2e {
+namespace velkaro::test {
 
 namespace {
 
@@ -121,7 +121,7 @@ void ProgramUnderTest::WaitIdle() const {
     WaitForInputIdle(process_.hProcess, 10000);
     // The idle wait answers at once once the program has been idle after its start, so a
     // message round trip makes sure the handler now running has ended.
-    const std::vector<HWND> windows = test::TopLevelWindows([&](HWND window) {
+    const std::vector<HWND> windows = TopLevelWindows([&](HWND window) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
         return owner == process_.dwProcessId;
@@ -137,7 +137,7 @@ HWND ProgramUnderTest::WaitForWindow(const std::wstring& className,
                                      std::chrono::milliseconds timeout) const {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     do {
-        const std::vector<HWND> found = test::TopLevelWindows([&](HWND window) {
+        const std::vector<HWND> found = TopLevelWindows([&](HWND window) {
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
             return owner == process_.dwProcessId && IsWindowVisible(window) &&
@@ -333,4 +333,4 @@ std::wstring AnswerPrompt(const ProgramUnderTest& program, const std::wstring& c
     return prefilled;
 }
 
-} // namespace velkaro::e2e
+} // namespace velkaro::test

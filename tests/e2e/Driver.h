@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace velkaro::e2e {
+namespace velkaro::test {
 
 using namespace std::chrono_literals;
 
@@ -64,10 +64,6 @@ RegistryValues ReadRegistry();
 // Lets the program's key be read but no value in it be set, as a locked-down account finds it.
 void DenySettingValues();
 
-using test::ChildrenOf;
-using test::ClassOf;
-using test::TextOf;
-
 SIZE ClientSize(HWND window);
 // Posts a key press (down, character, up) to a window.
 void PressKey(HWND window, WORD virtualKey, wchar_t character = 0);
@@ -99,4 +95,4 @@ std::optional<std::wstring> AnswerErrorReport(const ProgramUnderTest& program);
 std::wstring AnswerPrompt(const ProgramUnderTest& program, const std::wstring& caption,
                           const std::wstring& answer);
 
-} // namespace velkaro::e2e
+} // namespace velkaro::test

@@ -8,11 +8,8 @@
 
 #include <thread>
 
-namespace velkaro::e2e {
+namespace velkaro::test {
 namespace {
-
-using test::BackgroundAndText;
-using test::ColoursOnScreen;
 
 // Pixels of a pure-enough hue, as text drawn in it shows (its edges blend with the background).
 int CountOf(const std::map<COLORREF, int>& colours, bool (*hue)(COLORREF)) {
@@ -32,7 +29,7 @@ bool Blue(COLORREF colour) {
 }
 
 TEST(HighContrast, TheAmountStandsOutAndTheNamedColoursStay) {
-    const test::HighContrastScheme scheme;
+    const HighContrastScheme scheme;
     ProgramUnderTest program(kConfigured);
     const MainWindow main(program);
     main.Calculate(DigitsOfStartBefore(75));
@@ -40,9 +37,9 @@ TEST(HighContrast, TheAmountStandsOutAndTheNamedColoursStay) {
     SendKey(VK_END); // the start time no longer selected, in its own colour
     program.WaitIdle();
 
-    EXPECT_EQ(BackgroundAndText(ColoursOnScreen(main.Window)).first, test::kSchemeBackground);
+    EXPECT_EQ(BackgroundAndText(ColoursOnScreen(main.Window)).first, kSchemeBackground);
     const auto [background, text] = BackgroundAndText(ColoursOnScreen(main.tx_para, 3));
-    EXPECT_GE(test::ContrastRatio(background, text), 4.5)
+    EXPECT_GE(ContrastRatio(background, text), 4.5)
         << std::hex << "text " << text << " on " << background;
     int red = 0;
     for (int round = 0; round < 50 && red == 0; ++round, std::this_thread::sleep_for(20ms)) {
@@ -53,4 +50,4 @@ TEST(HighContrast, TheAmountStandsOutAndTheNamedColoursStay) {
 }
 
 } // namespace
-} // namespace velkaro::e2e
+} // namespace velkaro::test

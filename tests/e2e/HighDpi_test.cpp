@@ -7,7 +7,7 @@
 
 #include <vector>
 
-namespace velkaro::e2e {
+namespace velkaro::test {
 namespace {
 
 constexpr DWORD kPixelsPerInch = 144;
@@ -58,11 +58,11 @@ std::vector<std::pair<int, int>> BlueTextLines(HWND window) {
 class HighDpi : public ::testing::Test {
 protected:
     // Read in the program's own pixels, not scaled down for a program unaware of the scale.
-    void SetUp() override { test::BecomeScaleAware(); }
+    void SetUp() override { BecomeScaleAware(); }
 };
 
 TEST_F(HighDpi, WindowAndControlsAreScaledAndTheWordsStillWrapInTheirLabel) {
-    const test::DisplayScale scale(kPixelsPerInch);
+    const DisplayScale scale(kPixelsPerInch);
     ProgramUnderTest program(kDpiTestSettings);
     const MainWindow main(program);
 
@@ -104,4 +104,4 @@ TEST_F(HighDpi, WindowAndControlsAreScaledAndTheWordsStillWrapInTheirLabel) {
 }
 
 } // namespace
-} // namespace velkaro::e2e
+} // namespace velkaro::test

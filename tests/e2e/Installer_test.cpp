@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <thread>
 
-namespace velkaro::e2e {
+namespace velkaro::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -166,4 +166,4 @@ TEST_F(Installer, InstallsForTheUserRunsAndUninstallsKeepingTheSettings) {
 }
 
 } // namespace
-} // namespace velkaro::e2e
+} // namespace velkaro::test

@@ -6,7 +6,7 @@
 
 #include <thread>
 
-namespace velkaro::e2e {
+namespace velkaro::test {
 namespace {
 
 std::wstring OtherThan(HWND window, const std::wstring& text) {
@@ -124,4 +124,4 @@ TEST(Keyboard, SwitchingToAnotherProgramAndBackKeepsTheCaretInTheStartField) {
 }
 
 } // namespace
-} // namespace velkaro::e2e
+} // namespace velkaro::test

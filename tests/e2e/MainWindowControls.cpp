@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-namespace velkaro::e2e {
+namespace velkaro::test {
 
 MainWindow::MainWindow(const ProgramUnderTest& program)
     : Window(program.WaitForWindow(L"Tfr_velkaro")) {
@@ -58,4 +58,4 @@ HWND FocusOf(HWND window) {
     return info.hwndFocus;
 }
 
-} // namespace velkaro::e2e
+} // namespace velkaro::test

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace velkaro::e2e {
+namespace velkaro::test {
 
 struct MainWindow {
     // Waits for the window and its input idle; throws when it or a control is missing.
@@ -26,4 +26,4 @@ bool Checked(HWND button);
 // The focused window of the window's thread.
 HWND FocusOf(HWND window);
 
-} // namespace velkaro::e2e
+} // namespace velkaro::test

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace velkaro::e2e {
+namespace velkaro::test {
 namespace {
 
 TEST(MainWindow, OpensCentredWithCaptionAndClientSizeAndClosesCleanly) {
@@ -61,4 +61,4 @@ TEST(MainWindow, AHugePasteIntoTheStartFieldIsCutAndTheFieldStaysResponsive) {
 }
 
 } // namespace
-} // namespace velkaro::e2e
+} // namespace velkaro::test

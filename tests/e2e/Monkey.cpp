@@ -16,7 +16,7 @@
 #include <stdexcept>
 #include <thread>
 
-namespace velkaro::e2e {
+namespace velkaro::test {
 namespace {
 
 struct Preset {
@@ -36,7 +36,7 @@ const Preset kPresets[] = {
 // The program's visible top-level windows other than the main window and the zero-sized
 // application window that stands for it in the taskbar.
 std::vector<HWND> OtherWindows(const ProgramUnderTest& program, HWND main) {
-    return test::TopLevelWindows([&](HWND window) {
+    return TopLevelWindows([&](HWND window) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
         return owner == program.ProcessId() && window != main && IsWindowVisible(window) &&
@@ -207,13 +207,13 @@ int RunMonkey(long count, unsigned run) {
 }
 
 } // namespace
-} // namespace velkaro::e2e
+} // namespace velkaro::test
 
 int wmain(int argc, wchar_t** argv) {
     const long count = argc > 1 ? std::wcstol(argv[1], nullptr, 10) : 10000;
     const auto run = static_cast<unsigned>(argc > 2 ? std::wcstoul(argv[2], nullptr, 10) : 1);
     try {
-        return velkaro::e2e::RunMonkey(count, run);
+        return velkaro::test::RunMonkey(count, run);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "monkey: %s\n", error.what());
         return 2;

@@ -2,9 +2,9 @@
 
 #include "core/sayiyazi.h"
 #include "runtime/Conversions.h"
-#include "tests/editors/cxMaskEdit/MaskEditSteps.h"
+#include "tests/support/MaskEditSteps.h"
 
-namespace velkaro::e2e {
+namespace velkaro::test {
 
 namespace {
 
@@ -50,7 +50,7 @@ std::wstring MonkeyChecks::BrokenStartField(const WindowState& state, bool paste
     if (length < kStartMaskLength || (length > kStartMaskLength && !longerByPaste_)) {
         return L"the start field's display lost the mask's length";
     }
-    if (state.StartText != testing::FittedEditValue(kStartMask, state.StartDisplay)) {
+    if (state.StartText != FittedEditValue(kStartMask, state.StartDisplay)) {
         return L"the start field's Text is not the fitted edit value of its display";
     }
     return {};
@@ -92,4 +92,4 @@ std::wstring MonkeyChecks::BrokenResults(const WindowState& state) {
     return {};
 }
 
-} // namespace velkaro::e2e
+} // namespace velkaro::test

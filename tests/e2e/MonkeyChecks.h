@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace velkaro::e2e {
+namespace velkaro::test {
 
 struct WindowState {
     std::wstring StartDisplay; // what the start field's inner edit shows
@@ -45,4 +45,4 @@ private:
     bool longerByPaste_ = false;
 };
 
-} // namespace velkaro::e2e
+} // namespace velkaro::test

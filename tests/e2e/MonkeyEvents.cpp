@@ -9,7 +9,7 @@
 #include <iterator>
 #include <utility>
 
-namespace velkaro::e2e {
+namespace velkaro::test {
 
 namespace {
 
@@ -132,4 +132,4 @@ MonkeyEvent MonkeyEvents::ClickAnywhere(bool right) {
             std::to_wstring(at.x) + L"," + std::to_wstring(at.y)};
 }
 
-} // namespace velkaro::e2e
+} // namespace velkaro::test

@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-namespace velkaro::e2e {
+namespace velkaro::test {
 
 struct MonkeyEvent {
     std::wstring Description;
@@ -34,4 +34,4 @@ private:
     const MainWindow& main_;
 };
 
-} // namespace velkaro::e2e
+} // namespace velkaro::test

@@ -6,11 +6,8 @@
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
-namespace velkaro::e2e {
+namespace velkaro::test {
 namespace {
-
-using test::AccessibleEventRecorder;
-using test::ReadAccessible;
 
 struct Expected {
     const char* control;
@@ -78,4 +75,4 @@ TEST_F(ScreenReader, ReadsEveryControlAndHearsTheResultOfACalculation) {
 }
 
 } // namespace
-} // namespace velkaro::e2e
+} // namespace velkaro::test

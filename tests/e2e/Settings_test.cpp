@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace velkaro::e2e {
+namespace velkaro::test {
 namespace {
 
 constexpr wchar_t kPrice1[] = L"1. fiyatı giriniz";
@@ -132,4 +132,4 @@ TEST(Settings, ALongBadStoredValueIsQuotedByItsBeginning) {
 }
 
 } // namespace
-} // namespace velkaro::e2e
+} // namespace velkaro::test

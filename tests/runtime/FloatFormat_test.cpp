@@ -1,5 +1,5 @@
 #include "runtime/Conversions.h"
-#include "tests/runtime/LocaleScope.h"
+#include "tests/support/LocaleScope.h"
 
 #include <cstdio>
 #include <cstring>
@@ -7,11 +7,8 @@
 
 #include <gtest/gtest.h>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using testing::LocaleScope;
-using testing::TurkishSettings;
 
 struct FormatCase {
     std::wstring format;
@@ -195,4 +192,4 @@ TEST(FloatToStr, UsesTheLocaleDecimalSeparator) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

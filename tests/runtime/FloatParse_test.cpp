@@ -1,16 +1,13 @@
 #include "runtime/Conversions.h"
 #include "runtime/Exceptions.h"
-#include "tests/runtime/LocaleScope.h"
+#include "tests/support/LocaleScope.h"
 
 #include <cmath>
 
 #include <gtest/gtest.h>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using testing::LocaleScope;
-using testing::TurkishSettings;
 
 struct ParseCase {
     std::wstring text;
@@ -74,4 +71,4 @@ TEST(StrToFloat, RaisesForTextThatDoesNotConvert) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

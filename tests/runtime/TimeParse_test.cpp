@@ -1,13 +1,10 @@
 #include "runtime/TimeParse.h"
-#include "tests/runtime/LocaleScope.h"
+#include "tests/support/LocaleScope.h"
 
 #include <gtest/gtest.h>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using testing::LocaleScope;
-using testing::TurkishSettings;
 
 struct TimeCase {
     std::wstring text;
@@ -90,4 +87,4 @@ TEST(TryStrToTime, EmptyDesignatorsNeverMatch) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -1,14 +1,11 @@
 #include "runtime/Exceptions.h"
 #include "runtime/Variant.h"
-#include "tests/runtime/LocaleScope.h"
+#include "tests/support/LocaleScope.h"
 
 #include <gtest/gtest.h>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using testing::LocaleScope;
-using testing::TurkishSettings;
 
 TEST(Variant, EqualOnlyWithTheSameKindAndContent) {
     EXPECT_EQ(Variant(), Variant());
@@ -99,4 +96,4 @@ TEST(Currency, TextAndFloatConversions) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,30 @@ TEST(EditStateTest, NestedOperationsRestoreThePairTheyFound) {
     // An unmatched pop keeps the current pair.
     state.PopModifiedState();
     EXPECT_TRUE(state.TextModified());
+}
+
+TEST(EditStateTest, ASaveRestoresThePairWhenTheOperationFails) {
+    TcxEditState state;
+    state.MarkModified();
+    try {
+        const TcxModifiedStateSave saved(state);
+        state.MarkSetByCode();
+        throw std::runtime_error("the commit failed");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_TRUE(state.EditingActive());
+    EXPECT_TRUE(state.TextModified());
+    EXPECT_EQ(state.ModifiedStateDepth(), 0);
+}
+
+TEST(EditStateDeathTest, ASaveAssertsThatTheOperationLeftTheStackAsItFoundIt) {
+    EXPECT_DEBUG_DEATH(
+        {
+            TcxEditState state;
+            const TcxModifiedStateSave saved(state);
+            state.PopModifiedState();
+        },
+        "unbalanced");
 }
 
 class ChangeEventsTest : public ::testing::Test {

@@ -1,17 +1,15 @@
 #include "editors/cxMaskEdit/cxMaskEditModes.h"
 #include "runtime/FormatSettings.h"
 #include "runtime/Utf.h"
-#include "tests/editors/cxMaskEdit/MaskEditModel.h"
-#include "tests/editors/cxMaskEdit/StartTimeTyping.h"
+#include "tests/support/MaskEditModel.h"
+#include "tests/support/StartTimeTyping.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using testing::MaskEditModel;
 
 constexpr const wchar_t* kStartTimeMask = L"!90:00;1;_";
 
@@ -22,7 +20,7 @@ protected:
 };
 
 TEST_F(MaskEditModeTest, StartTimeFieldTyping) {
-    for (const auto& c : testing::kStartTimeTyping) {
+    for (const auto& c : kStartTimeTyping) {
         SCOPED_TRACE(c.name);
         MaskEditModel edit(kStartTimeMask);
         edit.SetTextAndFocus(c.start);
@@ -275,7 +273,7 @@ TEST_F(MaskEditModeTest, InvalidExpressionKeepsTheOldMask) {
 }
 
 TEST_F(MaskEditModeTest, ModeWithoutControlResetsTheValueOnceAttached) {
-    testing::ModelProperties properties;
+    ModelProperties properties;
     TcxMaskEditStandardMode cached(nullptr, &properties);
     cached.SetMask(kStartTimeMask);
     EXPECT_EQ(cached.GetEmptyEditValue(), L"  :  ");
@@ -297,4 +295,4 @@ TEST_F(MaskEditModeTest, ActiveMaskTest) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

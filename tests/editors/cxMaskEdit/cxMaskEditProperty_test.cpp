@@ -2,7 +2,7 @@
 // its shape, an expression kind types freely, and either decides the text it ends with.
 #include "runtime/FormatSettings.h"
 #include "runtime/Utf.h"
-#include "tests/editors/cxMaskEdit/MaskEditSteps.h"
+#include "tests/support/MaskEditSteps.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
 
 TEST(MaskEditPropertyTest, RandomKeysKeepEachKindsRules) {
@@ -19,17 +19,17 @@ TEST(MaskEditPropertyTest, RandomKeysKeepEachKindsRules) {
     std::uniform_int_distribution<int> byte(0, 255);
     auto nextByte = [&] { return static_cast<std::uint8_t>(byte(random)); };
     for (int round = 0; round < 600; ++round) {
-        const TcxEditMaskKind kind = testing::MaskKindOf(nextByte());
+        const TcxEditMaskKind kind = MaskKindOf(nextByte());
         std::vector<std::uint8_t> maskBytes(static_cast<std::size_t>(byte(random) % 12 + 1));
         for (auto& b : maskBytes) {
             b = nextByte();
         }
-        const std::wstring maskText = testing::MaskTextOf(kind, maskBytes.data(), maskBytes.size());
-        const auto edit = testing::FocusedModel(kind, maskText);
+        const std::wstring maskText = MaskTextOf(kind, maskBytes.data(), maskBytes.size());
+        const auto edit = FocusedModel(kind, maskText);
         if (!edit) {
             continue;
         }
-        testing::StepChecker checker(*edit);
+        StepChecker checker(*edit);
         std::wstring steps;
         for (int step = 0; step < 60; ++step) {
             const auto what = nextByte();
@@ -45,4 +45,4 @@ TEST(MaskEditPropertyTest, RandomKeysKeepEachKindsRules) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -8,7 +8,7 @@
 #include "framework/Canvas.h"
 #include "framework/Edit.h"
 #include "settings/RegistrySettingsKey.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/WindowDriver.h"
 #include "tests/windows/support/DisplayScale.h"
 
 #include <gtest/gtest.h>
@@ -19,10 +19,8 @@
 #include <string>
 #include <vector>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 constexpr wchar_t kScaleVariable[] = L"VELKARO_TEST_PIXELS_PER_INCH";
 const std::wstring kTestKey = L"Software\\Velkaro 2 Display Scale Test";
@@ -383,4 +381,4 @@ TEST(DisplayScales, EveryWindowReadsInFullAtEveryScale) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -1,7 +1,7 @@
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "runtime/Exceptions.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "framework/Application.h"
 #include "framework/Label.h"
 #include "settings/RegistrySettingsKey.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/WindowDriver.h"
 #include "tests/windows/support/HighContrast.h"
 
 #include <gtest/gtest.h>

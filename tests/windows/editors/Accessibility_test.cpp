@@ -4,8 +4,8 @@
 #include "editors/cxRadioGroup/cxRadioGroup.h"
 #include "editors/cxTextEdit/cxTextEdit.h"
 #include "framework/Application.h"
-#include "tests/windows/editors/EditTestForm.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/EditTestForm.h"
+#include "tests/windows/support/WindowDriver.h"
 #include "tests/windows/support/AccessibleReader.h"
 
 #include <gtest/gtest.h>
@@ -13,10 +13,8 @@
 
 #include <functional>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 class AccessibilityTest : public ::testing::Test {
 protected:
@@ -133,4 +131,4 @@ TEST_F(AccessibilityTest, RadioButtonsAreNamedByTheirCaptionsAndTellWhichIsCheck
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -4,8 +4,8 @@
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "framework/Menus.h"
-#include "tests/windows/editors/RealInput.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/RealInput.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -15,10 +15,8 @@
 #include <utility>
 #include <vector>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 // A popup menu of one item that counts its showings.
 struct TCountedMenu {
@@ -349,4 +347,4 @@ TEST_F(PointerAndMenusTest, AContextPopupHandlerThatHandlesItShowsNoMenu) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

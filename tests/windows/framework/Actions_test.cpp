@@ -2,16 +2,14 @@
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "framework/StdCtrls.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 // A panel that notes which of its controls announced a change of their state.
 class TListeningPanel : public TPanel {
@@ -133,4 +131,4 @@ TEST_F(ActionTest, TheButtonFollowsItsActionWithoutAClick) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -1,6 +1,6 @@
 #include "framework/BroadcastWindow.h"
 #include "runtime/Exceptions.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/WindowDriver.h"
 #include "tests/windows/support/WindowLookup.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "framework/Buttons.h"
 #include "framework/Form.h"
 #include "framework/StdCtrls.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 

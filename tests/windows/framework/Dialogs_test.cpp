@@ -3,17 +3,15 @@
 #include "framework/Dialogs.h"
 #include "framework/Form.h"
 #include "framework/Image.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 class DialogsTest : public ::testing::Test {
 protected:
@@ -342,4 +340,4 @@ TEST_F(DialogsTest, CtrlCWhileTheClipboardIsHeldElsewhereIsReportedAndTheDialogG
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -1,14 +1,12 @@
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "framework/StdCtrls.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 // A form with two edits and a default button; every key event of the first edit is recorded.
 struct TKeyForm {
@@ -90,4 +88,4 @@ TEST_F(KeyRoutingTest, DialogKeysGoToTheFormBeforeTheControlSeesThem) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -1,14 +1,12 @@
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "framework/StdCtrls.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 // Two groups: three buttons on the form, one on a panel of its own.
 struct TRadioForm {
@@ -109,4 +107,4 @@ TEST_F(RadioButtonTest, TabLandsOnTheCheckedButtonOfTheGroup) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -1,7 +1,7 @@
 #include "framework/Canvas.h"
 #include "framework/Form.h"
 #include "framework/StdCtrls.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/WindowDriver.h"
 #include "tests/windows/support/AccessibleReader.h"
 
 #include <gtest/gtest.h>
@@ -10,10 +10,8 @@
 #include <memory>
 #include <type_traits>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 class StdCtrlsTest : public ::testing::Test {
 protected:
@@ -189,4 +187,4 @@ TEST_F(StdCtrlsTest, LabelIsStaticTextNamedByItsCaptionAndAnnouncesANewOne) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

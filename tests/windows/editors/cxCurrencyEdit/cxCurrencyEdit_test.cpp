@@ -8,8 +8,8 @@
 #include "runtime/Conversions.h"
 #include "runtime/FormatSettings.h"
 #include "runtime/Utf.h"
-#include "tests/windows/editors/EditTestForm.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/EditTestForm.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -18,10 +18,8 @@
 #include <string>
 #include <vector>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 std::wstring WindowText(HWND window) {
     wchar_t buffer[256] = {};
@@ -407,4 +405,4 @@ TEST_F(CurrencyEditTest, RegionalSettingsChangeRedisplaysAnUnfocusedField) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -4,8 +4,8 @@
 #include "editors/cxTextEdit/cxTextEdit.h"
 #include "framework/Application.h"
 #include "framework/Clipboard.h"
-#include "tests/windows/editors/EditTestForm.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/EditTestForm.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -13,10 +13,8 @@
 #include <functional>
 #include <vector>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 class EditChangesTest : public ::testing::Test {
 protected:
@@ -203,4 +201,4 @@ TEST_F(EditChangesTest, TypedCharactersAreThoseTheEditAccepts) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -1,15 +1,13 @@
 #include "editors/cxTextEdit/cxTextEdit.h"
 #include "framework/Application.h"
 #include "framework/Buttons.h"
-#include "tests/windows/editors/EditTestForm.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/EditTestForm.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 constexpr wchar_t kInvalidInput[] = L"Invalid input value. Use escape key to abandon changes.";
 
@@ -261,4 +259,4 @@ TEST_F(EditFocusTest, AModalFormClosedWithOkCommitsValidTextSilently) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -1,18 +1,16 @@
 #include "editors/cxTextEdit/cxTextEdit.h"
 #include "framework/Application.h"
 #include "lookandfeel/cxEditPainter.h"
-#include "tests/windows/editors/EditTestForm.h"
-#include "tests/windows/editors/RealInput.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/EditTestForm.h"
+#include "tests/windows/support/RealInput.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 class EditStyleTest : public ::testing::Test {
 protected:
@@ -247,4 +245,4 @@ TEST_F(EditStyleTest, LookupItemsCompleteTypingAndNewTextsAreAnnounced) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

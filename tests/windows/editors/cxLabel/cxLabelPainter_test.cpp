@@ -1,7 +1,7 @@
 #include "editors/cxLabel/cxLabelPainter.h"
 
 #include "runtime/Utf.h"
-#include "tests/windows/editors/RealInput.h"
+#include "tests/windows/support/RealInput.h"
 
 #include <gtest/gtest.h>
 

@@ -3,17 +3,15 @@
 #include "framework/Application.h"
 #include "framework/Edit.h"
 #include "framework/Form.h"
-#include "tests/windows/editors/EditTestForm.h"
-#include "tests/windows/editors/RealInput.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/EditTestForm.h"
+#include "tests/windows/support/RealInput.h"
+#include "tests/windows/support/WindowDriver.h"
 #include "tests/windows/support/WindowLookup.h"
 
 #include <gtest/gtest.h>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 constexpr TColor kFormColor = RGBColor(230, 240, 250);
 
@@ -244,4 +242,4 @@ TEST_F(LabelTest, AutomaticSizeFitsTheTextAndItsShadow) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -3,19 +3,17 @@
 #include "framework/Application.h"
 #include "framework/Clipboard.h"
 #include "runtime/Utf.h"
-#include "tests/editors/cxMaskEdit/KeyScript.h"
-#include "tests/editors/cxMaskEdit/StartTimeTyping.h"
-#include "tests/windows/editors/EditTestForm.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/support/KeyScript.h"
+#include "tests/support/StartTimeTyping.h"
+#include "tests/windows/support/EditTestForm.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 constexpr const wchar_t* kStartTimeMask = L"!90:00;1;_";
 
@@ -72,7 +70,7 @@ public:
     }
 
     void Run(std::wstring_view script) {
-        for (const testing::ScriptKey& key : testing::ParseKeyScript(script)) {
+        for (const ScriptKey& key : ParseKeyScript(script)) {
             if (key.key == 0) {
                 TypeText(std::wstring(1, key.character));
             } else {
@@ -107,7 +105,7 @@ TEST_F(MaskEditTest, StartsAsTheMainWindowSetsItUp) {
 }
 
 TEST_F(MaskEditTest, TypingTheStartTime) {
-    for (const auto& c : testing::kStartTimeTyping) {
+    for (const auto& c : kStartTimeTyping) {
         SCOPED_TRACE(c.name);
         TBeepCounter beeps;
         TimeForm form;
@@ -403,4 +401,4 @@ TEST_F(MaskEditTest, DraggingSelectsAndTheBlockReturnsAtTheCaret) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -3,18 +3,16 @@
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "framework/StdCtrls.h"
-#include "tests/windows/editors/RealInput.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/RealInput.h"
+#include "tests/windows/support/WindowDriver.h"
 #include "tests/windows/support/WindowLookup.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 // The tariff pair, a framework radio button beside them, and one more in a panel of its own.
 struct TTariffForm {
@@ -385,4 +383,4 @@ TEST_F(RadioButtonTest, ASystemColourChangeRebuildsTheMarks) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

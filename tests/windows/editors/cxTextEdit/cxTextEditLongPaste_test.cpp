@@ -3,18 +3,16 @@
 #include "editors/cxCurrencyEdit/cxCurrencyEdit.h"
 #include "editors/cxMaskEdit/cxMaskEdit.h"
 #include "framework/Clipboard.h"
-#include "tests/windows/editors/EditTestForm.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/EditTestForm.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 std::unique_ptr<TcxCustomTextEdit> TextEdit(TControl* parent, int maxLength) {
     auto edit = std::make_unique<TcxTextEdit>(parent);
@@ -87,4 +85,4 @@ TEST(LongPaste, EachEditTakesWhatATextCanUseAndRefusesTheRestWithABeep) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

@@ -4,17 +4,15 @@
 #include "editors/cxTextEdit/cxTextEdit.h"
 #include "framework/Application.h"
 #include "framework/Clipboard.h"
-#include "tests/windows/editors/EditTestForm.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/EditTestForm.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 class TextEditUserChangesTest : public ::testing::Test {
 protected:
@@ -159,4 +157,4 @@ TEST_F(TextEditUserChangesTest, AReadOnlyEditRefusesUndo) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

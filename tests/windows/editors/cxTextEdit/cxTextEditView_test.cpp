@@ -1,16 +1,14 @@
 #include "editors/cxTextEdit/cxTextEdit.h"
 #include "framework/Application.h"
-#include "tests/windows/editors/EditTestForm.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/EditTestForm.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 // Numbers with a display form as the amount field shows them: "1250000" while focused,
 // "1.250.000 TL" otherwise.
@@ -193,4 +191,4 @@ TEST_F(TextEditViewTest, ACentredEditPaintsItsTextCentredAndEditsItLeftAligned) 
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

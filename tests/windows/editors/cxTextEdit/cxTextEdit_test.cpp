@@ -5,18 +5,16 @@
 #include "framework/Application.h"
 #include "framework/Clipboard.h"
 #include "runtime/Exceptions.h"
-#include "tests/windows/editors/EditTestForm.h"
-#include "tests/windows/editors/RealInput.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/EditTestForm.h"
+#include "tests/windows/support/RealInput.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 class TextEditTest : public ::testing::Test {
 protected:
@@ -429,4 +427,4 @@ TEST_F(TextEditTest, ARepositoryItemOfTheWrongKindIsRefused) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

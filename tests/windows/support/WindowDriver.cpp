@@ -1,4 +1,4 @@
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include "framework/Application.h"
 #include "framework/Form.h"

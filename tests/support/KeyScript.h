@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace velkaro::testing {
+namespace velkaro::test {
 
 struct ScriptKey {
     std::uint16_t key = 0; // 0 for a typed character
@@ -65,4 +65,4 @@ inline std::vector<ScriptKey> ParseKeyScript(std::wstring_view script) {
     return keys;
 }
 
-} // namespace velkaro::testing
+} // namespace velkaro::test

@@ -4,7 +4,7 @@
 // the clipboard messages), taking the road a key takes in the control.
 #include "editors/cxMaskEdit/cxMaskEditKeys.h"
 #include "editors/cxMaskEdit/cxMaskEditModes.h"
-#include "tests/editors/cxMaskEdit/KeyScript.h"
+#include "tests/support/KeyScript.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -12,7 +12,7 @@
 #include <string>
 #include <utility>
 
-namespace velkaro::testing {
+namespace velkaro::test {
 
 struct ModelProperties : IcxMaskEditModeProperties {
     bool beepOnError = true;
@@ -288,4 +288,4 @@ private:
     bool textModified_ = false;
 };
 
-} // namespace velkaro::testing
+} // namespace velkaro::test

@@ -1,4 +1,4 @@
-#include "tests/windows/editors/EditTestForm.h"
+#include "tests/windows/support/EditTestForm.h"
 
 #include "editors/cxEdit/cxEditBeep.h"
 #include "framework/Application.h"

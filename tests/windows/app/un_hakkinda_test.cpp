@@ -1,15 +1,13 @@
 #include "app/un_hakkinda.h"
 #include "runtime/Exceptions.h"
-#include "tests/windows/framework/WindowDriver.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
-
-using namespace test;
 
 struct TShellRequest {
     HWND Owner;
@@ -136,4 +134,4 @@ TEST_F(HakkindaTest, TamamAndTheCloseBoxEndTheModalShowAndKeepTheWindow) {
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test

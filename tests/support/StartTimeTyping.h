@@ -3,7 +3,7 @@
 // control under Wine, so that both must agree.
 #include <optional>
 
-namespace velkaro::testing {
+namespace velkaro::test {
 
 // From "00:00" focused with everything selected, an optional click, then keys.
 struct TypingCase {
@@ -67,4 +67,4 @@ inline constexpr TypingCase kStartTimeTyping[] = {
     {"shift delete cuts a selection", L"09:30", {}, L"{S-Del}", L"__:__", L"  :  ", 0, 1, 0, false},
 };
 
-} // namespace velkaro::testing
+} // namespace velkaro::test

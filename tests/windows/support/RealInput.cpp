@@ -1,4 +1,4 @@
-#include "tests/windows/editors/RealInput.h"
+#include "tests/windows/support/RealInput.h"
 
 #include "framework/Application.h"
 

@@ -2,13 +2,13 @@
 // Arbitrary editing steps for a masked edit model and the invariants that must hold after each,
 // shared by the property test and the fuzzer.
 #include "editors/cxStandardMask/cxStandardMask.h"
-#include "tests/editors/cxMaskEdit/MaskEditModel.h"
+#include "tests/support/MaskEditModel.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
-namespace velkaro::testing {
+namespace velkaro::test {
 
 // A mask character chosen by a byte: mask characters, literals, sections and escapes.
 inline wchar_t MaskCharacter(std::uint8_t byte) {
@@ -175,4 +175,4 @@ private:
     bool grown_ = false;
 };
 
-} // namespace velkaro::testing
+} // namespace velkaro::test

@@ -3,7 +3,7 @@
 // ones afterwards.
 #include "runtime/FormatSettings.h"
 
-namespace velkaro::testing {
+namespace velkaro::test {
 
 inline TFormatSettings TurkishSettings() {
     TFormatSettings s;
@@ -27,4 +27,4 @@ public:
     LocaleScope& operator=(const LocaleScope&) = delete;
 };
 
-} // namespace velkaro::testing
+} // namespace velkaro::test
