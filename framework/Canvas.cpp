@@ -1,5 +1,9 @@
 #include "framework/Canvas.h"
 
+#include <algorithm>
+#include <memory>
+#include <vector>
+
 namespace velkaro {
 
 TMeasureCanvas::TMeasureCanvas(HFONT font)
@@ -48,20 +52,87 @@ void PaintParentBackground(HWND window, HDC dc) {
     SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
 }
 
+struct TScratchBitmap::TKept {
+    HDC dc = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ oldBitmap = nullptr;
+    int width = 0, height = 0;
+    bool inUse = false;
+
+    // At least the given size: grown in steps, so that the controls of a window need one or two
+    // bitmaps, not one each.
+    void Fit(HDC compatible, int neededWidth, int neededHeight) {
+        if (dc == nullptr) {
+            dc = CreateCompatibleDC(compatible);
+        }
+        if (bitmap != nullptr && neededWidth <= width && neededHeight <= height) {
+            return;
+        }
+        constexpr int kStep = 128;
+        const auto grown = [](int size) { return (std::max(size, 1) + kStep - 1) / kStep * kStep; };
+        width = std::max(grown(neededWidth), width);
+        height = std::max(grown(neededHeight), height);
+        const HBITMAP made = CreateCompatibleBitmap(compatible, width, height);
+        const HGDIOBJ old = SelectObject(dc, made);
+        if (bitmap == nullptr) {
+            oldBitmap = old;
+        } else {
+            DeleteObject(bitmap);
+        }
+        bitmap = made;
+    }
+};
+
+namespace {
+
+// Kept as long as the program runs (the user-interface thread alone paints); one more for each
+// paint inside a paint.
+std::vector<std::unique_ptr<TScratchBitmap::TKept>>& KeptBitmaps() {
+    static auto& kept = *new std::vector<std::unique_ptr<TScratchBitmap::TKept>>;
+    return kept;
+}
+
+} // namespace
+
+TScratchBitmap::TScratchBitmap(HDC compatible, int width, int height)
+    : compatible_(compatible), kept_(nullptr) {
+    for (const auto& candidate : KeptBitmaps()) {
+        if (!candidate->inUse) {
+            kept_ = candidate.get();
+            break;
+        }
+    }
+    if (kept_ == nullptr) {
+        kept_ = KeptBitmaps().emplace_back(std::make_unique<TKept>()).get();
+    }
+    kept_->Fit(compatible, width, height);
+    kept_->inUse = true;
+    savedState_ = SaveDC(kept_->dc);
+}
+
+TScratchBitmap::~TScratchBitmap() {
+    RestoreDC(kept_->dc, savedState_);
+    kept_->inUse = false;
+}
+
+HDC TScratchBitmap::Handle() const {
+    return kept_->dc;
+}
+
+void TScratchBitmap::Reserve(int width, int height) {
+    kept_->Fit(compatible_, width, height);
+}
+
 TBufferedPaint::TBufferedPaint(HDC target, const RECT& area)
-    : target_(target), area_(area), memory_(CreateCompatibleDC(target)),
-      bitmap_(CreateCompatibleBitmap(target, area.right - area.left, area.bottom - area.top)),
-      oldBitmap_(SelectObject(memory_, bitmap_)) {
-    SetViewportOrgEx(memory_, -area.left, -area.top, nullptr);
+    : target_(target), area_(area),
+      scratch_(target, area.right - area.left, area.bottom - area.top) {
+    SetViewportOrgEx(scratch_.Handle(), -area.left, -area.top, nullptr);
 }
 
 TBufferedPaint::~TBufferedPaint() {
-    SetViewportOrgEx(memory_, 0, 0, nullptr);
+    SetViewportOrgEx(scratch_.Handle(), 0, 0, nullptr);
     BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top,
-           memory_, 0, 0, SRCCOPY);
-    SelectObject(memory_, oldBitmap_);
-    DeleteObject(bitmap_);
-    DeleteDC(memory_);
+           scratch_.Handle(), 0, 0, SRCCOPY);
 }
 
 } // namespace velkaro

@@ -35,6 +35,9 @@ constexpr UINT CM_CHANGED = WM_APP + 0x2000;
 struct TCreateParams {
     std::wstring ClassName;             // registered under this name
     const wchar_t* BaseClass = nullptr; // native class it extends (BUTTON, EDIT, ...), or none
+    // The base class is the system's common control of version 6, themed where the system shows
+    // themes (the dialogs' buttons and edits); the same for every window of the class.
+    bool CommonControls = false;
     DWORD Style = WS_CHILD | WS_CLIPSIBLINGS;
     DWORD ExStyle = 0;
     UINT ClassStyle = CS_DBLCLKS;

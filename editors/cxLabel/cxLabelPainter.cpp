@@ -1,5 +1,7 @@
 #include "editors/cxLabel/cxLabelPainter.h"
 
+#include "framework/Canvas.h"
+
 #include <algorithm>
 
 namespace velkaro {
@@ -150,8 +152,8 @@ void PaintLabel(HDC canvas, const TcxLabelPaintValues& values) {
     if (size.cx == 0 || size.cy == 0) {
         return;
     }
-    const TMemoryDC work(canvas);
-    const HDC dc = work.Get();
+    TScratchBitmap work(canvas, size.cx, size.cy);
+    const HDC dc = work.Handle();
 
     int angle = LabelAngle(values.Angle);
     const bool trueType = IsTrueTypeFont(values.Font);
@@ -173,8 +175,7 @@ void PaintLabel(HDC canvas, const TcxLabelPaintValues& values) {
 
     // An opaque picture is widened by the shift so that its right edge is background too.
     const int bitmapWidth = size.cx + (values.Transparent ? 0 : shift);
-    const TGdiObject bitmap(CreateCompatibleBitmap(canvas, bitmapWidth, size.cy));
-    const TSelection selectedBitmap(dc, bitmap.Get());
+    work.Reserve(bitmapWidth, size.cy);
     const COLORREF background = ColorToRGB(values.Background);
     if (values.Transparent) {
         BitBlt(dc, 0, 0, size.cx, size.cy, canvas, area.left, area.top, SRCCOPY);

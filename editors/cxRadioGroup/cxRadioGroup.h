@@ -2,12 +2,12 @@
 // The tariff selectors' radio button: the framework's radio button (check state, sibling group,
 // clicks), drawn by ourselves — a mark from the system theme or from a shared cache of generated
 // images, and the caption beside it.
+#include "framework/BroadcastWindow.h"
 #include "framework/RadioButton.h"
 #include "lookandfeel/cxLookAndFeels.h"
 
-#include <commctrl.h>
-
 #include <array>
+#include <cstdint>
 #include <vector>
 
 namespace velkaro {
@@ -48,27 +48,27 @@ public:
 
 private:
     void Build(int index);
+    std::uint32_t& Pixel(int index, int y, int x);
 
     SIZE size_{};
     std::vector<std::uint8_t> pattern_; // colour slot per pixel, row by row
-    HIMAGELIST images_ = nullptr;
-    HBITMAP mask_ = nullptr;
+    HBITMAP sheet_ = nullptr;           // the images in a row, the mask below them
+    std::uint32_t* pixels_ = nullptr;   // the sheet's bits
+    HDC dc_ = nullptr;                  // holds the sheet
+    HGDIOBJ oldBitmap_ = nullptr;
     std::array<bool, kImageCount> built_{};
 };
 
-// A hidden top-level window that hears of system colour changes for the image cache.
-class TcxRadioButtonColorChangeEventReceiver : public TObject {
+// Hears of system colour changes for the image cache, through the program's hidden broadcast
+// window.
+class TcxRadioButtonColorChangeEventReceiver : public TObject, private IBroadcastListener {
 public:
-    TcxRadioButtonColorChangeEventReceiver();
-    ~TcxRadioButtonColorChangeEventReceiver() override;
-    TcxRadioButtonColorChangeEventReceiver(const TcxRadioButtonColorChangeEventReceiver&) = delete;
-    TcxRadioButtonColorChangeEventReceiver&
-    operator=(const TcxRadioButtonColorChangeEventReceiver&) = delete;
-    HWND Handle() const { return handle_; }
+    TcxRadioButtonColorChangeEventReceiver() = default;
+    HWND Handle() const { return subscription_.Window(); }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    HWND handle_ = nullptr;
+    bool BroadcastReceived(UINT message, WPARAM wParam, LPARAM lParam) override;
+    TBroadcastSubscription subscription_{*this};
 };
 
 // The shared cache of a scale and the receiver, made on first use and freed when the program ends.
