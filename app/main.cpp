@@ -5,12 +5,8 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace velkaro;
-    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
     Application().Initialize();
     Application().SetTitle(L"Velkaro");
     Tfr_velkaro mainWindow;

@@ -5,12 +5,9 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <limits>
-#include <optional>
 #include <string_view>
 
 namespace velkaro {
@@ -23,9 +20,7 @@ constexpr std::size_t kGroupCount = kFrameDigits / 3;
 constexpr std::size_t kThousandsGroup = 6;
 // Amounts are written with at most this many significant digits, zeros after them.
 constexpr long long kSignificantDigits = 18;
-// Whole amounts below this have at most 18 digits and are exact in the floating value: their
-// digits need no rounding, so they skip the decimal conversion.
-constexpr long double kExactWholeLimit = 1e18L;
+// Whole amounts below 10^18 fill the lowest six groups.
 constexpr std::size_t kExactWholeGroups = 6;
 
 constexpr std::wstring_view kHundreds[] = {L"",           L" yüz",      L" iki yüz",  L" üç yüz",
@@ -94,63 +89,6 @@ constexpr std::size_t kLongestText = kGroupCount * (kGroupWidth + kScaleWidth);
 // The value of each group of three digits, 0 to 999, from 10^21 down to the units.
 using Groups = std::array<unsigned, kGroupCount>;
 
-// The amount as an integer when it is whole and below 10^18, read from the bits of the x87
-// extended format where that is the long double: there the floating unit's loads, stores and
-// conversions cost more than writing the words.
-std::optional<std::uint64_t> ExactWhole(long double tutar) {
-    if constexpr (std::numeric_limits<long double>::digits == 64 &&
-                  std::endian::native == std::endian::little) {
-        std::uint64_t mantissa = 0;
-        std::uint16_t signAndExponent = 0;
-        std::memcpy(&mantissa, &tutar, sizeof mantissa);
-        std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&tutar) + 8,
-                    sizeof signAndExponent);
-        constexpr std::uint16_t kExponentMask = 0x7fff;
-        constexpr int kExponentBias = 16383;
-        constexpr int kFractionBits = 63;
-        if (mantissa == 0 && (signAndExponent & kExponentMask) == 0) {
-            return 0; // either zero
-        }
-        const int exponent = (signAndExponent & kExponentMask) - kExponentBias;
-        // Negative and non-finite values, fractions below one, denormals and amounts of 2^60 and
-        // more (all above 10^18) take the general way; so do encodings without the integer bit.
-        if ((signAndExponent & ~kExponentMask) != 0 || exponent < 0 || exponent >= 60 ||
-            (mantissa >> kFractionBits) == 0) {
-            return std::nullopt;
-        }
-        const int fractionBits = kFractionBits - exponent;
-        if ((mantissa & ((std::uint64_t{1} << fractionBits) - 1)) != 0) {
-            return std::nullopt;
-        }
-        const std::uint64_t whole = mantissa >> fractionBits;
-        if (whole >= static_cast<std::uint64_t>(kExactWholeLimit)) {
-            return std::nullopt;
-        }
-        return whole;
-    } else {
-        if (!(tutar >= 0 && tutar < kExactWholeLimit)) {
-            return std::nullopt;
-        }
-        // Rounding in the current mode spares the floating unit a switch to truncation.
-        const long long whole = std::llrint(tutar);
-        if (static_cast<long double>(whole) != tutar) {
-            return std::nullopt;
-        }
-        return static_cast<std::uint64_t>(whole);
-    }
-}
-
-// An amount below 10^18 fills the lower groups only. Each is divided out of the whole amount,
-// rather than out of the quotient before it, so that the divisions do not wait for each other.
-Groups GroupsOfWhole(std::uint64_t amount) {
-    Groups groups{};
-    std::uint64_t unit = 1;
-    for (std::size_t group = kGroupCount; group-- > kGroupCount - kExactWholeGroups; unit *= 1000) {
-        groups[group] = static_cast<unsigned>(amount / unit % 1000);
-    }
-    return groups;
-}
-
 // Fractions and amounts of 19 digits and more: the digits rounded the way every conversion of
 // a number to text rounds them.
 Groups GroupsOfRounded(long double tutar) {
@@ -171,7 +109,8 @@ Groups GroupsOfRounded(long double tutar) {
     return groups;
 }
 
-std::wstring Words(const Groups& groups) {
+// The words of the lowest `count` groups, whose values are given from the largest group down.
+std::wstring Words(const unsigned* values, std::size_t count) {
     // Room for the padding of the last copy.
     wchar_t buffer[kLongestText + kGroupWidth];
     wchar_t* end = buffer;
@@ -179,8 +118,8 @@ std::wstring Words(const Groups& groups) {
         std::memcpy(end, words.text, sizeof words.text);
         end += words.size;
     };
-    for (std::size_t group = 0; group < kGroupCount; ++group) {
-        const unsigned value = groups[group];
+    for (std::size_t group = kGroupCount - count; group < kGroupCount; ++group) {
+        const unsigned value = *values++;
         if (value == 0) {
             continue;
         }
@@ -196,18 +135,55 @@ std::wstring Words(const Groups& groups) {
 
 } // namespace
 
-std::wstring SayiYazi(long double tutar) {
-    // Whole amounts, the ones the window writes, take the shortest way.
-    if (const auto whole = ExactWhole(tutar)) {
-        return Words(GroupsOfWhole(*whole));
+std::wstring WholeAmountWords(std::uint64_t amount) {
+    // Only the groups the amount reaches, each divided out of the whole amount rather than out of
+    // the quotient before it, so that the divisions do not wait for each other.
+    constexpr std::uint64_t kThousand = 1000;
+    constexpr std::uint64_t kMillion = kThousand * kThousand;
+    constexpr std::uint64_t kBillion = kMillion * kThousand;
+    constexpr std::uint64_t kTrillion = kBillion * kThousand;
+    constexpr std::uint64_t kQuadrillion = kTrillion * kThousand;
+    const std::size_t count = amount < kThousand      ? 1
+                              : amount < kMillion     ? 2
+                              : amount < kBillion     ? 3
+                              : amount < kTrillion    ? 4
+                              : amount < kQuadrillion ? 5
+                                                      : kExactWholeGroups;
+    std::array<unsigned, kExactWholeGroups> groups{};
+    const auto group = [&](std::uint64_t unit) {
+        return static_cast<unsigned>(amount / unit % 1000);
+    };
+    switch (count) {
+    case 6:
+        groups[0] = group(kQuadrillion);
+        [[fallthrough]];
+    case 5:
+        groups[1] = group(kTrillion);
+        [[fallthrough]];
+    case 4:
+        groups[2] = group(kBillion);
+        [[fallthrough]];
+    case 3:
+        groups[3] = group(kMillion);
+        [[fallthrough]];
+    case 2:
+        groups[4] = group(kThousand);
+        [[fallthrough]];
+    default:
+        groups[5] = group(1);
     }
+    return Words(groups.data() + kExactWholeGroups - count, count);
+}
+
+std::wstring OtherAmountWords(long double tutar) {
     if (tutar < 0 || std::isnan(tutar)) {
         return L"Negatif değer";
     }
     if (std::isinf(tutar)) {
         throw EConvertError(L"Amount too large to write in words");
     }
-    return Words(GroupsOfRounded(tutar));
+    const Groups groups = GroupsOfRounded(tutar);
+    return Words(groups.data(), groups.size());
 }
 
 } // namespace velkaro

@@ -1,7 +1,9 @@
 #include "framework/Application.h"
 
+#include "framework/CommonControls.h"
 #include "framework/Control.h"
 #include "framework/Form.h"
+#include "framework/ProgramIcon.h"
 #include "runtime/Exceptions.h"
 #include "runtime/FormatSettings.h"
 #include "runtime/Utf.h"
@@ -15,6 +17,7 @@ namespace {
 constexpr wchar_t kApplicationClass[] = L"TApplication";
 
 void ShowSystemErrorBox(HWND owner, const std::wstring& text, const std::wstring& caption) {
+    const TCommonControlsScope commonControls; // its button keeps the themed look
     MessageBoxW(owner, text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
 }
 
@@ -50,7 +53,8 @@ void TApplication::Initialize() {
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.hIcon = ProgramIcon();
+    windowClass.hIconSm = ProgramSmallIcon();
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kApplicationClass;
     RegisterClassExW(&windowClass);
@@ -100,7 +104,9 @@ void TApplication::Run() {
     if (mainForm_ == nullptr) {
         return;
     }
-    ShowWindow(handle_, SW_SHOWNORMAL);
+    // Shown for the taskbar without being activated first: the main form takes the activation
+    // at once, and activating a window costs the window system a round of focus changes.
+    ShowWindow(handle_, SW_SHOWNA);
     try {
         mainForm_->Show();
     } catch (const std::exception& error) {

@@ -14,6 +14,7 @@ void TButton::CreateParams(TCreateParams& params) {
     TControl::CreateParams(params);
     params.ClassName = L"TButton";
     params.BaseClass = L"BUTTON";
+    params.CommonControls = true;
     params.Style |= ButtonStyle();
 }
 

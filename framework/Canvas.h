@@ -142,6 +142,29 @@ TDialogUnits AverageCharSize(HFONT font, int pixelsPerInch);
 // so that a transparent control can draw over it.
 void PaintParentBackground(HWND window, HDC dc);
 
+// A memory device holding a bitmap of at least the given size, compatible with the given device:
+// taken from the thread's few kept bitmaps (grown as needed) and given back when destroyed, since
+// making a bitmap compatible with the screen asks the window server every time. The device starts
+// in its default state; the bitmap holds whatever was drawn into it before.
+class TScratchBitmap {
+public:
+    TScratchBitmap(HDC compatible, int width, int height);
+    ~TScratchBitmap();
+    TScratchBitmap(const TScratchBitmap&) = delete;
+    TScratchBitmap& operator=(const TScratchBitmap&) = delete;
+
+    HDC Handle() const;
+    // At least this size from here on; what was drawn may be lost if it has to grow.
+    void Reserve(int width, int height);
+
+    struct TKept; // one kept bitmap and its device
+
+private:
+    HDC compatible_;
+    TKept* kept_;
+    int savedState_;
+};
+
 // Paints into a memory bitmap of the area and copies it to the target when destroyed.
 class TBufferedPaint {
 public:
@@ -150,14 +173,12 @@ public:
     TBufferedPaint(const TBufferedPaint&) = delete;
     TBufferedPaint& operator=(const TBufferedPaint&) = delete;
 
-    HDC Handle() const { return memory_.Handle(); }
+    HDC Handle() const { return scratch_.Handle(); }
 
 private:
     HDC target_;
     RECT area_;
-    TMemoryDC memory_;
-    TGdiObject<HBITMAP> bitmap_;
-    TSelection selected_;
+    TScratchBitmap scratch_;
 };
 
 } // namespace velkaro

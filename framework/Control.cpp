@@ -2,8 +2,10 @@
 
 #include "framework/Actions.h"
 #include "framework/Application.h"
+#include "framework/CommonControls.h"
 #include "framework/Form.h"
 #include "framework/Menus.h"
+#include "framework/ProgramIcon.h"
 #include "runtime/Exceptions.h"
 #include "runtime/ScopedRestore.h"
 
@@ -22,12 +24,6 @@ namespace {
 std::unordered_map<HWND, TControl*>& ControlsByWindow() {
     static std::unordered_map<HWND, TControl*> controls;
     return controls;
-}
-
-// Loading an icon costs the window system several lookups of the display: once for all classes.
-HICON ProgramIcon() {
-    static const HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
-    return icon;
 }
 
 // The native window procedure behind each class we registered as an extension of a native class.
@@ -50,6 +46,28 @@ HWND ConcernedChild(UINT message, LPARAM lParam) {
     default: // a command from a menu or an accelerator has none
         return reinterpret_cast<HWND>(lParam);
     }
+}
+
+// A frame, a caption or scroll bars: anything the system paints outside the client area.
+bool HasNonClientArea(HWND window) {
+    constexpr LONG_PTR kFrame =
+        WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_HSCROLL | WS_VSCROLL | WS_POPUP;
+    constexpr LONG_PTR kEdges =
+        WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME;
+    return (GetWindowLongPtrW(window, GWL_STYLE) & (kFrame | WS_CHILD)) != WS_CHILD ||
+           (GetWindowLongPtrW(window, GWL_EXSTYLE) & kEdges) != 0;
+}
+
+// Whether the window already has these bounds, in its parent's client coordinates (the screen's
+// for a window of its own). Asked of the window itself, which the user may have moved.
+bool HasBounds(HWND window, int left, int top, int width, int height) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    if ((GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0) {
+        MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    }
+    return rect.left == left && rect.top == top && rect.right - rect.left == width &&
+           rect.bottom - rect.top == height;
 }
 
 } // namespace
@@ -187,7 +205,9 @@ void TControl::RegisterClassFor(const TCreateParams& params) {
         windowClass.style &= ~CS_GLOBALCLASS;
     } else {
         windowClass.style = params.ClassStyle;
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        // The system's shared arrow, looked up once: each lookup asks the window server.
+        static const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hCursor = arrow;
     }
     windowClass.lpfnWndProc = ControlWindowProc;
     windowClass.hInstance = instance;
@@ -195,6 +215,7 @@ void TControl::RegisterClassFor(const TCreateParams& params) {
     // Only windows of their own, not controls, show an icon.
     if ((params.Style & WS_CHILD) == 0) {
         windowClass.hIcon = ProgramIcon();
+        windowClass.hIconSm = ProgramSmallIcon();
     }
     if (RegisterClassExW(&windowClass) == 0) {
         throw Exception(L"Cannot register the window class " + params.ClassName);
@@ -205,6 +226,7 @@ void TControl::RegisterClassFor(const TCreateParams& params) {
 void TControl::CreateWnd() {
     TCreateParams params;
     CreateParams(params);
+    const TCommonControlsScope commonControls(params.CommonControls);
     RegisterClassFor(params);
     defaultProc_ = BaseProcedures()[params.ClassName];
     HWND window = CreateWindowExW(params.ExStyle, params.ClassName.c_str(), caption_.c_str(),
@@ -240,6 +262,8 @@ LRESULT TControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORBTN:
         return AnswerControlColor(reinterpret_cast<HDC>(wParam));
+    case WM_NCPAINT:
+        return PaintNonClientArea(wParam, lParam);
     case WM_ERASEBKGND:
         return EraseBackground(wParam, lParam);
     case WM_SETFOCUS:
@@ -297,6 +321,12 @@ LRESULT TControl::AnswerControlColor(HDC dc) {
     SetTextColor(dc, ColorToRGB(font_.Color()));
     SetBkColor(dc, ColorToRGB(color_));
     return reinterpret_cast<LRESULT>(BackgroundBrush());
+}
+
+// A control without frame or scroll bars has no area outside its client area to paint; the
+// system's handling would still fetch a device context from the window server.
+LRESULT TControl::PaintNonClientArea(WPARAM wParam, LPARAM lParam) {
+    return HasNonClientArea(handle_) ? DefaultHandler(WM_NCPAINT, wParam, lParam) : 0;
 }
 
 // Windows of our own paint their background; native ones know theirs.
@@ -610,7 +640,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     top_ = top;
     width_ = width;
     height_ = height;
-    if (handle_ != nullptr) {
+    if (handle_ != nullptr && !HasBounds(handle_, left, top, width, height)) {
         SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
@@ -810,7 +840,8 @@ void TControl::SetFocus() {
 }
 
 void TControl::Invalidate() {
-    if (handle_ != nullptr) {
+    // A window not shown is painted whole when it shows: marking it is a round trip for nothing.
+    if (handle_ != nullptr && IsWindowVisible(handle_)) {
         InvalidateRect(handle_, nullptr, TRUE);
     }
 }
@@ -822,14 +853,20 @@ void TControl::Update() {
 }
 
 TShiftState KeyboardShiftState() {
+    // The whole state at once: every key asked for alone is a round trip to the window server.
+    BYTE keys[256] = {};
+    if (!GetKeyboardState(keys)) {
+        return 0;
+    }
+    const auto down = [&keys](int key) { return (keys[key] & 0x80) != 0; };
     TShiftState state = 0;
-    if (GetKeyState(VK_SHIFT) < 0) {
+    if (down(VK_SHIFT)) {
         state |= ssShift;
     }
-    if (GetKeyState(VK_CONTROL) < 0) {
+    if (down(VK_CONTROL)) {
         state |= ssCtrl;
     }
-    if (GetKeyState(VK_MENU) < 0) {
+    if (down(VK_MENU)) {
         state |= ssAlt;
     }
     return state;

@@ -36,6 +36,9 @@ constexpr UINT CM_CHANGED = WM_APP + 0x2000;
 struct TCreateParams {
     std::wstring ClassName;             // registered under this name
     const wchar_t* BaseClass = nullptr; // native class it extends (BUTTON, EDIT, ...), or none
+    // The base class is the system's common control of version 6, themed where the system shows
+    // themes (the dialogs' buttons and edits); the same for every window of the class.
+    bool CommonControls = false;
     DWORD Style = WS_CHILD | WS_CLIPSIBLINGS;
     DWORD ExStyle = 0;
     UINT ClassStyle = CS_DBLCLKS;
@@ -234,6 +237,7 @@ private:
     // The handlers of the window procedure; each answers its message.
     LRESULT ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT AnswerControlColor(HDC dc);
+    LRESULT PaintNonClientArea(WPARAM wParam, LPARAM lParam);
     LRESULT EraseBackground(WPARAM wParam, LPARAM lParam);
     void TellFormOfFocus();
     LRESULT OfferKey(UINT message, WPARAM wParam, LPARAM lParam);

@@ -15,6 +15,7 @@ void TEdit::CreateParams(TCreateParams& params) {
     TControl::CreateParams(params);
     params.ClassName = L"TEdit";
     params.BaseClass = L"EDIT";
+    params.CommonControls = true;
     params.Style |= ES_AUTOHSCROLL | (readOnly_ ? ES_READONLY : 0);
     params.ExStyle |= WS_EX_CLIENTEDGE;
 }

@@ -1,37 +1,19 @@
 // The baselines of the start-up benchmark: a bare Win32 window with the main window's client
 // size, border and position, and nothing in it; with the argument "controls", the same window
 // holding native counterparts of the main window's controls at their places.
+#include "bench/windows/NativeControls.h"
+
 #include <windows.h>
 
 #include <cwchar>
 
 namespace {
 
-struct NativeControl {
-    const wchar_t* ClassName;
-    const wchar_t* Text;
-    DWORD Style;
-    RECT Bounds; // left, top, width, height
-};
-
-// The start field, the two labels, the tariff buttons and the amount field.
-constexpr NativeControl kControls[] = {
-    {L"EDIT", L"00:00", ES_CENTER | WS_BORDER | WS_TABSTOP, {76, 0, 65, 32}},
-    {L"STATIC", L"", SS_CENTER, {60, 36, 97, 17}},
-    {L"STATIC", L"", SS_CENTER, {0, 88, 217, 49}},
-    {L"BUTTON", L"1.000.000", BS_AUTORADIOBUTTON | WS_TABSTOP, {4, 4, 69, 25}},
-    {L"BUTTON", L"1.500.000", BS_AUTORADIOBUTTON, {144, 4, 69, 25}},
-    {L"EDIT", L"0 TL", ES_CENTER | ES_READONLY | WS_BORDER, {16, 56, 189, 28}},
-};
-
-void CreateControls(HWND window, HINSTANCE instance) {
+void CreateControls(HWND window) {
     const HFONT font = CreateFontW(-21, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0,
                                    0, 0, 0, L"MS Sans Serif");
-    for (const NativeControl& control : kControls) {
-        const HWND child = CreateWindowExW(
-            0, control.ClassName, control.Text, WS_CHILD | WS_VISIBLE | control.Style,
-            control.Bounds.left, control.Bounds.top, control.Bounds.right, control.Bounds.bottom,
-            window, nullptr, instance, nullptr);
+    for (const velkaro::bench::NativeControl& control : velkaro::bench::kNativeControls) {
+        const HWND child = velkaro::bench::CreateNativeControl(control, window);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
 }
@@ -66,7 +48,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int show) {
                                   (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
                                   nullptr, nullptr, instance, nullptr);
     if (std::wcsstr(arguments, L"controls") != nullptr) {
-        CreateControls(window, instance);
+        CreateControls(window);
     }
     ShowWindow(window, show);
     UpdateWindow(window);

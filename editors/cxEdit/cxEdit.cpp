@@ -364,7 +364,11 @@ bool TcxCustomEdit::HasFocusWindow(HWND window) const {
 }
 
 bool TcxCustomEdit::InEditForm() const {
-    return HasFocusWindow(GetFocus());
+    // Without a window, neither its own nor its inner edit's, it cannot have the focus: asking the
+    // system which window has it would cost a round trip for every property set before it shows.
+    const bool windowed =
+        HandleAllocated() || (innerEdit_ != nullptr && innerEdit_->Control().HandleAllocated());
+    return windowed && HasFocusWindow(GetFocus());
 }
 
 bool TcxCustomEdit::HasInputFocus() const {

@@ -1,7 +1,7 @@
 #include "editors/cxFormats/cxFormatsWindow.h"
 
 #include "framework/Application.h"
-#include "runtime/Exceptions.h"
+#include "framework/BroadcastWindow.h"
 
 #include <windows.h>
 
@@ -19,53 +19,24 @@ bool IsLocaleChange(UINT message, WPARAM wParam, LPARAM lParam) {
            Application().UpdateFormatSettings;
 }
 
-LRESULT CALLBACK NotificationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!IsLocaleChange(message, wParam, lParam)) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    auto* controller =
-        reinterpret_cast<TcxFormatController*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    try {
-        if (controller) {
-            controller->LocaleSettingsChanged();
-        }
-    } catch (const std::exception& error) {
-        Application().HandleException(error);
-    }
-    return 0;
-}
-
-void RegisterNotificationWindowClass(HINSTANCE instance) {
-    WNDCLASSW windowClass{};
-    if (GetClassInfoW(instance, kcxFormatNotificationWindowClass, &windowClass)) {
-        return;
-    }
-    windowClass.lpfnWndProc = NotificationWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kcxFormatNotificationWindowClass;
-    if (!RegisterClassW(&windowClass)) {
-        throw Exception(L"The format notification window class could not be registered");
-    }
-}
-
-class TcxWin32FormatNotificationWindow final : public TcxFormatNotificationWindow {
+// The controller's part of the program's broadcast window.
+class TcxWin32FormatNotificationWindow final : public TcxFormatNotificationWindow,
+                                               private IBroadcastListener {
 public:
-    explicit TcxWin32FormatNotificationWindow(TcxFormatController& controller) {
-        const HINSTANCE instance = GetModuleHandleW(nullptr);
-        RegisterNotificationWindowClass(instance);
-        handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, kcxFormatNotificationWindowClass, L"", WS_POPUP,
-                                  0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
-        if (!handle_) {
-            throw Exception(L"The format notification window could not be created");
-        }
-        SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&controller));
-    }
-    ~TcxWin32FormatNotificationWindow() override { DestroyWindow(handle_); }
-    TcxWin32FormatNotificationWindow(const TcxWin32FormatNotificationWindow&) = delete;
-    TcxWin32FormatNotificationWindow& operator=(const TcxWin32FormatNotificationWindow&) = delete;
+    explicit TcxWin32FormatNotificationWindow(TcxFormatController& controller)
+        : controller_(controller) {}
 
 private:
-    HWND handle_ = nullptr;
+    bool BroadcastReceived(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (!IsLocaleChange(message, wParam, lParam)) {
+            return false;
+        }
+        controller_.LocaleSettingsChanged();
+        return true;
+    }
+
+    TcxFormatController& controller_;
+    TBroadcastSubscription subscription_{*this};
 };
 
 } // namespace

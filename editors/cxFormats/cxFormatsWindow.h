@@ -10,8 +10,7 @@ namespace velkaro {
 // Created on first use; destroyed at shutdown without telling anyone.
 TcxFormatController& cxFormatController();
 
-// A hidden top-level tool window (top-level, so that broadcasts reach it) of this class.
-inline constexpr wchar_t kcxFormatNotificationWindowClass[] = L"TcxFormatControllerWindow";
+// The controller's listening through the program's broadcast window (framework/BroadcastWindow.h).
 std::unique_ptr<TcxFormatNotificationWindow>
 CreateFormatNotificationWindow(TcxFormatController& controller);
 

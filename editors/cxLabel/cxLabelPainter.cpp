@@ -110,7 +110,7 @@ void PaintLabel(HDC canvas, const TcxLabelPaintValues& values) {
     if (size.cx == 0 || size.cy == 0) {
         return;
     }
-    const TMemoryDC work(canvas);
+    TScratchBitmap work(canvas, size.cx, size.cy);
     const HDC dc = work.Handle();
 
     int angle = LabelAngle(values.Angle);
@@ -133,8 +133,7 @@ void PaintLabel(HDC canvas, const TcxLabelPaintValues& values) {
 
     // An opaque picture is widened by the shift so that its right edge is background too.
     const int bitmapWidth = size.cx + (values.Transparent ? 0 : shift);
-    const TGdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(canvas, bitmapWidth, size.cy));
-    const TSelection selectedBitmap(dc, bitmap.Handle());
+    work.Reserve(bitmapWidth, size.cy);
     const COLORREF background = ColorToRGB(values.Background);
     if (values.Transparent) {
         BitBlt(dc, 0, 0, size.cx, size.cy, canvas, area.left, area.top, SRCCOPY);

@@ -127,23 +127,11 @@ std::vector<std::uint8_t> MarkPattern(SIZE size) {
     return pattern;
 }
 
-// A bitmap the size of the mark painted pixel by pixel.
-template <class PixelColour>
-TGdiObject<HBITMAP> PaintBitmap(SIZE size, bool monochrome, PixelColour colour) {
-    TGdiObject<HBITMAP> bitmap(
-        monochrome ? CreateBitmap(size.cx, size.cy, 1, 1, nullptr)
-                   : CreateCompatibleBitmap(TClientDC().Handle(), size.cx, size.cy));
-    const TMemoryDC dc;
-    const TSelection selected(dc.Handle(), bitmap.Handle());
-    for (int y = 0; y < size.cy; ++y) {
-        for (int x = 0; x < size.cx; ++x) {
-            SetPixelV(dc.Handle(), x, y, colour(static_cast<std::size_t>(y * size.cx + x)));
-        }
-    }
-    return bitmap;
+// The pixel of a 32-bit device-independent bitmap for a colour.
+std::uint32_t DibPixel(COLORREF colour) {
+    return (static_cast<std::uint32_t>(GetRValue(colour)) << 16) |
+           (static_cast<std::uint32_t>(GetGValue(colour)) << 8) | GetBValue(colour);
 }
-
-constexpr wchar_t kReceiverClass[] = L"TcxRadioButtonColorChangeEventReceiver";
 
 } // namespace
 
@@ -168,17 +156,33 @@ int TcxRadioButtonImageList::ImageIndex(bool focused, TcxLookAndFeelKind kind, b
 
 TcxRadioButtonImageList::TcxRadioButtonImageList(int pixelsPerInch)
     : size_(CheckBoxImageSize(pixelsPerInch)), pattern_(MarkPattern(size_)) {
-    images_ = ImageList_Create(size_.cx, size_.cy, ILC_COLOR24 | ILC_MASK, kImageCount, 0);
-    if (images_ == nullptr || !ImageList_SetImageCount(images_, kImageCount)) {
+    // One sheet: the images side by side in the first row, their transparent parts black; the
+    // mask below the first, white where the mark is transparent and black where it is drawn.
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = size_.cx * kImageCount;
+    info.bmiHeader.biHeight = -2 * size_.cy; // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    sheet_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (sheet_.Handle() == nullptr || dc_.Handle() == nullptr) {
         throw Exception(L"Cannot create the radio button images");
     }
-    mask_ = PaintBitmap(size_, true, [this](std::size_t pixel) {
-        return pattern_[pixel] == msNone ? RGB(255, 255, 255) : RGB(0, 0, 0);
-    });
+    pixels_ = static_cast<std::uint32_t*>(bits);
+    selected_.emplace(dc_.Handle(), sheet_.Handle());
+    for (int y = 0; y < size_.cy; ++y) {
+        for (int x = 0; x < size_.cx; ++x) {
+            const bool transparent = pattern_[static_cast<std::size_t>(y * size_.cx + x)] == msNone;
+            Pixel(0, size_.cy + y, x) = transparent ? DibPixel(RGB(255, 255, 255)) : 0;
+        }
+    }
 }
 
-TcxRadioButtonImageList::~TcxRadioButtonImageList() {
-    ImageList_Destroy(images_);
+std::uint32_t& TcxRadioButtonImageList::Pixel(int index, int y, int x) {
+    const auto row = static_cast<std::size_t>(y) * static_cast<std::size_t>(size_.cx * kImageCount);
+    return pixels_[row + static_cast<std::size_t>(index * size_.cx + x)];
 }
 
 void TcxRadioButtonImageList::Reset() {
@@ -189,15 +193,16 @@ void TcxRadioButtonImageList::Build(int index) {
     const TMarkPalette palette =
         MarkPalette(index / 24 != 0, static_cast<TcxLookAndFeelKind>(index / 8 % 3),
                     index / 4 % 2 != 0, static_cast<TcxRadioButtonState>(index % 4));
-    std::array<COLORREF, kMarkSlotCount> colours{};
+    std::array<std::uint32_t, kMarkSlotCount> colours{};
     for (std::size_t slot = 0; slot < colours.size(); ++slot) {
-        colours[slot] = slot == msNone ? RGB(0, 0, 0) : ColorToRGB(palette[slot]);
+        colours[slot] = slot == msNone ? 0 : DibPixel(ColorToRGB(palette[slot]));
     }
-    const TGdiObject<HBITMAP> image =
-        PaintBitmap(size_, false, [&](std::size_t pixel) { return colours[pattern_[pixel]]; });
-    if (!ImageList_Replace(images_, index, image.Handle(), mask_.Handle())) {
-        throw Exception(L"Cannot make a radio button image");
+    for (int y = 0; y < size_.cy; ++y) {
+        for (int x = 0; x < size_.cx; ++x) {
+            Pixel(index, y, x) = colours[pattern_[static_cast<std::size_t>(y * size_.cx + x)]];
+        }
     }
+    GdiFlush(); // the sheet was written directly
     built_[static_cast<std::size_t>(index)] = true;
 }
 
@@ -205,7 +210,9 @@ void TcxRadioButtonImageList::Draw(HDC dc, int x, int y, int index, COLORREF bac
     if (!Built(index)) {
         Build(index);
     }
-    ImageList_DrawEx(images_, index, dc, x, y, 0, 0, background, CLR_NONE, ILD_NORMAL);
+    FillSolid(dc, {x, y, x + size_.cx, y + size_.cy}, background);
+    BitBlt(dc, x, y, size_.cx, size_.cy, dc_.Handle(), 0, size_.cy, SRCAND);
+    BitBlt(dc, x, y, size_.cx, size_.cy, dc_.Handle(), index * size_.cx, 0, SRCPAINT);
 }
 
 // ---------------------------------------------------------------- colour change receiver
@@ -220,35 +227,13 @@ std::map<int, std::unique_ptr<TcxRadioButtonImageList>>& RadioButtonImageLists()
 
 } // namespace
 
-TcxRadioButtonColorChangeEventReceiver::TcxRadioButtonColorChangeEventReceiver() {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSW windowClass{};
-    if (!GetClassInfoW(instance, kReceiverClass, &windowClass)) {
-        windowClass.lpfnWndProc = WindowProc;
-        windowClass.hInstance = instance;
-        windowClass.lpszClassName = kReceiverClass;
-        RegisterClassW(&windowClass);
-    }
-    // Top-level, since only top-level windows hear of colour changes; never shown.
-    handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, kReceiverClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
-                              nullptr, instance, nullptr);
-    if (handle_ == nullptr) {
-        throw Exception(L"Cannot create the window " + std::wstring(kReceiverClass));
-    }
-}
-
-TcxRadioButtonColorChangeEventReceiver::~TcxRadioButtonColorChangeEventReceiver() {
-    DestroyWindow(handle_);
-}
-
-LRESULT CALLBACK TcxRadioButtonColorChangeEventReceiver::WindowProc(HWND window, UINT message,
-                                                                    WPARAM wParam, LPARAM lParam) {
+bool TcxRadioButtonColorChangeEventReceiver::BroadcastReceived(UINT message, WPARAM, LPARAM) {
     if (message == WM_SYSCOLORCHANGE) {
         for (auto& [scale, list] : RadioButtonImageLists()) {
             list->Reset();
         }
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return false;
 }
 
 TcxRadioButtonImageList& RadioButtonImageList(int pixelsPerInch) {
@@ -301,11 +286,15 @@ bool TcxRadioButton::DialogChar(wchar_t key) {
 void TcxRadioButton::UpdateState(POINT pointer) {
     TcxRadioButtonPointer input;
     input.Enabled = HandleAllocated() && IsWindowEnabled(Handle());
-    input.Captured = HandleAllocated() && GetCapture() == Handle();
+    input.Captured = input.Enabled && GetCapture() == Handle();
     const RECT client = ClientRect();
     input.Inside = PtInRect(&client, pointer) != FALSE;
-    for (const int key : {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON, VK_SHIFT, VK_CONTROL, VK_MENU}) {
-        input.ButtonsHeld = input.ButtonsHeld || GetKeyState(key) < 0;
+    // The keys matter only to a free pointer inside; each question is a window-server round trip.
+    BYTE keys[256] = {};
+    if (input.Enabled && !input.Captured && input.Inside && GetKeyboardState(keys)) {
+        for (const int key : {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON, VK_SHIFT, VK_CONTROL, VK_MENU}) {
+            input.ButtonsHeld = input.ButtonsHeld || (keys[key] & 0x80) != 0;
+        }
     }
     const TcxRadioButtonState state = RadioButtonState(input);
     if (state != state_) {
@@ -323,7 +312,7 @@ void TcxRadioButton::UpdateStateFromCursor() {
 }
 
 void TcxRadioButton::InvalidateMark() {
-    if (HandleAllocated()) {
+    if (HandleAllocated() && IsWindowVisible(Handle())) {
         RECT rect = markRect_;
         InflateRect(&rect, 1, 1);
         InvalidateRect(Handle(), &rect, FALSE);

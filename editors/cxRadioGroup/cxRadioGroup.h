@@ -2,13 +2,14 @@
 // The tariff selectors' radio button: the framework's radio button (check state, sibling group,
 // clicks), drawn by ourselves — a mark from the system theme or from a shared cache of generated
 // images, and the caption beside it.
+#include "framework/BroadcastWindow.h"
 #include "framework/Canvas.h"
 #include "framework/RadioButton.h"
 #include "lookandfeel/cxLookAndFeels.h"
 
-#include <commctrl.h>
-
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace velkaro {
@@ -36,7 +37,6 @@ public:
 
     // Marks of the check box's size at the given scale.
     explicit TcxRadioButtonImageList(int pixelsPerInch = kDesignPixelsPerInch);
-    ~TcxRadioButtonImageList() override;
     TcxRadioButtonImageList(const TcxRadioButtonImageList&) = delete;
     TcxRadioButtonImageList& operator=(const TcxRadioButtonImageList&) = delete;
 
@@ -49,27 +49,27 @@ public:
 
 private:
     void Build(int index);
+    std::uint32_t& Pixel(int index, int y, int x);
 
     SIZE size_{};
     std::vector<std::uint8_t> pattern_; // colour slot per pixel, row by row
-    HIMAGELIST images_ = nullptr;
-    TGdiObject<HBITMAP> mask_;
+    TGdiObject<HBITMAP> sheet_;         // the images in a row, the mask below them
+    std::uint32_t* pixels_ = nullptr;   // the sheet's bits
+    TMemoryDC dc_;                      // holds the sheet
+    std::optional<TSelection> selected_;
     std::array<bool, kImageCount> built_{};
 };
 
-// A hidden top-level window that hears of system colour changes for the image cache.
-class TcxRadioButtonColorChangeEventReceiver : public TObject {
+// Hears of system colour changes for the image cache, through the program's hidden broadcast
+// window.
+class TcxRadioButtonColorChangeEventReceiver : public TObject, private IBroadcastListener {
 public:
-    TcxRadioButtonColorChangeEventReceiver();
-    ~TcxRadioButtonColorChangeEventReceiver() override;
-    TcxRadioButtonColorChangeEventReceiver(const TcxRadioButtonColorChangeEventReceiver&) = delete;
-    TcxRadioButtonColorChangeEventReceiver&
-    operator=(const TcxRadioButtonColorChangeEventReceiver&) = delete;
-    HWND Handle() const { return handle_; }
+    TcxRadioButtonColorChangeEventReceiver() = default;
+    HWND Handle() const { return subscription_.Window(); }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    HWND handle_ = nullptr;
+    bool BroadcastReceived(UINT message, WPARAM wParam, LPARAM lParam) override;
+    TBroadcastSubscription subscription_{*this};
 };
 
 // The shared cache of a scale and the receiver, made on first use and freed when the program ends.

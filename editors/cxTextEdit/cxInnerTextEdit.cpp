@@ -33,6 +33,8 @@ TcxCustomInnerTextEdit::TcxCustomInnerTextEdit(TcxCustomTextEdit& container)
 void TcxCustomInnerTextEdit::CreateParams(TCreateParams& params) {
     TEdit::CreateParams(params);
     params.ClassName = L"TcxCustomInnerTextEdit";
+    // The main window's edits: the plain class, so that a start loads no common controls.
+    params.CommonControls = false;
     params.Style &= ~static_cast<DWORD>(WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_TABSTOP |
                                         ES_CENTER | ES_RIGHT);
     params.Style |= ES_AUTOHSCROLL | AlignmentStyle(alignment_);

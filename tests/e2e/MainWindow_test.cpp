@@ -30,12 +30,20 @@ TEST(MainWindow, OpensCentredWithCaptionAndClientSizeAndClosesCleanly) {
     EXPECT_EQ(program.CloseAndWait(window), 0u);
 }
 
-TEST(MainWindow, ApplicationWindowCarriesTheTitle) {
+TEST(MainWindow, ApplicationWindowCarriesTheTitleInTheTaskbar) {
     ProgramUnderTest program(kConfigured);
-    ASSERT_NE(program.WaitForWindow(L"Tfr_velkaro"), nullptr);
+    const HWND window = program.WaitForWindow(L"Tfr_velkaro");
+    ASSERT_NE(window, nullptr);
     HWND application = FindWindowW(L"TApplication", nullptr);
     ASSERT_NE(application, nullptr);
     EXPECT_EQ(TextOf(application), L"Velkaro");
+    // Shown, not a tool window and owned by none: the taskbar shows it; the main window, which
+    // it owns, is the one in front.
+    EXPECT_TRUE(IsWindowVisible(application));
+    EXPECT_FALSE(GetWindowLongW(application, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    EXPECT_EQ(GetWindow(application, GW_OWNER), nullptr);
+    EXPECT_EQ(GetWindow(window, GW_OWNER), application);
+    EXPECT_EQ(GetForegroundWindow(), window);
 }
 
 TEST(MainWindow, AHugePasteIntoTheStartFieldIsCutAndTheFieldStaysResponsive) {

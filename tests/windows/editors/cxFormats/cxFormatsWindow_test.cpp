@@ -1,6 +1,7 @@
 #include "editors/cxFormats/cxFormatsWindow.h"
 
 #include "framework/Application.h"
+#include "framework/BroadcastWindow.h"
 #include "runtime/Exceptions.h"
 #include "tests/windows/support/WindowLookup.h"
 
@@ -14,11 +15,10 @@
 namespace velkaro {
 namespace {
 
-// The notification windows of this thread (another process's never count).
+// The broadcast windows of this thread (another process's never count).
 std::vector<HWND> NotificationWindows() {
     return test::TopLevelWindows([](HWND window) {
-        return test::OnThisThread(window) &&
-               test::ClassOf(window) == kcxFormatNotificationWindowClass;
+        return test::OnThisThread(window) && test::ClassOf(window) == kBroadcastWindowClass;
     });
 }
 
