@@ -81,12 +81,8 @@ LRESULT TBitBtn::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
     case WM_SETFOCUS:
-    case WM_KILLFOCUS: {
-        // The dark frame follows the focus.
-        const LRESULT result = TButton::WndProc(message, wParam, lParam);
-        Invalidate();
-        return result;
-    }
+    case WM_KILLFOCUS: // the dark frame follows the focus
+        return Repainted(TButton::WndProc(message, wParam, lParam));
     default:
         return TButton::WndProc(message, wParam, lParam);
     }
@@ -108,13 +104,9 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
     if (pushed) {
         OffsetRect(&textRect, 1, 1);
     }
-    const std::wstring caption = Caption();
-    const HGDIOBJ oldFont = SelectObject(dc, Font().Handle());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ColorToRGB(disabled ? clGrayText : Font().Color()));
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textRect,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    SelectObject(dc, oldFont);
+    DrawTransparentText(dc, Caption(), textRect, Font().Handle(),
+                        ColorToRGB(disabled ? clGrayText : Font().Color()),
+                        DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     if (focused) {
         InflateRect(&rect, -3, -3);
         DrawFocusRect(dc, &rect);

@@ -2,27 +2,36 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace velkaro {
 
-TMeasureCanvas::TMeasureCanvas(HFONT font)
-    : dc_(CreateCompatibleDC(nullptr)), oldFont_(SelectObject(dc_, font)) {}
+TGdiObject<HBRUSH> SolidBrush(COLORREF color) {
+    return TGdiObject<HBRUSH>(CreateSolidBrush(color));
+}
 
-TMeasureCanvas::~TMeasureCanvas() {
-    SelectObject(dc_, oldFont_);
-    DeleteDC(dc_);
+void FillSolid(HDC dc, const RECT& rect, COLORREF color) {
+    FillRect(dc, &rect, SolidBrush(color).Handle());
+}
+
+void DrawTransparentText(HDC dc, const std::wstring& text, RECT rect, HFONT font, COLORREF color,
+                         UINT flags) {
+    const TSelection selected(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, color);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, flags);
 }
 
 SIZE TMeasureCanvas::TextRect(const std::wstring& text, int maxWidth, UINT flags) const {
     RECT rect = {0, 0, maxWidth, 0};
-    DrawTextW(dc_, text.c_str(), static_cast<int>(text.size()), &rect, flags | DT_CALCRECT);
+    DrawTextW(Handle(), text.c_str(), static_cast<int>(text.size()), &rect, flags | DT_CALCRECT);
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
 TEXTMETRICW TMeasureCanvas::Metrics() const {
     TEXTMETRICW metrics{};
-    GetTextMetricsW(dc_, &metrics);
+    GetTextMetricsW(Handle(), &metrics);
     return metrics;
 }
 
@@ -53,33 +62,28 @@ void PaintParentBackground(HWND window, HDC dc) {
 }
 
 struct TScratchBitmap::TKept {
-    HDC dc = nullptr;
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ oldBitmap = nullptr;
+    explicit TKept(HDC compatible) : dc(compatible) {}
+
+    TMemoryDC dc;
+    TGdiObject<HBITMAP> bitmap;
+    std::optional<TSelection> selected;
     int width = 0, height = 0;
     bool inUse = false;
 
     // At least the given size: grown in steps, so that the controls of a window need one or two
     // bitmaps, not one each.
     void Fit(HDC compatible, int neededWidth, int neededHeight) {
-        if (dc == nullptr) {
-            dc = CreateCompatibleDC(compatible);
-        }
-        if (bitmap != nullptr && neededWidth <= width && neededHeight <= height) {
+        if (bitmap.Handle() != nullptr && neededWidth <= width && neededHeight <= height) {
             return;
         }
         constexpr int kStep = 128;
         const auto grown = [](int size) { return (std::max(size, 1) + kStep - 1) / kStep * kStep; };
         width = std::max(grown(neededWidth), width);
         height = std::max(grown(neededHeight), height);
-        const HBITMAP made = CreateCompatibleBitmap(compatible, width, height);
-        const HGDIOBJ old = SelectObject(dc, made);
-        if (bitmap == nullptr) {
-            oldBitmap = old;
-        } else {
-            DeleteObject(bitmap);
-        }
-        bitmap = made;
+        // A selected bitmap cannot be deleted: the device's own goes back first.
+        selected.reset();
+        bitmap.Reset(CreateCompatibleBitmap(compatible, width, height));
+        selected.emplace(dc.Handle(), bitmap.Handle());
     }
 };
 
@@ -103,20 +107,20 @@ TScratchBitmap::TScratchBitmap(HDC compatible, int width, int height)
         }
     }
     if (kept_ == nullptr) {
-        kept_ = KeptBitmaps().emplace_back(std::make_unique<TKept>()).get();
+        kept_ = KeptBitmaps().emplace_back(std::make_unique<TKept>(compatible)).get();
     }
     kept_->Fit(compatible, width, height);
     kept_->inUse = true;
-    savedState_ = SaveDC(kept_->dc);
+    savedState_ = SaveDC(kept_->dc.Handle());
 }
 
 TScratchBitmap::~TScratchBitmap() {
-    RestoreDC(kept_->dc, savedState_);
+    RestoreDC(kept_->dc.Handle(), savedState_);
     kept_->inUse = false;
 }
 
 HDC TScratchBitmap::Handle() const {
-    return kept_->dc;
+    return kept_->dc.Handle();
 }
 
 void TScratchBitmap::Reserve(int width, int height) {

@@ -32,6 +32,22 @@ std::map<std::wstring, WNDPROC>& BaseProcedures() {
     return procedures;
 }
 
+// The child window a notification, an owner-draw request or a colour request concerns; none for
+// a menu's command or drawing.
+HWND ConcernedChild(UINT message, LPARAM lParam) {
+    switch (message) {
+    case WM_NOTIFY:
+        return reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
+    case WM_DRAWITEM: {
+        // Our child windows all have the identifier 0, so only the type tells a menu apart.
+        const auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        return item->CtlType != ODT_MENU ? item->hwndItem : nullptr;
+    }
+    default: // a command from a menu or an accelerator has none
+        return reinterpret_cast<HWND>(lParam);
+    }
+}
+
 // A frame, a caption or scroll bars: anything the system paints outside the client area.
 bool HasNonClientArea(HWND window) {
     constexpr LONG_PTR kFrame =
@@ -96,9 +112,6 @@ TControl::~TControl() {
     }
     SetParentInternal(nullptr);
     DestroyHandle();
-    if (brush_ != nullptr) {
-        DeleteObject(brush_);
-    }
 }
 
 void TControl::SetParentInternal(TControl* parent) {
@@ -236,150 +249,178 @@ LRESULT TControl::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam) {
                            message, wParam, lParam);
 }
 
-LRESULT TControl::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, HWND child) {
-    TControl* control = FromHandle(child);
+LRESULT TControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+        return ReflectToChild(message, wParam, lParam);
+    case CN_CTLCOLORSTATIC:
+    case CN_CTLCOLOREDIT:
+    case CN_CTLCOLORBTN:
+        return AnswerControlColor(reinterpret_cast<HDC>(wParam));
+    case WM_NCPAINT:
+        return PaintNonClientArea(wParam, lParam);
+    case WM_ERASEBKGND:
+        return EraseBackground(wParam, lParam);
+    case WM_SETFOCUS:
+        TellFormOfFocus();
+        break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        return OfferKey(message, wParam, lParam);
+    case WM_CHAR:
+        return OfferChar(wParam, lParam);
+    case WM_SYSCHAR:
+        return OfferAccelerator(wParam, lParam);
+    case WM_SYSCOLORCHANGE:
+        PassColorChangeToChildren(wParam, lParam);
+        break;
+    case WM_MOUSEMOVE:
+        MouseMoved(wParam, lParam);
+        break;
+    case WM_MOUSELEAVE:
+        PointerLeftWindow();
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+        return HandleMouseButton(message, wParam, lParam);
+    case WM_SETCURSOR:
+        return AnswerSetCursor(wParam, lParam);
+    case WM_GETOBJECT:
+        return AnswerGetObject(wParam, lParam);
+    case WM_CONTEXTMENU:
+        return EventControl().ContextPopup(lParam) ? 0 : DefaultHandler(message, wParam, lParam);
+    default:
+        break;
+    }
+    return DefaultHandler(message, wParam, lParam);
+}
+
+LRESULT TControl::Repainted(LRESULT result) {
+    Invalidate();
+    return result;
+}
+
+LRESULT TControl::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam) {
+    TControl* control = FromHandle(ConcernedChild(message, lParam));
     if (control != nullptr && control != this) {
         return control->WndProc(CN_BASE + message, wParam, lParam);
     }
     return DefaultHandler(message, wParam, lParam);
 }
 
-LRESULT TControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_COMMAND:
-        if (lParam != 0) {
-            return ReflectToChild(message, wParam, lParam, reinterpret_cast<HWND>(lParam));
-        }
-        break;
-    case WM_NOTIFY:
-        return ReflectToChild(message, wParam, lParam, reinterpret_cast<NMHDR*>(lParam)->hwndFrom);
-    case WM_DRAWITEM:
-        // Our child windows all have the identifier 0, so only the type tells a menu apart.
-        if (const auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-            item->CtlType != ODT_MENU) {
-            return ReflectToChild(message, wParam, lParam, item->hwndItem);
-        }
-        break;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORBTN:
-        return ReflectToChild(message, wParam, lParam, reinterpret_cast<HWND>(lParam));
-    case CN_CTLCOLORSTATIC:
-    case CN_CTLCOLOREDIT:
-    case CN_CTLCOLORBTN: {
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        SetTextColor(dc, ColorToRGB(font_.Color()));
-        SetBkColor(dc, ColorToRGB(color_));
-        return reinterpret_cast<LRESULT>(BackgroundBrush());
+LRESULT TControl::AnswerControlColor(HDC dc) {
+    SetTextColor(dc, ColorToRGB(font_.Color()));
+    SetBkColor(dc, ColorToRGB(color_));
+    return reinterpret_cast<LRESULT>(BackgroundBrush());
+}
+
+// A control without frame or scroll bars has no area outside its client area to paint; the
+// system's handling would still fetch a device context from the window server.
+LRESULT TControl::PaintNonClientArea(WPARAM wParam, LPARAM lParam) {
+    return HasNonClientArea(handle_) ? DefaultHandler(WM_NCPAINT, wParam, lParam) : 0;
+}
+
+// Windows of our own paint their background; native ones know theirs.
+LRESULT TControl::EraseBackground(WPARAM wParam, LPARAM lParam) {
+    if (defaultProc_ != DefWindowProcW) {
+        return DefaultHandler(WM_ERASEBKGND, wParam, lParam);
     }
-    case WM_NCPAINT:
-        // A control without frame or scroll bars has no area outside its client area to paint;
-        // the system's handling would still fetch a device context from the window server.
-        if (!HasNonClientArea(handle_)) {
-            return 0;
-        }
-        break;
-    case WM_ERASEBKGND:
-        if (defaultProc_ == DefWindowProcW) {
-            PaintBackground(reinterpret_cast<HDC>(wParam));
-            return 1;
-        }
-        break;
-    case WM_SETFOCUS:
-        if (TForm* form = ParentForm(); form != nullptr && form != this) {
-            form->FocusChanged(this);
-        }
-        break;
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: {
-        auto key = static_cast<std::uint16_t>(wParam);
-        if (KeyDown(key, KeyboardShiftState())) {
-            return 0;
-        }
-        wParam = key;
-        break;
+    PaintBackground(reinterpret_cast<HDC>(wParam));
+    return 1;
+}
+
+void TControl::TellFormOfFocus() {
+    if (TForm* form = ParentForm(); form != nullptr && form != this) {
+        form->FocusChanged(this);
     }
-    case WM_CHAR: {
-        auto key = static_cast<wchar_t>(wParam);
-        if (KeyPress(key)) {
-            return 0;
-        }
-        wParam = key;
-        break;
+}
+
+// A key the control consumed ends here; one it changed goes on changed.
+LRESULT TControl::OfferKey(UINT message, WPARAM wParam, LPARAM lParam) {
+    auto key = static_cast<std::uint16_t>(wParam);
+    const TShiftState shift = KeyboardShiftState();
+    const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
+    if (down ? KeyDown(key, shift) : KeyUp(key, shift)) {
+        return 0;
     }
-    case WM_SYSCOLORCHANGE:
-        // Only top-level windows hear of it; children that cache colours need it too.
-        for (TControl* child : std::vector<TControl*>(children_)) {
-            if (child->handle_ != nullptr) {
-                SendMessageW(child->handle_, message, wParam, lParam);
-            }
-        }
-        break;
-    case WM_SYSCHAR:
-        if (TControl* root = ParentForm();
-            root != nullptr && root->DialogChar(static_cast<wchar_t>(wParam))) {
-            return 0;
-        }
-        break;
-    case WM_KEYUP:
-    case WM_SYSKEYUP: {
-        auto key = static_cast<std::uint16_t>(wParam);
-        if (KeyUp(key, KeyboardShiftState())) {
-            return 0;
-        }
-        wParam = key;
-        break;
+    return DefaultHandler(message, key, lParam);
+}
+
+LRESULT TControl::OfferChar(WPARAM wParam, LPARAM lParam) {
+    auto key = static_cast<wchar_t>(wParam);
+    if (KeyPress(key)) {
+        return 0;
     }
-    case WM_MOUSEMOVE:
-        MouseMoved(wParam, lParam);
-        break;
-    case WM_MOUSELEAVE:
-        leaveTracked_ = false;
-        EventControl().MouseLeft();
-        break;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP: {
-        const bool down = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN;
-        const TMouseButton button = message == WM_LBUTTONDOWN || message == WM_LBUTTONUP
-                                        ? TMouseButton::mbLeft
-                                        : TMouseButton::mbRight;
-        const TMouseEvent& event = down ? OnMouseDown : OnMouseUp;
-        if (event) {
-            event(this, button, KeyboardShiftState(), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        }
-        // Windows of our own have no native click; a left button released inside is one.
-        if (message == WM_LBUTTONUP && defaultProc_ == DefWindowProcW) {
-            const LRESULT result = DefaultHandler(message, wParam, lParam);
-            Click();
-            return result;
-        }
-        break;
+    return DefaultHandler(WM_CHAR, key, lParam);
+}
+
+LRESULT TControl::OfferAccelerator(WPARAM wParam, LPARAM lParam) {
+    if (TControl* root = ParentForm();
+        root != nullptr && root->DialogChar(static_cast<wchar_t>(wParam))) {
+        return 0;
     }
-    case WM_SETCURSOR:
-        if (cursor_ != nullptr && LOWORD(lParam) == HTCLIENT &&
-            reinterpret_cast<HWND>(wParam) == handle_) {
-            ::SetCursor(cursor_);
-            return TRUE;
+    return DefaultHandler(WM_SYSCHAR, wParam, lParam);
+}
+
+// Only top-level windows hear of a colour change; children that cache colours need it too.
+void TControl::PassColorChangeToChildren(WPARAM wParam, LPARAM lParam) {
+    for (TControl* child : std::vector<TControl*>(children_)) {
+        if (child->handle_ != nullptr) {
+            SendMessageW(child->handle_, WM_SYSCOLORCHANGE, wParam, lParam);
         }
-        break;
-    case WM_GETOBJECT:
-        if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
-            if (const LRESULT object = AnswerAccessibleObject(handle_, wParam); object != 0) {
-                return object;
-            }
-        }
-        break;
-    case WM_CONTEXTMENU:
-        if (EventControl().ContextPopup(lParam)) {
-            return 0;
-        }
-        break;
-    default:
-        break;
     }
-    return DefaultHandler(message, wParam, lParam);
+}
+
+void TControl::PointerLeftWindow() {
+    leaveTracked_ = false;
+    EventControl().MouseLeft();
+}
+
+LRESULT TControl::HandleMouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
+    RaiseMouseButton(message, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    const LRESULT result = DefaultHandler(message, wParam, lParam);
+    // Windows of our own have no native click; a left button released inside is one.
+    if (message == WM_LBUTTONUP && defaultProc_ == DefWindowProcW) {
+        Click();
+    }
+    return result;
+}
+
+void TControl::RaiseMouseButton(UINT message, POINT point) {
+    const bool down = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN;
+    const bool left = message == WM_LBUTTONDOWN || message == WM_LBUTTONUP;
+    const TMouseEvent& event = down ? OnMouseDown : OnMouseUp;
+    if (event) {
+        event(this, left ? TMouseButton::mbLeft : TMouseButton::mbRight, KeyboardShiftState(),
+              point.x, point.y);
+    }
+}
+
+LRESULT TControl::AnswerSetCursor(WPARAM wParam, LPARAM lParam) {
+    if (cursor_ != nullptr && LOWORD(lParam) == HTCLIENT &&
+        reinterpret_cast<HWND>(wParam) == handle_) {
+        ::SetCursor(cursor_);
+        return TRUE;
+    }
+    return DefaultHandler(WM_SETCURSOR, wParam, lParam);
+}
+
+LRESULT TControl::AnswerGetObject(WPARAM wParam, LPARAM lParam) {
+    if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
+        if (const LRESULT object = AnswerAccessibleObject(handle_, wParam); object != 0) {
+            return object;
+        }
+    }
+    return DefaultHandler(WM_GETOBJECT, wParam, lParam);
 }
 
 void TControl::TrackMouseLeave() {
@@ -724,14 +765,11 @@ void TControl::ApplyFont() {
 HBRUSH TControl::BackgroundBrush() {
     // Compared by what the colour stands for now: a system colour changes with the scheme.
     const std::uint32_t rgb = ColorToRGB(color_);
-    if (brush_ == nullptr || brushRgb_ != rgb) {
-        if (brush_ != nullptr) {
-            DeleteObject(brush_);
-        }
-        brush_ = CreateSolidBrush(rgb);
+    if (brush_.Handle() == nullptr || brushRgb_ != rgb) {
+        brush_ = SolidBrush(rgb);
         brushRgb_ = rgb;
     }
-    return brush_;
+    return brush_.Handle();
 }
 
 void TControl::PaintBackground(HDC dc) {

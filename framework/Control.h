@@ -4,6 +4,7 @@
 // built before any window is created. Every window class is registered under the control's own
 // class name and routed through one virtual window procedure.
 #include "framework/Accessibility.h"
+#include "framework/Canvas.h"
 #include "framework/Color.h"
 #include "framework/Dpi.h"
 #include "framework/Font.h"
@@ -197,12 +198,18 @@ protected:
     virtual TControl& EventControl() { return *this; }
     // The pointer moved over this window (client coordinates in lParam, buttons in wParam).
     void MouseMoved(WPARAM wParam, LPARAM lParam);
+    // Raises OnMouseDown or OnMouseUp for a left or right button message at a point of the
+    // client area.
+    void RaiseMouseButton(UINT message, POINT point);
     // Tells the parent that the control's state changed (CM_CHANGED).
     void Changed();
     // A control linked by FreeNotification is being destroyed.
     virtual void Notification(TControl* /*destroyed*/) {}
     virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam);
+    // Passes on the result of handling a message that changed what the control shows, and has
+    // it repainted: return Repainted(Base::WndProc(message, wParam, lParam)).
+    LRESULT Repainted(LRESULT result);
     virtual void FontChanged();
     virtual void ScaleBounds(int multiplier, int divisor);
     // The scale this control and its children are given bounds and fonts at from now on; nothing
@@ -227,7 +234,20 @@ private:
     bool PointerOver() const;
     // Answers whether the request for a context menu was handled.
     bool ContextPopup(LPARAM position);
-    LRESULT ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, HWND child);
+    // The handlers of the window procedure; each answers its message.
+    LRESULT ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT AnswerControlColor(HDC dc);
+    LRESULT PaintNonClientArea(WPARAM wParam, LPARAM lParam);
+    LRESULT EraseBackground(WPARAM wParam, LPARAM lParam);
+    void TellFormOfFocus();
+    LRESULT OfferKey(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OfferChar(WPARAM wParam, LPARAM lParam);
+    LRESULT OfferAccelerator(WPARAM wParam, LPARAM lParam);
+    void PassColorChangeToChildren(WPARAM wParam, LPARAM lParam);
+    void PointerLeftWindow();
+    LRESULT HandleMouseButton(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT AnswerSetCursor(WPARAM wParam, LPARAM lParam);
+    LRESULT AnswerGetObject(WPARAM wParam, LPARAM lParam);
 
     TControl* parent_ = nullptr;
     std::vector<TControl*> children_;
@@ -249,7 +269,7 @@ private:
     TPopupMenu* popupMenu_ = nullptr;
     TAction* action_ = nullptr;
     HCURSOR cursor_ = nullptr;
-    HBRUSH brush_ = nullptr;
+    TGdiObject<HBRUSH> brush_;
     std::uint32_t brushRgb_ = 0;
 };
 

@@ -1,5 +1,7 @@
 #include "framework/Dpi.h"
 
+#include "framework/Canvas.h"
+
 namespace velkaro {
 
 namespace {
@@ -11,9 +13,7 @@ template <class Function> Function User32Function(const char* name) {
 }
 
 int ScreenPixelsPerInch() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const int dpi = GetDeviceCaps(TClientDC().Handle(), LOGPIXELSY);
     return dpi > 0 ? dpi : kDesignPixelsPerInch;
 }
 

@@ -4,10 +4,6 @@ namespace velkaro {
 
 TFont::TFont() = default;
 
-TFont::~TFont() {
-    ReleaseHandle();
-}
-
 void TFont::SetName(const std::wstring& name) {
     if (name != name_) {
         name_ = name;
@@ -52,7 +48,7 @@ bool TFont::SameFace(const TFont& other) const {
 }
 
 HFONT TFont::Handle() const {
-    if (handle_ == nullptr) {
+    if (handle_.Handle() == nullptr) {
         LOGFONTW font = {};
         font.lfHeight = -height_; // negative: character height, not cell height
         font.lfWeight = (style_ & fsBold) != 0 ? FW_BOLD : FW_NORMAL;
@@ -62,22 +58,15 @@ HFONT TFont::Handle() const {
         font.lfCharSet = DEFAULT_CHARSET;
         font.lfQuality = DEFAULT_QUALITY;
         name_.copy(font.lfFaceName, LF_FACESIZE - 1);
-        handle_ = CreateFontIndirectW(&font);
+        handle_.Reset(CreateFontIndirectW(&font));
     }
-    return handle_;
+    return handle_.Handle();
 }
 
 void TFont::Changed() {
-    ReleaseHandle();
+    handle_.Reset();
     if (OnChange) {
         OnChange();
-    }
-}
-
-void TFont::ReleaseHandle() const {
-    if (handle_ != nullptr) {
-        DeleteObject(handle_);
-        handle_ = nullptr;
     }
 }
 

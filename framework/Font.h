@@ -1,5 +1,6 @@
 #pragma once
 // A font description that owns the GDI font made from it; a change tells the owner.
+#include "framework/Canvas.h"
 #include "framework/Color.h"
 
 #include <windows.h>
@@ -16,7 +17,6 @@ using TFontStyles = std::uint8_t;
 class TFont {
 public:
     TFont();
-    ~TFont();
     TFont(const TFont&) = delete;
     TFont& operator=(const TFont&) = delete;
 
@@ -38,13 +38,12 @@ public:
 
 private:
     void Changed();
-    void ReleaseHandle() const;
 
     std::wstring name_ = L"MS Sans Serif";
     int height_ = 11;
     TFontStyles style_ = 0;
     TColor color_ = clWindowText;
-    mutable HFONT handle_ = nullptr;
+    mutable TGdiObject<HFONT> handle_;
 };
 
 } // namespace velkaro

@@ -319,31 +319,43 @@ bool TForm::DialogKey(std::uint16_t key, TShiftState shift) {
     return false;
 }
 
+void TForm::MoveToScale(int pixelsPerInch, const RECT& suggested) {
+    ScaleTo(pixelsPerInch);
+    SetBounds(suggested.left, suggested.top, suggested.right - suggested.left,
+              suggested.bottom - suggested.top);
+    SetClientSize(clientWidth_, clientHeight_); // exact, whatever the frame at this scale
+}
+
+// Activating the window (unless it is minimised) puts the focus back on the control that had
+// it, or on the first one; only when none can take it does the system place it.
+LRESULT TForm::Activated(WPARAM wParam, LPARAM lParam) {
+    if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) {
+        RestoreFocus();
+        if (GetFocus() != nullptr) {
+            return 0;
+        }
+    }
+    return TControl::WndProc(WM_ACTIVATE, wParam, lParam);
+}
+
+void TForm::RestoreFocus() {
+    if (activeControl_ != nullptr && activeControl_->CanFocus()) {
+        ::SetFocus(activeControl_->Handle());
+    } else {
+        FocusFirstControl();
+    }
+}
+
 LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CLOSE:
         Close();
         return 0;
-    case WM_DPICHANGED: {
-        ScaleTo(HIWORD(wParam));
-        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetBounds(suggested->left, suggested->top, suggested->right - suggested->left,
-                  suggested->bottom - suggested->top);
-        SetClientSize(clientWidth_, clientHeight_); // exact, whatever the frame at this scale
+    case WM_DPICHANGED:
+        MoveToScale(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
-    }
     case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) {
-            if (activeControl_ != nullptr && activeControl_->CanFocus()) {
-                ::SetFocus(activeControl_->Handle());
-            } else {
-                FocusFirstControl();
-            }
-            if (GetFocus() != nullptr) {
-                return 0;
-            }
-        }
-        break;
+        return Activated(wParam, lParam);
     default:
         break;
     }

@@ -78,6 +78,10 @@ protected:
 
 private:
     void ScaleTo(int pixelsPerInch);
+    // The window moved to a monitor of another scale; the system suggests its new bounds.
+    void MoveToScale(int pixelsPerInch, const RECT& suggested);
+    LRESULT Activated(WPARAM wParam, LPARAM lParam);
+    void RestoreFocus();
     // The area the form is centred in, or its own bounds when it keeps its place.
     RECT PlacementArea() const;
     // The scale of the monitor the form opens on: the one holding the centre of its area.

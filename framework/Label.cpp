@@ -70,12 +70,8 @@ void TLabel::Paint(HDC dc) {
     } else {
         FillRect(dc, &rect, BackgroundBrush());
     }
-    const std::wstring caption = Caption();
-    const HGDIOBJ oldFont = SelectObject(dc, Font().Handle());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ColorToRGB(Enabled() ? Font().Color() : clGrayText));
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, DrawFlags());
-    SelectObject(dc, oldFont);
+    DrawTransparentText(dc, Caption(), rect, Font().Handle(),
+                        ColorToRGB(Enabled() ? Font().Color() : clGrayText), DrawFlags());
 }
 
 } // namespace velkaro

@@ -4,29 +4,25 @@
 
 namespace velkaro {
 
+void TPaintedControl::PaintBuffered() {
+    const TPaintDC target(Handle());
+    const TBufferedPaint buffer(target.Handle(), ClientRect());
+    Paint(buffer.Handle());
+}
+
 LRESULT TPaintedControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(Handle(), &paint);
-        {
-            const TBufferedPaint buffer(dc, ClientRect());
-            Paint(buffer.Handle());
-        }
-        EndPaint(Handle(), &paint);
+    case WM_PAINT:
+        PaintBuffered();
         return 0;
-    }
     case WM_PRINTCLIENT:
         Paint(reinterpret_cast<HDC>(wParam));
         return 0;
     case WM_ERASEBKGND:
         return 1; // the paint covers everything
     case WM_SETTEXT:
-    case WM_ENABLE: {
-        const LRESULT result = TControl::WndProc(message, wParam, lParam);
-        Invalidate();
-        return result;
-    }
+    case WM_ENABLE:
+        return Repainted(TControl::WndProc(message, wParam, lParam));
     default:
         return TControl::WndProc(message, wParam, lParam);
     }

@@ -13,6 +13,9 @@ protected:
     // Paints the whole client area.
     virtual void Paint(HDC dc) = 0;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void PaintBuffered();
 };
 
 } // namespace velkaro

@@ -1,5 +1,7 @@
 #include "framework/Panel.h"
 
+#include "framework/Canvas.h"
+
 namespace velkaro {
 
 namespace {
@@ -52,13 +54,8 @@ void TPanel::Paint(HDC dc) {
     DrawBevel(dc, rect, bevelOuter_);
     DrawBevel(dc, rect, bevelInner_);
     FillWith(dc, rect, Color());
-    const std::wstring caption = Caption();
-    const HGDIOBJ oldFont = SelectObject(dc, Font().Handle());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ColorToRGB(Font().Color()));
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect,
-              DT_EXPANDTABS | DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    SelectObject(dc, oldFont);
+    DrawTransparentText(dc, Caption(), rect, Font().Handle(), ColorToRGB(Font().Color()),
+                        DT_EXPANDTABS | DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
 } // namespace velkaro

@@ -159,27 +159,35 @@ void TRadioButton::FocusNeighbour(bool forward) {
     }
 }
 
+void TRadioButton::NotifyCommand(WORD code) {
+    if (code == BN_CLICKED) {
+        SetChecked(true);
+    } else if (code == BN_DOUBLECLICKED && OnDblClick) {
+        OnDblClick(this);
+    }
+}
+
+// The focus arrival selects the button and reports the click; the press itself adds none.
+LRESULT TRadioButton::Pressed(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!Focused()) {
+        clicksDisabled_ = true;
+        SetFocus();
+        clicksDisabled_ = false;
+        if (!Focused()) {
+            return 0;
+        }
+    }
+    return TControl::WndProc(message, wParam, lParam);
+}
+
 LRESULT TRadioButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case CN_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED) {
-            SetChecked(true);
-        } else if (HIWORD(wParam) == BN_DOUBLECLICKED && OnDblClick) {
-            OnDblClick(this);
-        }
+        NotifyCommand(HIWORD(wParam));
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        // The focus arrival selects the button and reports the click; the press itself adds none.
-        if (!Focused()) {
-            clicksDisabled_ = true;
-            SetFocus();
-            clicksDisabled_ = false;
-            if (!Focused()) {
-                return 0;
-            }
-        }
-        break;
+        return Pressed(message, wParam, lParam);
     default:
         break;
     }

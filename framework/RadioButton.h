@@ -48,6 +48,9 @@ protected:
 private:
     void RecreateStyle();
     void FocusNeighbour(bool forward);
+    // The handlers of the window procedure.
+    void NotifyCommand(WORD code);
+    LRESULT Pressed(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool checked_ = false;
     bool clicksDisabled_ = false;

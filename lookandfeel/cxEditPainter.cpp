@@ -1,5 +1,7 @@
 #include "lookandfeel/cxEditPainter.h"
 
+#include "framework/Canvas.h"
+
 #include <uxtheme.h>
 #include <vssym32.h>
 
@@ -8,9 +10,7 @@ namespace velkaro {
 namespace {
 
 void FrameWith(HDC dc, RECT& rect, TColor color) {
-    const HBRUSH brush = CreateSolidBrush(ColorToRGB(color));
-    FrameRect(dc, &rect, brush);
-    DeleteObject(brush);
+    FrameRect(dc, &rect, SolidBrush(ColorToRGB(color)).Handle());
     InflateRect(&rect, -1, -1);
 }
 
@@ -35,12 +35,11 @@ bool DrawThemedFrame(HDC dc, HWND window, const RECT& bounds, const TcxEditFrame
         return false;
     }
     const int border = EditBorderWidth(frame);
-    const int saved = SaveDC(dc);
+    const TSavedDC saved(dc);
     ExcludeClipRect(dc, bounds.left + border, bounds.top + border, bounds.right - border,
                     bounds.bottom - border);
     const HRESULT result = DrawThemeBackground(
         theme, dc, EP_EDITTEXT, frame.Focused ? ETS_FOCUSED : ETS_NORMAL, &bounds, nullptr);
-    RestoreDC(dc, saved);
     CloseThemeData(theme);
     return SUCCEEDED(result);
 }
@@ -142,13 +141,7 @@ TColor EditTextColor(TColor fontColor, bool enabled) {
 }
 
 int EditLineHeight(HFONT font) {
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return static_cast<int>(metrics.tmHeight);
+    return static_cast<int>(TMeasureCanvas(font).Metrics().tmHeight);
 }
 
 // A line, a pixel of room above and below it and the inner edit's pixel of offset on each side,
@@ -159,13 +152,8 @@ int EditContentHeight(HFONT font, const TcxEditFrame& frame) {
 
 void DrawEditText(HDC dc, const RECT& area, const std::wstring& text, HFONT font, TColor color,
                   UINT horizontalFlag) {
-    RECT rect = area;
-    const HGDIOBJ old = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ColorToRGB(color));
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
-              horizontalFlag | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
-    SelectObject(dc, old);
+    DrawTransparentText(dc, text, area, font, ColorToRGB(color),
+                        horizontalFlag | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
 }
 
 } // namespace velkaro

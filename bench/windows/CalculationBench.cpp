@@ -10,6 +10,7 @@
 #include "core/sayiyazi.h"
 #include "core/ucret.h"
 #include "framework/Application.h"
+#include "framework/Canvas.h"
 #include "framework/Form.h"
 #include "runtime/Conversions.h"
 
@@ -49,16 +50,12 @@ public:
                                                                              {16, FW_NORMAL}}};
         for (int k = 0; k < bench::ncCount; ++k) {
             controls_[k] = bench::CreateNativeControl(bench::kNativeControls[k], form_.Handle());
-            fonts_[k] = CreateFontW(-kFonts[k].first, 0, 0, 0, kFonts[k].second, FALSE, FALSE,
-                                    FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Sans Serif");
-            SendMessageW(controls_[k], WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[k]), FALSE);
+            fonts_[k].Reset(CreateFontW(-kFonts[k].first, 0, 0, 0, kFonts[k].second, FALSE, FALSE,
+                                        FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Sans Serif"));
+            SendMessageW(controls_[k], WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[k].Handle()),
+                         FALSE);
         }
         SetWindowSubclass(StartField(), this);
-    }
-    ~NativeCalculator() {
-        for (HFONT font : fonts_) {
-            DeleteObject(font);
-        }
     }
     NativeCalculator(const NativeCalculator&) = delete;
     NativeCalculator& operator=(const NativeCalculator&) = delete;
@@ -109,7 +106,7 @@ private:
     bool focusPass_;
     TForm form_;
     std::array<HWND, bench::ncCount> controls_{};
-    std::array<HFONT, bench::ncCount> fonts_{};
+    std::array<TGdiObject<HFONT>, bench::ncCount> fonts_;
     WNDPROC editProc_ = nullptr;
 };
 

@@ -14,6 +14,12 @@ void TcxControl::SetParentColor(bool value) {
     }
 }
 
+void TcxControl::DblClick() {
+    if (OnDblClick) {
+        OnDblClick(this);
+    }
+}
+
 TcxContainerStyle::TcxContainerStyle(TcxControl* owner) : owner_(owner) {
     font_.OnChange = [this] { FontChanged(); };
     ownLookAndFeel_.OnChanged = [this] { Changed(); };

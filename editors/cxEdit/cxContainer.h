@@ -28,6 +28,8 @@ public:
     TNotifyEvent OnDblClick;
 
 protected:
+    // Runs OnDblClick.
+    void DblClick();
     virtual void LookAndFeelChanged() { Invalidate(); }
     virtual void ParentColorChanged() { Invalidate(); }
 

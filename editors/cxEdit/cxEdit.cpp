@@ -389,6 +389,11 @@ void TcxCustomEdit::SetFocus() {
         return;
     }
     TcxContainer::SetFocus();
+    PassFocusToInnerEdit();
+}
+
+// The typing belongs in the inner edit, when there is one to take it.
+void TcxCustomEdit::PassFocusToInnerEdit() {
     if (innerEdit_ != nullptr && innerEdit_->Control().HandleAllocated() && HandleAllocated() &&
         GetFocus() == Handle()) {
         innerEdit_->SafelySetFocus();
@@ -538,23 +543,17 @@ TColor TcxCustomEdit::ViewTextColor() const {
 }
 
 void TcxCustomEdit::PaintViewBackground(HDC dc, const RECT& client) {
-    const HBRUSH background = CreateSolidBrush(ColorToRGB(ViewBackgroundColor()));
-    FillRect(dc, &client, background);
-    DeleteObject(background);
+    FillSolid(dc, client, ColorToRGB(ViewBackgroundColor()));
 }
 
 void TcxCustomEdit::Paint() {
-    PAINTSTRUCT paint;
-    const HDC target = BeginPaint(Handle(), &paint);
+    const TPaintDC target(Handle());
     const RECT client = ClientRect();
-    {
-        const TBufferedPaint buffer(target, client);
-        const HDC dc = buffer.Handle();
-        PaintViewBackground(dc, client);
-        const RECT content = DrawEditFrame(dc, Handle(), client, Frame());
-        PaintContent(dc, content);
-    }
-    EndPaint(Handle(), &paint);
+    const TBufferedPaint buffer(target.Handle(), client);
+    const HDC dc = buffer.Handle();
+    PaintViewBackground(dc, client);
+    const RECT content = DrawEditFrame(dc, Handle(), client, Frame());
+    PaintContent(dc, content);
 }
 
 // Keys.
@@ -804,6 +803,34 @@ void TcxCustomEdit::HandleClipboardMessage(UINT message) {
     }
 }
 
+LRESULT TcxCustomEdit::AnswerSetText(LPARAM text) {
+    return WriteWindowText(text != 0 ? reinterpret_cast<const wchar_t*>(text) : L"") ? 1 : 0;
+}
+
+// Back from the own inner edit nothing changes for the form; from elsewhere the focus is
+// processed. Either way the typing belongs in the inner edit.
+LRESULT TcxCustomEdit::FocusArrived(WPARAM wParam, LPARAM lParam) {
+    const auto from = reinterpret_cast<HWND>(wParam);
+    const LRESULT result = from != nullptr && HasFocusWindow(from)
+                               ? DefaultHandler(WM_SETFOCUS, wParam, lParam)
+                               : TcxContainer::WndProc(WM_SETFOCUS, wParam, lParam);
+    FocusChanged(Handle());
+    PassFocusToInnerEdit();
+    return result;
+}
+
+void TcxCustomEdit::FocusLeaving(HWND to) {
+    if (!HasFocusWindow(to)) {
+        FocusChanged(to);
+    }
+}
+
+void TcxCustomEdit::FocusOnClick() {
+    if (!InEditForm() && CanFocus()) {
+        SetFocus();
+    }
+}
+
 LRESULT TcxCustomEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_GETTEXT:
@@ -811,8 +838,7 @@ LRESULT TcxCustomEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETTEXTLENGTH:
         return AnswerGetTextLength();
     case WM_SETTEXT:
-        return WriteWindowText(lParam != 0 ? reinterpret_cast<const wchar_t*>(lParam) : L"") ? 1
-                                                                                             : 0;
+        return AnswerSetText(lParam);
     case WM_CUT:
     case WM_COPY:
     case WM_PASTE:
@@ -832,36 +858,16 @@ LRESULT TcxCustomEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_GETDLGCODE:
         return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_WANTTAB;
-    case WM_SETFOCUS: {
-        // Back from the own inner edit nothing changes for the form; from elsewhere the focus
-        // is processed. Either way the typing belongs in the inner edit.
-        const auto from = reinterpret_cast<HWND>(wParam);
-        const LRESULT result = from != nullptr && HasFocusWindow(from)
-                                   ? DefaultHandler(message, wParam, lParam)
-                                   : TcxContainer::WndProc(message, wParam, lParam);
-        FocusChanged(Handle());
-        if (innerEdit_ != nullptr && innerEdit_->Control().HandleAllocated() &&
-            GetFocus() == Handle()) {
-            innerEdit_->SafelySetFocus();
-        }
-        return result;
-    }
-    case WM_KILLFOCUS: {
-        const auto to = reinterpret_cast<HWND>(wParam);
-        if (!HasFocusWindow(to)) {
-            FocusChanged(to);
-        }
+    case WM_SETFOCUS:
+        return FocusArrived(wParam, lParam);
+    case WM_KILLFOCUS:
+        FocusLeaving(reinterpret_cast<HWND>(wParam));
         break;
-    }
     case WM_LBUTTONDOWN:
-        if (!InEditForm() && CanFocus()) {
-            SetFocus();
-        }
+        FocusOnClick();
         break;
     case WM_LBUTTONDBLCLK:
-        if (OnDblClick) {
-            OnDblClick(this);
-        }
+        DblClick();
         break;
     default:
         break;

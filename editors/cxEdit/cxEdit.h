@@ -279,6 +279,9 @@ protected:
     // The window-text messages with their buffer rules.
     LRESULT AnswerGetText(WPARAM bufferSize, LPARAM buffer) const;
     LRESULT AnswerGetTextLength() const;
+    // The focus leaves one of the control's windows for another window, and is processed
+    // unless it stays within the control.
+    void FocusLeaving(HWND to);
 
     // The inner edit, set by kinds that have one (before AfterConstruction).
     void SetInnerEdit(IcxCustomInnerEdit* innerEdit);
@@ -300,6 +303,11 @@ private:
     void AttachPropertiesHook();
     void DetachPropertiesHook();
     void HandleClipboardMessage(UINT message);
+    // The handlers of the window procedure.
+    LRESULT AnswerSetText(LPARAM text);
+    LRESULT FocusArrived(WPARAM wParam, LPARAM lParam);
+    void FocusOnClick();
+    void PassFocusToInnerEdit();
     void TabToNextControl(bool forward);
     void ClickDefaultButton();
     // Validates typed text and posts a valid one, the change events held back until both are done.

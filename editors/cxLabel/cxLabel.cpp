@@ -28,7 +28,7 @@ UINT MeasureDrawFlags(const TcxLabelMeasureFlags& flags) {
 }
 
 // A device-independent bitmap of the glyph's pixels, for the painter to tile.
-HBITMAP GlyphBitmap(const TcxLabelGlyph& glyph) {
+TGdiObject<HBITMAP> GlyphBitmap(const TcxLabelGlyph& glyph) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = glyph.Width();
@@ -37,9 +37,9 @@ HBITMAP GlyphBitmap(const TcxLabelGlyph& glyph) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap == nullptr) {
-        return nullptr;
+    TGdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (bitmap.Handle() == nullptr) {
+        return bitmap;
     }
     auto* pixels = static_cast<std::uint32_t*>(bits);
     for (const TcxLabelRGB color : glyph.Pixels()) { // 0x00BBGGRR to 0x00RRGGBB
@@ -109,12 +109,10 @@ void TcxCustomLabelViewInfo::Calculate(const TcxCustomLabelViewData& data, const
 
 void TcxCustomLabelViewInfo::Paint(HDC dc, const TcxLabelGlyph* glyph) const {
     TcxLabelPaintValues values = values_;
-    HBITMAP glyphBitmap = glyph != nullptr ? GlyphBitmap(*glyph) : nullptr;
-    values.Glyph = glyphBitmap;
+    const TGdiObject<HBITMAP> glyphBitmap =
+        glyph != nullptr ? GlyphBitmap(*glyph) : TGdiObject<HBITMAP>();
+    values.Glyph = glyphBitmap.Handle();
     PaintLabel(dc, values);
-    if (glyphBitmap != nullptr) {
-        DeleteObject(glyphBitmap);
-    }
 }
 
 // ---------------------------------------------------------------- the control
@@ -250,20 +248,21 @@ void TcxCustomLabel::CreateParams(TCreateParams& params) {
     params.ClassStyle &= ~static_cast<UINT>(CS_DBLCLKS);
 }
 
+LRESULT TcxCustomLabel::EraseBackground(WPARAM wParam, LPARAM lParam) {
+    if (!ShowsParentBackground()) {
+        return TcxCustomEdit::WndProc(WM_ERASEBKGND, wParam, lParam);
+    }
+    PaintParentBackground(Handle(), reinterpret_cast<HDC>(wParam));
+    return 1;
+}
+
 LRESULT TcxCustomLabel::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
-        if (ShowsParentBackground()) {
-            PaintParentBackground(Handle(), reinterpret_cast<HDC>(wParam));
-            return 1;
-        }
-        break;
+        return EraseBackground(wParam, lParam);
     case WM_MOVE:
-    case WM_SIZE: {
-        const LRESULT result = TcxCustomEdit::WndProc(message, wParam, lParam);
-        Invalidate();
-        return result;
-    }
+    case WM_SIZE:
+        return Repainted(TcxCustomEdit::WndProc(message, wParam, lParam));
     default:
         break;
     }

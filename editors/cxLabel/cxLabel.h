@@ -92,6 +92,7 @@ protected:
 
 private:
     bool ShowsParentBackground() const;
+    LRESULT EraseBackground(WPARAM wParam, LPARAM lParam);
 
     std::wstring caption_;
     std::wstring name_;

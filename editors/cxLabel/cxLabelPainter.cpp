@@ -8,53 +8,15 @@ namespace velkaro {
 
 namespace {
 
-// Selects objects into a device context for a scope.
-class TSelection {
-public:
-    TSelection(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
-    ~TSelection() { SelectObject(dc_, old_); }
-    TSelection(const TSelection&) = delete;
-    TSelection& operator=(const TSelection&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ old_;
-};
-
-class TGdiObject {
-public:
-    explicit TGdiObject(HGDIOBJ object) : object_(object) {}
-    ~TGdiObject() {
-        if (object_ != nullptr) {
-            DeleteObject(object_);
-        }
-    }
-    TGdiObject(const TGdiObject&) = delete;
-    TGdiObject& operator=(const TGdiObject&) = delete;
-    HGDIOBJ Get() const { return object_; }
-
-private:
-    HGDIOBJ object_;
-};
-
-class TMemoryDC {
-public:
-    explicit TMemoryDC(HDC compatible) : dc_(CreateCompatibleDC(compatible)) {}
-    ~TMemoryDC() { DeleteDC(dc_); }
-    TMemoryDC(const TMemoryDC&) = delete;
-    TMemoryDC& operator=(const TMemoryDC&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
 // The font with the rotation's escapement, or none when the text is drawn unrotated.
-HFONT RotatedFont(HFONT font, int angle) {
+TGdiObject<HFONT> RotatedFont(HFONT font, int angle) {
+    if (angle == 0) {
+        return {};
+    }
     LOGFONTW description{};
     GetObjectW(font, sizeof(description), &description);
     description.lfEscapement = description.lfOrientation = LabelEscapement(angle);
-    return CreateFontIndirectW(&description);
+    return TGdiObject<HFONT>(CreateFontIndirectW(&description));
 }
 
 int FontPoints(HDC dc, HFONT font) {
@@ -127,10 +89,10 @@ void TileGlyph(HDC dc, HBITMAP glyph, int fromX, SIZE area) {
         return;
     }
     const TMemoryDC source(dc);
-    const TSelection selected(source.Get(), glyph);
+    const TSelection selected(source.Handle(), glyph);
     for (int y = 0; y < area.cy; y += info.bmHeight) {
         for (int x = fromX; x < area.cx; x += info.bmWidth) {
-            BitBlt(dc, x, y, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
+            BitBlt(dc, x, y, info.bmWidth, info.bmHeight, source.Handle(), 0, 0, SRCCOPY);
         }
     }
 }
@@ -138,11 +100,7 @@ void TileGlyph(HDC dc, HBITMAP glyph, int fromX, SIZE area) {
 } // namespace
 
 bool IsTrueTypeFont(HFONT font) {
-    const TMemoryDC dc(nullptr);
-    const TSelection selected(dc.Get(), font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc.Get(), &metrics);
-    return (metrics.tmPitchAndFamily & TMPF_TRUETYPE) != 0;
+    return (TMeasureCanvas(font).Metrics().tmPitchAndFamily & TMPF_TRUETYPE) != 0;
 }
 
 void PaintLabel(HDC canvas, const TcxLabelPaintValues& values) {
@@ -160,8 +118,8 @@ void PaintLabel(HDC canvas, const TcxLabelPaintValues& values) {
     if (!trueType) {
         angle = 0;
     }
-    const TGdiObject rotated(angle != 0 ? RotatedFont(values.Font, angle) : nullptr);
-    const TSelection font(dc, rotated.Get() != nullptr ? rotated.Get() : values.Font);
+    const TGdiObject<HFONT> rotated = RotatedFont(values.Font, angle);
+    const TSelection font(dc, rotated.Handle() != nullptr ? rotated.Handle() : values.Font);
     const bool glyphFill = values.Glyph != nullptr && trueType;
 
     SIZE text{};
@@ -180,9 +138,7 @@ void PaintLabel(HDC canvas, const TcxLabelPaintValues& values) {
     if (values.Transparent) {
         BitBlt(dc, 0, 0, size.cx, size.cy, canvas, area.left, area.top, SRCCOPY);
     } else {
-        const TGdiObject brush(CreateSolidBrush(background));
-        const RECT all{0, 0, bitmapWidth, size.cy};
-        FillRect(dc, &all, static_cast<HBRUSH>(brush.Get()));
+        FillSolid(dc, {0, 0, bitmapWidth, size.cy}, background);
     }
     SetBkMode(dc, TRANSPARENT);
 
@@ -197,8 +153,8 @@ void PaintLabel(HDC canvas, const TcxLabelPaintValues& values) {
     const COLORREF textColor = ColorToRGB(values.Enabled ? values.TextColor : clBtnShadow);
     if (values.Style == cxlsOutLine && trueType) {
         copier.Outline(origin);
-        const TGdiObject pen(CreatePen(PS_SOLID, values.PenWidth, textColor));
-        const TSelection selectedPen(dc, pen.Get());
+        const TGdiObject<HPEN> pen(CreatePen(PS_SOLID, values.PenWidth, textColor));
+        const TSelection selectedPen(dc, pen.Handle());
         StrokePath(dc);
     } else {
         const TcxLabelStyleColors colors{textColor, ColorToRGB(clBtnHighlight),

@@ -79,15 +79,12 @@ TMarkPalette MarkPalette(bool focused, TcxLookAndFeelKind kind, bool checked,
 
 // One system check-box image (the sheet holds 4 columns and 3 rows of them), at the given scale.
 SIZE CheckBoxImageSize(int pixelsPerInch) {
-    HBITMAP sheet = LoadBitmapW(nullptr, MAKEINTRESOURCEW(OBM_CHECKBOXES));
+    const TGdiObject<HBITMAP> sheet(LoadBitmapW(nullptr, MAKEINTRESOURCEW(OBM_CHECKBOXES)));
     BITMAP info{};
-    if (sheet == nullptr || GetObjectW(sheet, sizeof(info), &info) == 0 || info.bmWidth < 4 ||
-        info.bmHeight < 3) {
+    if (sheet.Handle() == nullptr || GetObjectW(sheet.Handle(), sizeof(info), &info) == 0 ||
+        info.bmWidth < 4 || info.bmHeight < 3) {
         info.bmWidth = 4 * 13;
         info.bmHeight = 3 * 13;
-    }
-    if (sheet != nullptr) {
-        DeleteObject(sheet);
     }
     // Systems differ in whether the sheet follows the screen's scale; the classic mark is the
     // least.
@@ -169,25 +166,18 @@ TcxRadioButtonImageList::TcxRadioButtonImageList(int pixelsPerInch)
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    sheet_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    dc_ = CreateCompatibleDC(nullptr);
-    if (sheet_ == nullptr || dc_ == nullptr) {
+    sheet_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (sheet_.Handle() == nullptr || dc_.Handle() == nullptr) {
         throw Exception(L"Cannot create the radio button images");
     }
     pixels_ = static_cast<std::uint32_t*>(bits);
-    oldBitmap_ = SelectObject(dc_, sheet_);
+    selected_.emplace(dc_.Handle(), sheet_.Handle());
     for (int y = 0; y < size_.cy; ++y) {
         for (int x = 0; x < size_.cx; ++x) {
             const bool transparent = pattern_[static_cast<std::size_t>(y * size_.cx + x)] == msNone;
             Pixel(0, size_.cy + y, x) = transparent ? DibPixel(RGB(255, 255, 255)) : 0;
         }
     }
-}
-
-TcxRadioButtonImageList::~TcxRadioButtonImageList() {
-    SelectObject(dc_, oldBitmap_);
-    DeleteDC(dc_);
-    DeleteObject(sheet_);
 }
 
 std::uint32_t& TcxRadioButtonImageList::Pixel(int index, int y, int x) {
@@ -220,12 +210,9 @@ void TcxRadioButtonImageList::Draw(HDC dc, int x, int y, int index, COLORREF bac
     if (!Built(index)) {
         Build(index);
     }
-    const RECT area{x, y, x + size_.cx, y + size_.cy};
-    const HBRUSH brush = CreateSolidBrush(background);
-    FillRect(dc, &area, brush);
-    DeleteObject(brush);
-    BitBlt(dc, x, y, size_.cx, size_.cy, dc_, 0, size_.cy, SRCAND);
-    BitBlt(dc, x, y, size_.cx, size_.cy, dc_, index * size_.cx, 0, SRCPAINT);
+    FillSolid(dc, {x, y, x + size_.cx, y + size_.cy}, background);
+    BitBlt(dc, x, y, size_.cx, size_.cy, dc_.Handle(), 0, size_.cy, SRCAND);
+    BitBlt(dc, x, y, size_.cx, size_.cy, dc_.Handle(), index * size_.cx, 0, SRCPAINT);
 }
 
 // ---------------------------------------------------------------- colour change receiver
@@ -332,15 +319,35 @@ void TcxRadioButton::InvalidateMark() {
     }
 }
 
+void TcxRadioButton::PaintBuffered(HDC target) {
+    const RECT client = ClientRect();
+    const TBufferedPaint buffer(target, client);
+    Paint(buffer.Handle(), client);
+}
+
+// The mark's state follows the pointer, after the button's own handling of it.
+LRESULT TcxRadioButton::PointerMessage(UINT message, WPARAM wParam, LPARAM lParam, POINT pointer) {
+    const LRESULT result = TRadioButton::WndProc(message, wParam, lParam);
+    UpdateState(pointer);
+    return result;
+}
+
+LRESULT TcxRadioButton::EnabledChanged(WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = TRadioButton::WndProc(WM_ENABLE, wParam, lParam);
+    UpdateStateFromCursor();
+    return Repainted(result);
+}
+
+void TcxRadioButton::ColorsChanged() {
+    RadioButtonImageList(PixelsPerInch()).Reset();
+    Invalidate();
+}
+
 LRESULT TcxRadioButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case CN_DRAWITEM: {
-        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        const RECT client = ClientRect();
-        const TBufferedPaint buffer(item.hDC, client);
-        Paint(buffer.Handle(), client);
+    case CN_DRAWITEM:
+        PaintBuffered(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hDC);
         return TRUE;
-    }
     case WM_ERASEBKGND:
         return 1; // the paint covers everything
     case BM_GETCHECK:
@@ -352,34 +359,20 @@ LRESULT TcxRadioButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-    case WM_LBUTTONUP: {
-        const LRESULT result = TRadioButton::WndProc(message, wParam, lParam);
-        UpdateState({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        return result;
-    }
-    case WM_MOUSELEAVE: {
-        const LRESULT result = TRadioButton::WndProc(message, wParam, lParam);
-        UpdateState({-1, -1});
-        return result;
-    }
-    case WM_ENABLE: {
-        const LRESULT result = TRadioButton::WndProc(message, wParam, lParam);
-        UpdateStateFromCursor();
-        Invalidate();
-        return result;
-    }
+    case WM_LBUTTONUP:
+        return PointerMessage(message, wParam, lParam,
+                              {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    case WM_MOUSELEAVE:
+        return PointerMessage(message, wParam, lParam, {-1, -1});
+    case WM_ENABLE:
+        return EnabledChanged(wParam, lParam);
     case WM_SYSCOLORCHANGE:
-        RadioButtonImageList(PixelsPerInch()).Reset();
-        Invalidate();
+        ColorsChanged();
         break;
     case WM_SETTEXT:
     case WM_SETFOCUS:
-    case WM_KILLFOCUS: {
-        // The caption and the focus rectangle (and the focused mark) change.
-        const LRESULT result = TRadioButton::WndProc(message, wParam, lParam);
-        Invalidate();
-        return result;
-    }
+    case WM_KILLFOCUS: // the caption and the focus rectangle (and the focused mark) change
+        return Repainted(TRadioButton::WndProc(message, wParam, lParam));
     default:
         break;
     }
@@ -420,9 +413,7 @@ bool TcxRadioButton::PaintThemedMark(HDC dc, const RECT& client) {
         RECT area = client;
         DrawThemeParentBackground(Handle(), dc, &area);
     } else {
-        const HBRUSH brush = CreateSolidBrush(ColorToRGB(Color()));
-        FillRect(dc, &client, brush);
-        DeleteObject(brush);
+        FillSolid(dc, client, ColorToRGB(Color()));
     }
     DrawThemeBackground(theme, dc, BP_RADIOBUTTON, themeState, &markRect_, nullptr);
     CloseThemeData(theme);
@@ -441,12 +432,9 @@ void TcxRadioButton::PaintCachedMark(HDC dc, const RECT& client) {
         dc, left, top,
         TcxRadioButtonImageList::ImageIndex(Focused(), lookAndFeel_.Kind(), Checked(), state_),
         background);
-    const int saved = SaveDC(dc);
+    const TSavedDC saved(dc);
     ExcludeClipRect(dc, markRect_.left, markRect_.top, markRect_.right, markRect_.bottom);
-    const HBRUSH brush = CreateSolidBrush(background);
-    FillRect(dc, &client, brush);
-    DeleteObject(brush);
-    RestoreDC(dc, saved);
+    FillSolid(dc, client, background);
 }
 
 RECT TcxRadioButton::CaptionRect(const RECT& client) const {
@@ -471,13 +459,8 @@ UINT TcxRadioButton::CaptionFlags() const {
 }
 
 void TcxRadioButton::PaintCaption(HDC dc, const RECT& client) {
-    const std::wstring caption = Caption();
-    RECT rect = CaptionRect(client);
-    const HGDIOBJ oldFont = SelectObject(dc, Font().Handle());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ColorToRGB(Enabled() ? Font().Color() : clBtnShadow));
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, CaptionFlags());
-    SelectObject(dc, oldFont);
+    DrawTransparentText(dc, Caption(), CaptionRect(client), Font().Handle(),
+                        ColorToRGB(Enabled() ? Font().Color() : clBtnShadow), CaptionFlags());
 }
 
 void TcxRadioButton::PaintFocus(HDC dc, const RECT& client) {
@@ -487,10 +470,9 @@ void TcxRadioButton::PaintFocus(HDC dc, const RECT& client) {
     }
     const RECT area = CaptionRect(client);
     RECT text = area;
-    const HGDIOBJ oldFont = SelectObject(dc, Font().Handle());
+    const TSelection font(dc, Font().Handle());
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
               CaptionFlags() | DT_CALCRECT);
-    SelectObject(dc, oldFont);
     if (!WordWrap()) { // a single line sits in the middle
         OffsetRect(&text, 0, ((area.bottom - area.top) - (text.bottom - text.top)) / 2);
     }

@@ -3,11 +3,13 @@
 // clicks), drawn by ourselves — a mark from the system theme or from a shared cache of generated
 // images, and the caption beside it.
 #include "framework/BroadcastWindow.h"
+#include "framework/Canvas.h"
 #include "framework/RadioButton.h"
 #include "lookandfeel/cxLookAndFeels.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace velkaro {
@@ -35,7 +37,6 @@ public:
 
     // Marks of the check box's size at the given scale.
     explicit TcxRadioButtonImageList(int pixelsPerInch = kDesignPixelsPerInch);
-    ~TcxRadioButtonImageList() override;
     TcxRadioButtonImageList(const TcxRadioButtonImageList&) = delete;
     TcxRadioButtonImageList& operator=(const TcxRadioButtonImageList&) = delete;
 
@@ -52,10 +53,10 @@ private:
 
     SIZE size_{};
     std::vector<std::uint8_t> pattern_; // colour slot per pixel, row by row
-    HBITMAP sheet_ = nullptr;           // the images in a row, the mask below them
+    TGdiObject<HBITMAP> sheet_;         // the images in a row, the mask below them
     std::uint32_t* pixels_ = nullptr;   // the sheet's bits
-    HDC dc_ = nullptr;                  // holds the sheet
-    HGDIOBJ oldBitmap_ = nullptr;
+    TMemoryDC dc_;                      // holds the sheet
+    std::optional<TSelection> selected_;
     std::array<bool, kImageCount> built_{};
 };
 
@@ -103,6 +104,11 @@ private:
     void UpdateState(POINT pointer);
     void UpdateStateFromCursor();
     void InvalidateMark();
+    // The handlers of the window procedure.
+    void PaintBuffered(HDC target);
+    LRESULT PointerMessage(UINT message, WPARAM wParam, LPARAM lParam, POINT pointer);
+    LRESULT EnabledChanged(WPARAM wParam, LPARAM lParam);
+    void ColorsChanged();
     void Paint(HDC dc, const RECT& client);
     bool PaintThemedMark(HDC dc, const RECT& client);
     void PaintCachedMark(HDC dc, const RECT& client);

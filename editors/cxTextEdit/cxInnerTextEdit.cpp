@@ -226,37 +226,19 @@ void TcxCustomInnerTextEdit::RecreateWindow() {
     }
 }
 
-void TcxCustomInnerTextEdit::ForwardMouse(UINT message, WPARAM wParam, LPARAM lParam) {
+// The control's events for a button message of the inner edit, at the point in the control's
+// client area.
+void TcxCustomInnerTextEdit::RaiseContainerMouseEvents(UINT message, LPARAM lParam) {
+    if (message == WM_LBUTTONDBLCLK) {
+        container_.DblClick();
+        return;
+    }
     POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     MapWindowPoints(Handle(), container_.Handle(), &point, 1);
-    const TShiftState shift = KeyboardShiftState();
-    const bool left = message == WM_LBUTTONDOWN || message == WM_LBUTTONUP;
-    const TMouseButton button = left ? TMouseButton::mbLeft : TMouseButton::mbRight;
-    switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-        if (container_.OnMouseDown) {
-            container_.OnMouseDown(&container_, button, shift, point.x, point.y);
-        }
-        break;
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-        if (container_.OnMouseUp) {
-            container_.OnMouseUp(&container_, button, shift, point.x, point.y);
-        }
-        if (message == WM_LBUTTONUP) {
-            container_.Click();
-        }
-        break;
-    case WM_LBUTTONDBLCLK:
-        if (container_.OnDblClick) {
-            container_.OnDblClick(&container_);
-        }
-        break;
-    default:
-        break;
+    container_.RaiseMouseButton(message, point);
+    if (message == WM_LBUTTONUP) {
+        container_.Click();
     }
-    (void)wParam;
 }
 
 // Only an undo that would change something asks for the permission.
@@ -285,25 +267,78 @@ bool TcxCustomInnerTextEdit::KeyUp(std::uint16_t& key, TShiftState shift) {
     return container_.InnerKeyUp(key, shift);
 }
 
+void TcxCustomInnerTextEdit::NotifyCommand(WORD code) {
+    if (code == EN_CHANGE && onChange_) {
+        onChange_();
+    }
+}
+
+LRESULT TcxCustomInnerTextEdit::AnswerDialogCode(WPARAM wParam, LPARAM lParam) {
+    LRESULT code = DefaultHandler(WM_GETDLGCODE, wParam, lParam) | DLGC_WANTCHARS;
+    if (GetKeyState(VK_CONTROL) >= 0) {
+        code |= DLGC_WANTTAB;
+    }
+    // Escape belongs to the edit while typed text can be abandoned; then a cancel button can
+    // have it.
+    if (wParam == VK_ESCAPE && container_.TextModified()) {
+        code |= DLGC_WANTALLKEYS;
+    }
+    return code;
+}
+
+// A click that brings the focus places the caret rather than selecting everything.
+LRESULT TcxCustomInnerTextEdit::LeftButtonDown(WPARAM wParam, LPARAM lParam) {
+    focusByMouse_ = GetFocus() != Handle();
+    const LRESULT result = TEdit::WndProc(WM_LBUTTONDOWN, wParam, lParam);
+    focusByMouse_ = false;
+    container_.InnerMouseMessage(WM_LBUTTONDOWN, wParam);
+    RaiseContainerMouseEvents(WM_LBUTTONDOWN, lParam);
+    return result;
+}
+
+// The native selection first, then the kind's reaction to it, then the control's events.
+LRESULT TcxCustomInnerTextEdit::PointerMoved(WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = DefaultHandler(WM_MOUSEMOVE, wParam, lParam);
+    container_.InnerMouseMessage(WM_MOUSEMOVE, wParam);
+    MouseMoved(wParam, lParam);
+    return result;
+}
+
+LRESULT TcxCustomInnerTextEdit::ForwardMouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = DefaultHandler(message, wParam, lParam);
+    RaiseContainerMouseEvents(message, lParam);
+    return result;
+}
+
+LRESULT TcxCustomInnerTextEdit::FocusArrived(WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = TEdit::WndProc(WM_SETFOCUS, wParam, lParam);
+    container_.FocusChanged(Handle());
+    if (SelectsAllOnFocus()) {
+        SelectAll();
+    }
+    return result;
+}
+
+// Not for a click, which places the caret; nor when the window's re-activation gives the focus
+// back where it was, and the operator's caret and selection with it.
+bool TcxCustomInnerTextEdit::SelectsAllOnFocus() {
+    const TForm* form = ParentForm();
+    return autoSelect_ && !focusByMouse_ && !(form != nullptr && form->FocusReturned());
+}
+
+LRESULT TcxCustomInnerTextEdit::FocusLeft(WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = TEdit::WndProc(WM_KILLFOCUS, wParam, lParam);
+    container_.FocusLeaving(reinterpret_cast<HWND>(wParam));
+    return result;
+}
+
 LRESULT TcxCustomInnerTextEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case CN_COMMAND:
-        if (HIWORD(wParam) == EN_CHANGE && onChange_) {
-            onChange_();
-        }
+        NotifyCommand(HIWORD(wParam));
         return 0;
-    case WM_GETDLGCODE: {
-        LRESULT code = DefaultHandler(message, wParam, lParam) | DLGC_WANTCHARS;
-        if (GetKeyState(VK_CONTROL) >= 0) {
-            code |= DLGC_WANTTAB;
-        }
-        // Escape belongs to the edit while typed text can be abandoned; then a cancel button
-        // can have it.
-        if (wParam == VK_ESCAPE && container_.TextModified()) {
-            code |= DLGC_WANTALLKEYS;
-        }
-        return code;
-    }
+    case WM_GETDLGCODE:
+        return AnswerDialogCode(wParam, lParam);
     case WM_CUT:
     case WM_COPY:
     case WM_PASTE:
@@ -313,11 +348,7 @@ LRESULT TcxCustomInnerTextEdit::WndProc(UINT message, WPARAM wParam, LPARAM lPar
     // Alt+Backspace, which the native edit undoes without a message, is refused as a key-down.
     case WM_UNDO:
     case EM_UNDO:
-        if (!UndoPermitted()) {
-            return FALSE;
-        }
-        break;
-
+        return UndoPermitted() ? TEdit::WndProc(message, wParam, lParam) : FALSE;
     case WM_ERASEBKGND:
         return 1;
     case WM_NCPAINT:
@@ -325,49 +356,19 @@ LRESULT TcxCustomInnerTextEdit::WndProc(UINT message, WPARAM wParam, LPARAM lPar
     case WM_SIZE:
         ApplyMargins();
         break;
-    case WM_LBUTTONDOWN: {
-        focusByMouse_ = GetFocus() != Handle();
-        const LRESULT result = TEdit::WndProc(message, wParam, lParam);
-        focusByMouse_ = false;
-        container_.InnerMouseMessage(message, wParam);
-        ForwardMouse(message, wParam, lParam);
-        return result;
-    }
-    case WM_MOUSEMOVE: {
-        // The native selection first, then the kind's reaction to it, then the control's events.
-        const LRESULT result = DefaultHandler(message, wParam, lParam);
-        container_.InnerMouseMessage(message, wParam);
-        MouseMoved(wParam, lParam);
-        return result;
-    }
+    case WM_LBUTTONDOWN:
+        return LeftButtonDown(wParam, lParam);
+    case WM_MOUSEMOVE:
+        return PointerMoved(wParam, lParam);
     case WM_LBUTTONUP:
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
-    case WM_LBUTTONDBLCLK: {
-        const LRESULT result = DefaultHandler(message, wParam, lParam);
-        ForwardMouse(message, wParam, lParam);
-        return result;
-    }
-    case WM_SETFOCUS: {
-        const LRESULT result = TEdit::WndProc(message, wParam, lParam);
-        container_.FocusChanged(Handle());
-        // The window's re-activation gives the focus back where it was, and the operator's
-        // caret and selection with it.
-        const TForm* form = ParentForm();
-        const bool returned = form != nullptr && form->FocusReturned();
-        if (autoSelect_ && !focusByMouse_ && !returned) {
-            SelectAll();
-        }
-        return result;
-    }
-    case WM_KILLFOCUS: {
-        const LRESULT result = TEdit::WndProc(message, wParam, lParam);
-        const auto to = reinterpret_cast<HWND>(wParam);
-        if (!container_.HasFocusWindow(to)) {
-            container_.FocusChanged(to);
-        }
-        return result;
-    }
+    case WM_LBUTTONDBLCLK:
+        return ForwardMouseButton(message, wParam, lParam);
+    case WM_SETFOCUS:
+        return FocusArrived(wParam, lParam);
+    case WM_KILLFOCUS:
+        return FocusLeft(wParam, lParam);
     default:
         break;
     }

@@ -540,24 +540,39 @@ void TcxCustomTextEdit::ClearSelection() {
     SendMessageW(HandleNeeded(), WM_CLEAR, 0, 0);
 }
 
+// A click on the painted text focuses the inner edit and places its caret there.
+LRESULT TcxCustomTextEdit::LeftButtonDown(WPARAM wParam, LPARAM lParam) {
+    if (!InEditForm() && CanFocus() && FocusInnerEditByMouse()) {
+        POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        MapWindowPoints(Handle(), innerControl_->Handle(), &point, 1);
+        return SendMessageW(innerControl_->Handle(), WM_LBUTTONDOWN, wParam,
+                            MAKELPARAM(point.x, point.y));
+    }
+    return TcxCustomEdit::WndProc(WM_LBUTTONDOWN, wParam, lParam);
+}
+
+// Answers whether the inner edit has the focus now.
+bool TcxCustomTextEdit::FocusInnerEditByMouse() {
+    TcxCustomInnerTextEdit& inner = *innerControl_;
+    inner.SetFocusByMouse(true);
+    SetFocus();
+    inner.SetFocusByMouse(false);
+    return inner.HandleAllocated() && GetFocus() == inner.Handle();
+}
+
 LRESULT TcxCustomTextEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (recreatingInner_ && (message == WM_SETFOCUS || message == WM_KILLFOCUS)) {
-        return DefaultHandler(message, wParam, lParam);
-    }
-    if (message == WM_SIZE) {
+    switch (message) {
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        return recreatingInner_ ? DefaultHandler(message, wParam, lParam)
+                                : TcxCustomEdit::WndProc(message, wParam, lParam);
+    case WM_SIZE:
         PlaceInnerEdit();
-    }
-    if (message == WM_LBUTTONDOWN && !InEditForm() && CanFocus()) {
-        // A click on the painted text focuses the inner edit and places its caret there.
-        TcxCustomInnerTextEdit& inner = *innerControl_;
-        inner.SetFocusByMouse(true);
-        SetFocus();
-        inner.SetFocusByMouse(false);
-        if (inner.HandleAllocated() && GetFocus() == inner.Handle()) {
-            POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            MapWindowPoints(Handle(), inner.Handle(), &point, 1);
-            return SendMessageW(inner.Handle(), message, wParam, MAKELPARAM(point.x, point.y));
-        }
+        break;
+    case WM_LBUTTONDOWN:
+        return LeftButtonDown(wParam, lParam);
+    default:
+        break;
     }
     return TcxCustomEdit::WndProc(message, wParam, lParam);
 }

@@ -73,7 +73,16 @@ protected:
 private:
     void ApplyMargins();
     void RecreateWindow();
-    void ForwardMouse(UINT message, WPARAM wParam, LPARAM lParam);
+    void RaiseContainerMouseEvents(UINT message, LPARAM lParam);
+    bool SelectsAllOnFocus();
+    // The handlers of the window procedure.
+    void NotifyCommand(WORD code);
+    LRESULT AnswerDialogCode(WPARAM wParam, LPARAM lParam);
+    LRESULT LeftButtonDown(WPARAM wParam, LPARAM lParam);
+    LRESULT PointerMoved(WPARAM wParam, LPARAM lParam);
+    LRESULT ForwardMouseButton(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT FocusArrived(WPARAM wParam, LPARAM lParam);
+    LRESULT FocusLeft(WPARAM wParam, LPARAM lParam);
     void ReapplyStyleBits(DWORD mask, DWORD bits);
     bool UndoPermitted();
 
@@ -195,6 +204,8 @@ private:
     bool InnerUndoPermitted();
     void PlaceInnerEdit();
     RECT InnerEditBounds(int lineHeight) const;
+    LRESULT LeftButtonDown(WPARAM wParam, LPARAM lParam);
+    bool FocusInnerEditByMouse();
 
     std::unique_ptr<TcxCustomInnerTextEdit> innerControl_;
     IcxInnerTextEdit* innerTextEdit_ = nullptr;

@@ -268,11 +268,10 @@ TEST_F(DialogsTest, MessageIsLaidOutInTheUnitsOfTheMessageFont) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0));
-    const HFONT messageFont = CreateFontIndirectW(&metrics.lfMessageFont);
-    const TDialogUnits units = AverageCharSize(messageFont, SystemPixelsPerInch());
+    const TGdiObject<HFONT> messageFont(CreateFontIndirectW(&metrics.lfMessageFont));
+    const TDialogUnits units = AverageCharSize(messageFont.Handle(), SystemPixelsPerInch());
     const int captionWidth =
-        TMeasureCanvas(messageFont).TextRect(L"Tamam", 0, DT_LEFT | DT_SINGLELINE).cx;
-    DeleteObject(messageFont);
+        TMeasureCanvas(messageFont.Handle()).TextRect(L"Tamam", 0, DT_LEFT | DT_SINGLELINE).cx;
 
     const TMessageView view = ShowMessage(L"Girdiğinz değer yanlış!", TMsgDlgType::mtError,
                                           MsgDlgButton(mbOK), VK_RETURN);

@@ -47,19 +47,16 @@ template <class Button> struct TButtonForm {
 
 // The colour a control paints at a point of its client area.
 COLORREF PaintedPixel(TControl& control, int x, int y) {
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, control.Width(), control.Height());
-    HGDIOBJ old = SelectObject(memory, bitmap);
+    const TMemoryDC memory;
+    const TGdiObject<HBITMAP> bitmap(
+        CreateCompatibleBitmap(TClientDC().Handle(), control.Width(), control.Height()));
+    const TSelection selected(memory.Handle(), bitmap.Handle());
     const RECT all = {0, 0, control.Width(), control.Height()};
-    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH))); // what was there
-    SendMessageW(control.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
-    const COLORREF colour = GetPixel(memory, x, y);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return colour;
+    FillRect(memory.Handle(), &all,
+             static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH))); // what was there
+    SendMessageW(control.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.Handle()),
+                 PRF_CLIENT);
+    return GetPixel(memory.Handle(), x, y);
 }
 
 template <class Button> void CheckButtonKeysAndClicks(const wchar_t* className) {

@@ -1,6 +1,7 @@
 #include "tests/windows/support/RealInput.h"
 
 #include "framework/Application.h"
+#include "framework/Canvas.h"
 
 #include <algorithm>
 
@@ -18,6 +19,17 @@ INPUT MouseInput(DWORD flags) {
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = flags;
     return input;
+}
+
+// What the painter paints on a bitmap of the size compatible with the device context.
+TPixels PaintedOn(HDC compatible, SIZE size, const std::function<void(HDC)>& paint) {
+    const TMemoryDC memory(compatible);
+    const TGdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(compatible, size.cx, size.cy));
+    {
+        const TSelection selected(memory.Handle(), bitmap.Handle());
+        paint(memory.Handle());
+    }
+    return TPixels::OfBitmap(memory.Handle(), bitmap.Handle(), size.cx, size.cy);
 }
 
 INPUT KeyInput(WORD key, bool up) {
@@ -118,35 +130,17 @@ TPixels TPixels::Shown(HWND window) {
                  RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     RECT client;
     GetClientRect(window, &client);
-    HDC source = GetDC(window);
-    HDC memory = CreateCompatibleDC(source);
-    HBITMAP bitmap = CreateCompatibleBitmap(source, client.right, client.bottom);
-    const HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, client.right, client.bottom, source, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    TPixels pixels = OfBitmap(memory, bitmap, client.right, client.bottom);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, source);
-    return pixels;
+    const TClientDC source(window);
+    return PaintedOn(source.Handle(), {client.right, client.bottom}, [&](HDC memory) {
+        BitBlt(memory, 0, 0, client.right, client.bottom, source.Handle(), 0, 0, SRCCOPY);
+    });
 }
 
 TPixels TPixels::Painted(SIZE size, COLORREF underlay, const std::function<void(HDC)>& paint) {
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, size.cx, size.cy);
-    ReleaseDC(nullptr, screen);
-    const HGDIOBJ old = SelectObject(memory, bitmap);
-    const HBRUSH brush = CreateSolidBrush(underlay);
-    const RECT all{0, 0, size.cx, size.cy};
-    FillRect(memory, &all, brush);
-    DeleteObject(brush);
-    paint(memory);
-    SelectObject(memory, old);
-    TPixels pixels = OfBitmap(memory, bitmap, size.cx, size.cy);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    return pixels;
+    return PaintedOn(TClientDC().Handle(), size, [&](HDC memory) {
+        FillSolid(memory, {0, 0, size.cx, size.cy}, underlay);
+        paint(memory);
+    });
 }
 
 TPixels TPixels::Printed(HWND window, COLORREF underlay) {
@@ -181,19 +175,16 @@ int TPixels::Count(COLORREF colour) const {
 }
 
 SIZE TextExtent(HFONT font, const std::wstring& text) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, font);
     SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    DeleteDC(dc);
+    GetTextExtentPoint32W(TMeasureCanvas(font).Handle(), text.c_str(),
+                          static_cast<int>(text.size()), &size);
     return size;
 }
 
 TPixels DrawnText(SIZE size, COLORREF background, HFONT font, const std::wstring& text,
                   std::initializer_list<TTextCopy> copies, UINT flags) {
     return TPixels::Painted(size, background, [&](HDC dc) {
-        const HGDIOBJ old = SelectObject(dc, font);
+        const TSelection selected(dc, font);
         SetBkMode(dc, TRANSPARENT);
         for (const TTextCopy& copy : copies) {
             SetTextColor(dc, copy.Color);
@@ -202,7 +193,6 @@ TPixels DrawnText(SIZE size, COLORREF background, HFONT font, const std::wstring
                             : RECT{copy.X, copy.Y, size.cx - 1, size.cy};
             DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, flags);
         }
-        SelectObject(dc, old);
     });
 }
 

@@ -1,5 +1,6 @@
 #include "editors/cxLabel/cxLabelPainter.h"
 
+#include "framework/Canvas.h"
 #include "runtime/Utf.h"
 #include "tests/windows/support/RealInput.h"
 
@@ -26,15 +27,12 @@ public:
         description.lfCharSet = DEFAULT_CHARSET;
         description.lfQuality = NONANTIALIASED_QUALITY;
         wcsncpy(description.lfFaceName, name, LF_FACESIZE - 1);
-        font_ = CreateFontIndirectW(&description);
+        font_.Reset(CreateFontIndirectW(&description));
     }
-    ~TTestFont() { DeleteObject(font_); }
-    TTestFont(const TTestFont&) = delete;
-    TTestFont& operator=(const TTestFont&) = delete;
-    HFONT Get() const { return font_; }
+    HFONT Get() const { return font_.Handle(); }
 
 private:
-    HFONT font_;
+    TGdiObject<HFONT> font_;
 };
 
 TPixels PaintLabelValues(const TcxLabelPaintValues& values, COLORREF underlay = RGB(7, 7, 7)) {
@@ -231,9 +229,8 @@ std::wstring FirstFamilyThatIsNotTrueType() {
     LOGFONTW any{};
     any.lfCharSet = DEFAULT_CHARSET;
     std::wstring family;
-    HDC screen = GetDC(nullptr);
     EnumFontFamiliesExW(
-        screen, &any,
+        TClientDC().Handle(), &any,
         [](const LOGFONTW* font, const TEXTMETRICW*, DWORD type, LPARAM found) -> int {
             if (type & TRUETYPE_FONTTYPE)
                 return 1;
@@ -241,7 +238,6 @@ std::wstring FirstFamilyThatIsNotTrueType() {
             return 0;
         },
         reinterpret_cast<LPARAM>(&family), 0);
-    ReleaseDC(nullptr, screen);
     return family;
 }
 
@@ -296,19 +292,15 @@ TEST(LabelPainter, AGlyphFillsTheLettersOfATrueTypeFont) {
     TcxLabelPaintValues values = Values(font.Get(), L"TL", {97, 40});
     const TPixels plain = PaintLabelValues(values);
     // A red dot in every 4 x 4 tile.
-    HDC screen = GetDC(nullptr);
-    HBITMAP glyph = CreateCompatibleBitmap(screen, 4, 4);
-    HDC glyphDc = CreateCompatibleDC(screen);
-    ReleaseDC(nullptr, screen);
-    const HGDIOBJ old = SelectObject(glyphDc, glyph);
-    const RECT all{0, 0, 4, 4};
-    FillRect(glyphDc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    SetPixelV(glyphDc, 0, 0, RGB(255, 0, 0));
-    SelectObject(glyphDc, old);
-    DeleteDC(glyphDc);
-    values.Glyph = glyph;
+    const TGdiObject<HBITMAP> glyph(CreateCompatibleBitmap(TClientDC().Handle(), 4, 4));
+    {
+        const TMemoryDC glyphDc;
+        const TSelection selected(glyphDc.Handle(), glyph.Handle());
+        FillSolid(glyphDc.Handle(), {0, 0, 4, 4}, RGB(0, 0, 0));
+        SetPixelV(glyphDc.Handle(), 0, 0, RGB(255, 0, 0));
+    }
+    values.Glyph = glyph.Handle();
     const TPixels filled = PaintLabelValues(values);
-    DeleteObject(glyph);
     EXPECT_EQ(filled.Count(RGB(0, 0, 255)), 0); // the fill replaces the text colour
     EXPECT_GT(filled.Count(RGB(255, 0, 0)), 0);
     const RECT letters = plain.Extent(kWhite);

@@ -1,6 +1,7 @@
 #include "editors/cxRadioGroup/cxRadioGroup.h"
 
 #include "framework/Application.h"
+#include "framework/Canvas.h"
 #include "framework/Form.h"
 #include "framework/StdCtrls.h"
 #include "tests/windows/support/RealInput.h"
@@ -247,11 +248,11 @@ TEST_F(RadioButtonTest, EveryImageIndexNamesItsOwnDistinctMark) {
     EXPECT_GT(size.cy, 0);
     std::set<int> indexes;
     std::set<std::vector<COLORREF>> looks;
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, size.cx, size.cy);
-    ReleaseDC(nullptr, screen);
-    const HGDIOBJ old = SelectObject(dc, bitmap);
+    const TMemoryDC memory;
+    const TGdiObject<HBITMAP> bitmap(
+        CreateCompatibleBitmap(TClientDC().Handle(), size.cx, size.cy));
+    const TSelection selected(memory.Handle(), bitmap.Handle());
+    const HDC dc = memory.Handle();
     for (const bool focused : {false, true}) {
         for (const auto kind : {TcxLookAndFeelKind::lfFlat, TcxLookAndFeelKind::lfStandard,
                                 TcxLookAndFeelKind::lfUltraFlat}) {
@@ -273,9 +274,6 @@ TEST_F(RadioButtonTest, EveryImageIndexNamesItsOwnDistinctMark) {
             }
         }
     }
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
     EXPECT_EQ(indexes.size(), 48u);
     EXPECT_EQ(*indexes.begin(), 0);
     EXPECT_EQ(*indexes.rbegin(), 47);

@@ -1,5 +1,6 @@
 #include "editors/cxTextEdit/cxTextEdit.h"
 #include "framework/Application.h"
+#include "framework/Canvas.h"
 #include "tests/windows/support/EditTestForm.h"
 #include "tests/windows/support/WindowDriver.h"
 
@@ -139,13 +140,13 @@ TInkColumns InkColumns(HWND window) {
     GetClientRect(window, &client);
     POINT origin = {0, 0};
     ClientToScreen(window, &origin);
-    const HDC screen = GetDC(nullptr);
+    const TClientDC screen;
     TInkColumns ink;
     ink.Width = client.right;
     // Inside the frame only: the sunken edge has dark pixels of its own.
     for (int x = 3; x < client.right - 3; ++x) {
         for (int y = 3; y < client.bottom - 3; ++y) {
-            const COLORREF pixel = GetPixel(screen, origin.x + x, origin.y + y);
+            const COLORREF pixel = GetPixel(screen.Handle(), origin.x + x, origin.y + y);
             if (GetRValue(pixel) < 96 && GetGValue(pixel) < 96 && GetBValue(pixel) < 96) {
                 if (ink.First < 0) {
                     ink.First = x;
@@ -155,7 +156,6 @@ TInkColumns InkColumns(HWND window) {
             }
         }
     }
-    ReleaseDC(nullptr, screen);
     return ink;
 }
 
