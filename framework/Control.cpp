@@ -70,7 +70,15 @@ bool HasBounds(HWND window, int left, int top, int width, int height) {
            rect.bottom - rect.top == height;
 }
 
+// The window of ours that has the keyboard focus, as our windows heard it; null when the focus
+// is elsewhere or not known.
+thread_local HWND knownFocus = nullptr;
+
 } // namespace
+
+HWND FocusedWindow() {
+    return knownFocus != nullptr ? knownFocus : GetFocus();
+}
 
 LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
@@ -83,6 +91,7 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     if (control == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
+    control->MessageArriving(message, wParam);
     LRESULT result = 0;
     try {
         result = control->WndProc(message, wParam, lParam);
@@ -94,6 +103,28 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         control->handle_ = nullptr;
     }
     return result;
+}
+
+// The focus reaches one of our windows with its WM_SETFOCUS and leaves it only with its
+// WM_KILLFOCUS (or its end), and each names where the focus is now.
+void TControl::MessageArriving(UINT message, WPARAM wParam) {
+    switch (message) {
+    case WM_SETFOCUS:
+        knownFocus = handle_;
+        break;
+    case WM_KILLFOCUS: {
+        const auto to = reinterpret_cast<HWND>(wParam);
+        knownFocus = FromHandle(to) != nullptr ? to : nullptr;
+        break;
+    }
+    case WM_NCDESTROY:
+        if (knownFocus == handle_) {
+            knownFocus = nullptr;
+        }
+        break;
+    default:
+        break;
+    }
 }
 
 TControl::TControl(TControl* parent) {
@@ -499,7 +530,7 @@ bool TControl::ContextPopup(LPARAM position) {
         return false;
     }
     if (fromKeyboard) { // at the window of the control that has the focus
-        const HWND focus = GetFocus();
+        const HWND focus = FocusedWindow();
         screen = {0, 0};
         ClientToScreen(focus != nullptr && (focus == handle_ || IsChild(handle_, focus)) ? focus
                                                                                          : handle_,
@@ -828,7 +859,7 @@ bool TControl::CanFocus() const {
 }
 
 bool TControl::Focused() const {
-    return handle_ != nullptr && GetFocus() == handle_;
+    return handle_ != nullptr && FocusedWindow() == handle_;
 }
 
 void TControl::SetFocus() {

@@ -225,6 +225,8 @@ private:
     friend class TForm;
     friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
 
+    // Bookkeeping on every message before the control handles it.
+    void MessageArriving(UINT message, WPARAM wParam);
     void RegisterClassFor(const TCreateParams& params);
     void ApplyFont();
     void InheritFont();
@@ -272,6 +274,10 @@ private:
     TGdiObject<HBRUSH> brush_;
     std::uint32_t brushRgb_ = 0;
 };
+
+// The window with the keyboard focus on this thread, as GetFocus answers it; while one of our
+// windows has the focus, known without a round trip to the window server.
+HWND FocusedWindow();
 
 // The keyboard state as shift flags.
 TShiftState KeyboardShiftState();

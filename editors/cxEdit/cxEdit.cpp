@@ -290,7 +290,7 @@ void TcxCustomEdit::ReportInputError(const std::wstring& errorText) {
                 ::SetFocus(Handle());
             }
         }
-        FocusChanged(GetFocus());
+        FocusChanged(FocusedWindow());
         SelectAllText();
     }
     if (ActiveProperties().BeepOnError()) {
@@ -368,7 +368,7 @@ bool TcxCustomEdit::InEditForm() const {
     // system which window has it would cost a round trip for every property set before it shows.
     const bool windowed =
         HandleAllocated() || (innerEdit_ != nullptr && innerEdit_->Control().HandleAllocated());
-    return windowed && HasFocusWindow(GetFocus());
+    return windowed && HasFocusWindow(FocusedWindow());
 }
 
 bool TcxCustomEdit::HasInputFocus() const {
@@ -395,7 +395,7 @@ void TcxCustomEdit::SetFocus() {
 // The typing belongs in the inner edit, when there is one to take it.
 void TcxCustomEdit::PassFocusToInnerEdit() {
     if (innerEdit_ != nullptr && innerEdit_->Control().HandleAllocated() && HandleAllocated() &&
-        GetFocus() == Handle()) {
+        FocusedWindow() == Handle()) {
         innerEdit_->SafelySetFocus();
     }
 }
@@ -678,7 +678,7 @@ void TcxCustomEdit::TabToNextControl(bool forward) {
     if (TForm* form = ParentForm()) {
         form->SelectNext(this, forward);
     }
-    if (HandleAllocated() && GetFocus() == Handle() && innerEdit_ != nullptr) {
+    if (HandleAllocated() && FocusedWindow() == Handle() && innerEdit_ != nullptr) {
         innerEdit_->SafelySetFocus();
     }
 }

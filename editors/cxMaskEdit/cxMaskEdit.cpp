@@ -157,7 +157,7 @@ void TcxCustomMaskEdit::SelectDirectly(int start, int length) {
 bool TcxCustomMaskEdit::CaretAtSelectionStart() const {
     const HWND inner = InnerHandle();
     POINT caret{};
-    if (inner == nullptr || GetFocus() != inner || !GetCaretPos(&caret)) {
+    if (inner == nullptr || FocusedWindow() != inner || !GetCaretPos(&caret)) {
         return true;
     }
     const LRESULT start = SendMessageW(inner, EM_POSFROMCHAR, SelStart(), 0);

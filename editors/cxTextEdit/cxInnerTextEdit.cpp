@@ -209,7 +209,7 @@ void TcxCustomInnerTextEdit::RecreateWindow() {
     const std::wstring text = Text();
     const int start = SelStart();
     const int length = SelLength();
-    const bool focused = GetFocus() == Handle();
+    const bool focused = FocusedWindow() == Handle();
     {
         // The text carried over is no change of the user's, nor are the focus moves the
         // control's.
@@ -288,7 +288,7 @@ LRESULT TcxCustomInnerTextEdit::AnswerDialogCode(WPARAM wParam, LPARAM lParam) {
 
 // A click that brings the focus places the caret rather than selecting everything.
 LRESULT TcxCustomInnerTextEdit::LeftButtonDown(WPARAM wParam, LPARAM lParam) {
-    focusByMouse_ = GetFocus() != Handle();
+    focusByMouse_ = FocusedWindow() != Handle();
     const LRESULT result = TEdit::WndProc(WM_LBUTTONDOWN, wParam, lParam);
     focusByMouse_ = false;
     container_.InnerMouseMessage(WM_LBUTTONDOWN, wParam);

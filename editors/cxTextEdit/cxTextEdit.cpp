@@ -557,7 +557,7 @@ bool TcxCustomTextEdit::FocusInnerEditByMouse() {
     inner.SetFocusByMouse(true);
     SetFocus();
     inner.SetFocusByMouse(false);
-    return inner.HandleAllocated() && GetFocus() == inner.Handle();
+    return inner.HandleAllocated() && FocusedWindow() == inner.Handle();
 }
 
 LRESULT TcxCustomTextEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
