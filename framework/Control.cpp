@@ -106,7 +106,8 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 // The focus reaches one of our windows with its WM_SETFOCUS and leaves it only with its
-// WM_KILLFOCUS (or its end), and each names where the focus is now.
+// WM_KILLFOCUS (or its end), and each names where the focus is now. A paint validates the
+// window.
 void TControl::MessageArriving(UINT message, WPARAM wParam) {
     switch (message) {
     case WM_SETFOCUS:
@@ -121,6 +122,10 @@ void TControl::MessageArriving(UINT message, WPARAM wParam) {
         if (knownFocus == handle_) {
             knownFocus = nullptr;
         }
+        break;
+    case WM_NCCREATE:
+    case WM_PAINT:
+        invalidated_ = false;
         break;
     default:
         break;
@@ -871,9 +876,11 @@ void TControl::SetFocus() {
 }
 
 void TControl::Invalidate() {
-    // A window not shown is painted whole when it shows: marking it is a round trip for nothing.
-    if (handle_ != nullptr && IsWindowVisible(handle_)) {
+    // A window not shown is painted whole when it shows, and one marked whole stays so until
+    // its paint: marking it again is a round trip for nothing.
+    if (handle_ != nullptr && !invalidated_ && IsWindowVisible(handle_)) {
         InvalidateRect(handle_, nullptr, TRUE);
+        invalidated_ = true;
     }
 }
 

@@ -268,6 +268,7 @@ private:
     bool tabStop_ = false;
     bool mouseInside_ = false;
     bool leaveTracked_ = false;
+    bool invalidated_ = false; // marked whole for painting, not painted since
     TPopupMenu* popupMenu_ = nullptr;
     TAction* action_ = nullptr;
     HCURSOR cursor_ = nullptr;
