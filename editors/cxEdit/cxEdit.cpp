@@ -16,6 +16,9 @@ namespace velkaro {
 
 namespace {
 
+// Posted to the control: show or hide the inner edit as the view now asks.
+constexpr UINT CM_SHOWINNEREDIT = CM_CHANGED + 1;
+
 // The message texts come from the program's string table.
 std::wstring LoadEditString(int id) {
     const wchar_t* text = nullptr;
@@ -471,15 +474,33 @@ void TcxCustomEdit::FocusChanged(HWND focusWindow) {
 }
 
 void TcxCustomEdit::UpdateViewState() {
-    if (innerEdit_ != nullptr) {
-        TControl& inner = innerEdit_->Control();
-        const bool shown = IsInnerEditShown();
-        if (inner.Visible() != shown) {
-            inner.SetVisible(shown);
-        }
-    }
+    ShowInnerEditAsViewed();
     ApplyAutoSize();
     Invalidate();
+}
+
+// Inside an event handler the inner edit is shown or hidden when the handler's messages are done,
+// before anything is painted: a focus that passes through the control and back moves no window,
+// and each move is a round of requests to the window server.
+void TcxCustomEdit::ShowInnerEditAsViewed() {
+    if (innerEdit_ == nullptr) {
+        return;
+    }
+    if (!Application().Dispatching() || !HandleAllocated()) {
+        ApplyInnerEditShown();
+    } else if (!innerEditShowPending_) {
+        innerEditShowPending_ = true;
+        PostMessageW(Handle(), CM_SHOWINNEREDIT, 0, 0);
+    }
+}
+
+void TcxCustomEdit::ApplyInnerEditShown() {
+    innerEditShowPending_ = false;
+    TControl& inner = innerEdit_->Control();
+    const bool shown = IsInnerEditShown();
+    if (inner.Visible() != shown) {
+        inner.SetVisible(shown);
+    }
 }
 
 void TcxCustomEdit::PositionInnerEdit(int) {
@@ -753,6 +774,7 @@ void TcxCustomEdit::CreateParams(TCreateParams& params) {
 }
 
 void TcxCustomEdit::HandleCreated() {
+    innerEditShowPending_ = false; // a message posted to a former window is gone with it
     TcxContainer::HandleCreated();
     ApplyAutoSize();
     UpdateViewState();
@@ -869,6 +891,11 @@ LRESULT TcxCustomEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDBLCLK:
         DblClick();
         break;
+    case CM_SHOWINNEREDIT:
+        if (innerEditShowPending_) {
+            ApplyInnerEditShown();
+        }
+        return 0;
     default:
         break;
     }

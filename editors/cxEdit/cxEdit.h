@@ -308,6 +308,8 @@ private:
     LRESULT FocusArrived(WPARAM wParam, LPARAM lParam);
     void FocusOnClick();
     void PassFocusToInnerEdit();
+    void ShowInnerEditAsViewed();
+    void ApplyInnerEditShown();
     void TabToNextControl(bool forward);
     void ClickDefaultButton();
     // Validates typed text and posts a valid one, the change events held back until both are done.
@@ -329,6 +331,7 @@ private:
     bool posting_ = false;
     bool changeByUser_ = false;
     bool showingError_ = false;
+    bool innerEditShowPending_ = false;
     bool destroying_ = false;
     bool loading_ = false;
 };
