@@ -391,6 +391,14 @@ void TcxCustomEdit::SetFocus() {
     if (InEditForm()) {
         return;
     }
+    // Straight into the inner edit, which takes the typing: by way of the control's own window
+    // the focus would change twice, each a round of requests to the window server.
+    const TForm* form = ParentForm();
+    if (innerEdit_ != nullptr && innerEdit_->Control().HandleAllocated() && HandleAllocated() &&
+        form != nullptr && form->Visible() && CanFocus()) {
+        innerEdit_->SafelySetFocus();
+        return;
+    }
     TcxContainer::SetFocus();
     PassFocusToInnerEdit();
 }
