@@ -6,6 +6,9 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+#include <utility>
+
 namespace velkaro {
 
 namespace {
@@ -109,6 +112,12 @@ std::wstring TcxCustomInnerTextEdit::Text() const {
     return TEdit::Text();
 }
 
+// The native edit places the caret anew for a new text: the selection set before goes first.
+void TcxCustomInnerTextEdit::SetCaption(const std::wstring& text) {
+    ApplyHeldSelection();
+    TEdit::SetCaption(text);
+}
+
 void TcxCustomInnerTextEdit::CopyToClipboard() {
     const std::wstring text = Text();
     const auto start = static_cast<std::size_t>(SelStart());
@@ -116,6 +125,9 @@ void TcxCustomInnerTextEdit::CopyToClipboard() {
 }
 
 int TcxCustomInnerTextEdit::SelStart() const {
+    if (heldSelection_) {
+        return static_cast<int>(std::min(heldSelection_->Start, heldSelection_->End));
+    }
     if (!HandleAllocated()) {
         return 0;
     }
@@ -125,6 +137,10 @@ int TcxCustomInnerTextEdit::SelStart() const {
 }
 
 int TcxCustomInnerTextEdit::SelLength() const {
+    if (heldSelection_) {
+        return static_cast<int>(std::max(heldSelection_->Start, heldSelection_->End) -
+                                std::min(heldSelection_->Start, heldSelection_->End));
+    }
     if (!HandleAllocated()) {
         return 0;
     }
@@ -136,26 +152,48 @@ int TcxCustomInnerTextEdit::SelLength() const {
 }
 
 void TcxCustomInnerTextEdit::SetSelStart(int value) {
-    if (HandleAllocated()) {
-        SendMessageW(Handle(), EM_SETSEL, static_cast<WPARAM>(value), value);
-    }
+    Select(static_cast<UINT>(value), static_cast<UINT>(value));
 }
 
 void TcxCustomInnerTextEdit::SetSelLength(int value) {
     if (HandleAllocated()) {
         const int start = SelStart();
-        SendMessageW(Handle(), EM_SETSEL, static_cast<WPARAM>(start), start + value);
+        Select(static_cast<UINT>(start), static_cast<UINT>(start + value));
+    }
+}
+
+// As EM_SETSEL: the caret at the end, both ends within the text, a start of -1 keeping the
+// caret where it is.
+void TcxCustomInnerTextEdit::Select(UINT start, UINT end) {
+    if (!HandleAllocated()) {
+        return;
+    }
+    if (selectionHolds_ == 0 || start == static_cast<UINT>(-1)) {
+        ApplyHeldSelection();
+        SendMessageW(Handle(), EM_SETSEL, start, static_cast<LPARAM>(end));
+        return;
+    }
+    const auto length = static_cast<UINT>(GetWindowTextLengthW(Handle()));
+    heldSelection_ = THeldSelection{std::min(start, length), std::min(end, length)};
+}
+
+void TcxCustomInnerTextEdit::ApplyHeldSelection() const {
+    if (const std::optional<THeldSelection> held = std::exchange(heldSelection_, std::nullopt);
+        held && HandleAllocated()) {
+        SendMessageW(Handle(), EM_SETSEL, held->Start, static_cast<LPARAM>(held->End));
     }
 }
 
 void TcxCustomInnerTextEdit::SelectAll() {
     if (HandleAllocated()) {
+        ApplyHeldSelection();
         SendMessageW(Handle(), EM_SETSEL, 0, -1);
     }
 }
 
 void TcxCustomInnerTextEdit::SetSelText(const std::wstring& text) {
     if (HandleAllocated()) {
+        ApplyHeldSelection();
         const std::wstring converted = ApplyCharCase(text, charCase_);
         SendMessageW(Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(converted.c_str()));
     }
@@ -246,14 +284,27 @@ bool TcxCustomInnerTextEdit::UndoPermitted() {
     return SendMessageW(Handle(), EM_CANUNDO, 0, 0) == 0 || container_.InnerUndoPermitted();
 }
 
+// While its control handles a key, the selection it sets is held and given to the native edit
+// once, when the key is done: a digit typed into a mask moves it up to four times, and each move
+// is a caret placed and a repaint asked of the window server.
+template <class Handler> bool TcxCustomInnerTextEdit::HoldingSelection(Handler&& handle) {
+    ++selectionHolds_;
+    const TScopedRestore released([this] {
+        if (--selectionHolds_ == 0) {
+            ApplyHeldSelection();
+        }
+    });
+    return handle();
+}
+
 bool TcxCustomInnerTextEdit::KeyDown(std::uint16_t& key, TShiftState shift) {
-    return container_.InnerKeyDown(key, shift);
+    return HoldingSelection([&] { return container_.InnerKeyDown(key, shift); });
 }
 
 // The case is converted here, by the rules of the user's locale, rather than by the native
 // edit's case styles, whose rules are the invariant ones ("i" becomes "I" in Turkish too).
 bool TcxCustomInnerTextEdit::KeyPress(wchar_t& key) {
-    if (container_.InnerKeyPress(key)) {
+    if (HoldingSelection([&] { return container_.InnerKeyPress(key); })) {
         return true;
     }
     if (const std::wstring converted = ApplyCharCase(std::wstring(1, key), charCase_);
@@ -264,7 +315,7 @@ bool TcxCustomInnerTextEdit::KeyPress(wchar_t& key) {
 }
 
 bool TcxCustomInnerTextEdit::KeyUp(std::uint16_t& key, TShiftState shift) {
-    return container_.InnerKeyUp(key, shift);
+    return HoldingSelection([&] { return container_.InnerKeyUp(key, shift); });
 }
 
 void TcxCustomInnerTextEdit::NotifyCommand(WORD code) {
