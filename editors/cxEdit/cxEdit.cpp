@@ -18,6 +18,8 @@ namespace {
 
 // Posted to the control: show or hide the inner edit as the view now asks.
 constexpr UINT CM_SHOWINNEREDIT = CM_CHANGED + 1;
+// Posted to the control: the inner edit takes the focus if the control still has it.
+constexpr UINT CM_PASSFOCUSINWARD = CM_CHANGED + 2;
 
 // The message texts come from the program's string table.
 std::wstring LoadEditString(int id) {
@@ -391,11 +393,11 @@ void TcxCustomEdit::SetFocus() {
     if (InEditForm()) {
         return;
     }
-    // Straight into the inner edit, which takes the typing: by way of the control's own window
-    // the focus would change twice, each a round of requests to the window server.
+    // Straight into a shown inner edit, which takes the typing: by way of the control's own
+    // window the focus would change twice, each a round of requests to the window server.
     const TForm* form = ParentForm();
     if (innerEdit_ != nullptr && innerEdit_->Control().HandleAllocated() && HandleAllocated() &&
-        form != nullptr && form->Visible() && CanFocus()) {
+        form != nullptr && form->Visible() && CanFocus() && !DefersInnerFocus()) {
         innerEdit_->SafelySetFocus();
         return;
     }
@@ -403,11 +405,30 @@ void TcxCustomEdit::SetFocus() {
     PassFocusToInnerEdit();
 }
 
+void TcxCustomEdit::SetFocusAtOnce() {
+    const auto atOnce = ScopedValue(innerFocusAtOnce_, true);
+    SetFocus();
+}
+
+// A hidden inner edit takes the focus once the handler's messages are done, if the control
+// still has it then: a focus that only passes through (a calculation's through the amount
+// field) makes and destroys no caret, a round of some dozen requests to the window server.
+bool TcxCustomEdit::DefersInnerFocus() const {
+    return Application().Dispatching() && !innerFocusAtOnce_ && innerEdit_ != nullptr &&
+           !innerEdit_->Control().Visible();
+}
+
 // The typing belongs in the inner edit, when there is one to take it.
 void TcxCustomEdit::PassFocusToInnerEdit() {
-    if (innerEdit_ != nullptr && innerEdit_->Control().HandleAllocated() && HandleAllocated() &&
-        FocusedWindow() == Handle()) {
+    if (innerEdit_ == nullptr || !innerEdit_->Control().HandleAllocated() || !HandleAllocated() ||
+        FocusedWindow() != Handle()) {
+        return;
+    }
+    if (!DefersInnerFocus()) {
         innerEdit_->SafelySetFocus();
+    } else if (!innerFocusPending_) {
+        innerFocusPending_ = true;
+        PostMessageW(Handle(), CM_PASSFOCUSINWARD, 0, 0);
     }
 }
 
@@ -782,7 +803,9 @@ void TcxCustomEdit::CreateParams(TCreateParams& params) {
 }
 
 void TcxCustomEdit::HandleCreated() {
-    innerEditShowPending_ = false; // a message posted to a former window is gone with it
+    // Messages posted to a former window are gone with it.
+    innerEditShowPending_ = false;
+    innerFocusPending_ = false;
     TcxContainer::HandleCreated();
     ApplyAutoSize();
     UpdateViewState();
@@ -903,6 +926,10 @@ LRESULT TcxCustomEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (innerEditShowPending_) {
             ApplyInnerEditShown();
         }
+        return 0;
+    case CM_PASSFOCUSINWARD:
+        innerFocusPending_ = false;
+        PassFocusToInnerEdit();
         return 0;
     default:
         break;

@@ -112,6 +112,9 @@ protected:
     // Completes the creation with the final class's slots; the constructor of each published
     // class calls it last (again when a class derives from a published one).
     void AfterConstruction();
+    // SetFocus with the inner edit taking the focus at once, where what follows needs it there
+    // (a click passed on to it).
+    void SetFocusAtOnce();
 
     // The hooks a kind overrides, grouped by the path that calls them. Each line says when the
     // hook runs, what it may change and what it must not do; an override calls its base unless
@@ -308,6 +311,7 @@ private:
     LRESULT FocusArrived(WPARAM wParam, LPARAM lParam);
     void FocusOnClick();
     void PassFocusToInnerEdit();
+    bool DefersInnerFocus() const;
     void ShowInnerEditAsViewed();
     void ApplyInnerEditShown();
     void TabToNextControl(bool forward);
@@ -332,6 +336,8 @@ private:
     bool changeByUser_ = false;
     bool showingError_ = false;
     bool innerEditShowPending_ = false;
+    bool innerFocusPending_ = false;
+    bool innerFocusAtOnce_ = false;
     bool destroying_ = false;
     bool loading_ = false;
 };

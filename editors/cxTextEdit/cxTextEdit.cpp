@@ -555,7 +555,7 @@ LRESULT TcxCustomTextEdit::LeftButtonDown(WPARAM wParam, LPARAM lParam) {
 bool TcxCustomTextEdit::FocusInnerEditByMouse() {
     TcxCustomInnerTextEdit& inner = *innerControl_;
     inner.SetFocusByMouse(true);
-    SetFocus();
+    SetFocusAtOnce();
     inner.SetFocusByMouse(false);
     return inner.HandleAllocated() && FocusedWindow() == inner.Handle();
 }

@@ -210,6 +210,40 @@ TEST_F(EditFocusTest, TheCentredInnerEditIsShownOnlyWhileFocused) {
     EXPECT_TRUE(IsWindowVisible(leftInner));
 }
 
+// Inside a handler the focus moves at once and the inner edits follow when it is done: a pass
+// through a centred edit and back leaves it as it was, a move into one ends in its inner edit.
+TEST_F(EditFocusTest, FocusMovedByAHandlerSettlesWhenTheHandlerIsDone) {
+    const struct {
+        const char* name;
+        bool passBack;
+    } cases[] = {{"through and back", true}, {"into the centred edit", false}};
+    for (const auto& c : cases) {
+        TEditForm form;
+        TcxTextEdit& centred = form.Edit(1);
+        centred.Properties().Alignment().SetHorz(taCenter);
+        int enters = 0;
+        int exits = 0;
+        centred.OnEnter = [&enters](TObject*) { ++enters; };
+        centred.OnExit = [&exits](TObject*) { ++exits; };
+        form.Edit(0).OnKeyPress = [&](TObject*, wchar_t& key) {
+            if (key == L'\r') {
+                centred.SetFocus();
+                EXPECT_TRUE(HasFocus(centred)) << c.name;
+                if (c.passBack) {
+                    form.Edit(0).SetFocus();
+                }
+            }
+        };
+        form.Show();
+        PressKey(VK_RETURN);
+        const TcxTextEdit& focused = c.passBack ? form.Edit(0) : centred;
+        EXPECT_EQ(GetFocus(), InnerWindow(focused)) << c.name;
+        EXPECT_EQ(IsWindowVisible(InnerWindow(centred)) != FALSE, !c.passBack) << c.name;
+        EXPECT_EQ(enters, 1) << c.name;
+        EXPECT_EQ(exits, c.passBack ? 1 : 0) << c.name;
+    }
+}
+
 TEST_F(EditFocusTest, WithoutLeftAlignmentOnEditingTheInnerEditIsRecreatedCentred) {
     TEditForm form;
     TcxTextEdit& edit = form.Edit(0);
