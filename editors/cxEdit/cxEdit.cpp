@@ -16,8 +16,8 @@ namespace velkaro {
 
 namespace {
 
-// Posted to the control: show or hide the inner edit as the view now asks.
-constexpr UINT CM_SHOWINNEREDIT = CM_CHANGED + 1;
+// Posted to the control: the view brought up to date with what changed inside a handler.
+constexpr UINT CM_SYNCVIEW = CM_CHANGED + 1;
 // Posted to the control: the inner edit takes the focus if the control still has it.
 constexpr UINT CM_PASSFOCUSINWARD = CM_CHANGED + 2;
 
@@ -444,6 +444,7 @@ void TcxCustomEdit::GainFocus() {
     if (destroying_) {
         return;
     }
+    const auto changing = ScopedValue(focusChanging_, true);
     if (!showingError_) {
         {
             const TcxModifiedStateSave saved(state_);
@@ -465,6 +466,7 @@ void TcxCustomEdit::LoseFocus() {
     if (destroying_ || showingError_) {
         return;
     }
+    const auto changing = ScopedValue(focusChanging_, true);
     {
         const TcxModifiedStateSave saved(state_);
         // Invalid text keeps the focus (taken back by the error report): no exit.
@@ -489,6 +491,7 @@ void TcxCustomEdit::FocusChanged(HWND focusWindow) {
         return;
     }
     focusReported_ = focused;
+    const auto changing = ScopedValue(focusChanging_, true);
     if (OnFocusChanged) {
         OnFocusChanged(this);
     }
@@ -505,7 +508,7 @@ void TcxCustomEdit::FocusChanged(HWND focusWindow) {
 void TcxCustomEdit::UpdateViewState() {
     ShowInnerEditAsViewed();
     ApplyAutoSize();
-    Invalidate();
+    InvalidateView();
 }
 
 // Inside an event handler the inner edit is shown or hidden when the handler's messages are done,
@@ -517,10 +520,53 @@ void TcxCustomEdit::ShowInnerEditAsViewed() {
     }
     if (!Application().Dispatching() || !HandleAllocated()) {
         ApplyInnerEditShown();
-    } else if (!innerEditShowPending_) {
+    } else {
         innerEditShowPending_ = true;
-        PostMessageW(Handle(), CM_SHOWINNEREDIT, 0, 0);
+        PostViewSync();
     }
+}
+
+// A focus change inside an event handler repaints a kind that can tell its look only when,
+// the handler done, the look differs from the one painted last: a focus that comes and goes
+// repaints nothing.
+void TcxCustomEdit::InvalidateView() {
+    if (focusChanging_ && paintedLook_ && Application().Dispatching() && HandleAllocated()) {
+        lookPending_ = true;
+        PostViewSync();
+    } else {
+        Invalidate();
+    }
+}
+
+void TcxCustomEdit::PostViewSync() {
+    if (!viewSyncPosted_) {
+        viewSyncPosted_ = true;
+        PostMessageW(Handle(), CM_SYNCVIEW, 0, 0);
+    }
+}
+
+void TcxCustomEdit::SyncView() {
+    viewSyncPosted_ = false;
+    if (innerEditShowPending_) {
+        ApplyInnerEditShown();
+    }
+    if (lookPending_) {
+        lookPending_ = false;
+        if (Look() != paintedLook_) {
+            Invalidate();
+        }
+    }
+}
+
+TcxEditLook TcxCustomEdit::FrameLook() const {
+    TcxEditLook look;
+    look.Frame = Frame();
+    look.Background = ViewBackgroundColor();
+    look.Text = ViewTextColor();
+    const RECT client = ClientRect();
+    look.Width = client.right - client.left;
+    look.Height = client.bottom - client.top;
+    return look;
 }
 
 void TcxCustomEdit::ApplyInnerEditShown() {
@@ -604,6 +650,7 @@ void TcxCustomEdit::Paint() {
     PaintViewBackground(dc, client);
     const RECT content = DrawEditFrame(dc, Handle(), client, Frame());
     PaintContent(dc, content);
+    paintedLook_ = Look();
 }
 
 // Keys.
@@ -803,9 +850,12 @@ void TcxCustomEdit::CreateParams(TCreateParams& params) {
 }
 
 void TcxCustomEdit::HandleCreated() {
-    // Messages posted to a former window are gone with it.
+    // Messages posted to a former window are gone with it, and it painted nothing yet.
     innerEditShowPending_ = false;
+    lookPending_ = false;
+    viewSyncPosted_ = false;
     innerFocusPending_ = false;
+    paintedLook_.reset();
     TcxContainer::HandleCreated();
     ApplyAutoSize();
     UpdateViewState();
@@ -922,10 +972,8 @@ LRESULT TcxCustomEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDBLCLK:
         DblClick();
         break;
-    case CM_SHOWINNEREDIT:
-        if (innerEditShowPending_) {
-            ApplyInnerEditShown();
-        }
+    case CM_SYNCVIEW:
+        SyncView();
         return 0;
     case CM_PASSFOCUSINWARD:
         innerFocusPending_ = false;

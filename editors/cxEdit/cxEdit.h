@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace velkaro {
@@ -30,6 +31,22 @@ using TcxEditPropertiesFactory =
 template <class Properties> TcxEditPropertiesFactory MakePropertiesFactory() {
     return [](IcxEditPropertiesOwner* owner) { return std::make_unique<Properties>(owner); };
 }
+
+// Everything a paint of an edit shows: two equal looks paint the same pixels.
+struct TcxEditLook {
+    TcxEditFrame Frame;
+    TColor Background = 0;
+    TColor Text = 0;
+    int Width = 0;
+    int Height = 0;
+    // The kind's content.
+    bool InnerEditShown = false;
+    std::wstring PaintedText;
+    HFONT Font = nullptr;
+    TAlignment Horz = taLeftJustify;
+    TcxEditVertAlignment Vert = taTopJustify;
+    friend bool operator==(const TcxEditLook&, const TcxEditLook&) = default;
+};
 
 class TcxCustomEdit : public TcxContainer,
                       public IcxEditValueSource,
@@ -233,6 +250,13 @@ protected:
     virtual void UpdateViewState();
     // A question: the native edit shows the text, rather than the control painting it.
     virtual bool IsInnerEditShown() const { return false; }
+    // What a paint shows, to tell whether a change shows at all; none when the kind cannot tell
+    // (it is then repainted on every change).
+    virtual std::optional<TcxEditLook> Look() const { return std::nullopt; }
+    // The look's part that the core paints: background, frame and size.
+    TcxEditLook FrameLook() const;
+    // Invalidates the view (or, inside a focus change, compares its look later).
+    void InvalidateView();
     // Places the inner edit for a text line of the height.
     virtual void PositionInnerEdit(int height);
     // The height of the content for AutoSize, or 0 when the kind has no opinion.
@@ -314,6 +338,8 @@ private:
     bool DefersInnerFocus() const;
     void ShowInnerEditAsViewed();
     void ApplyInnerEditShown();
+    void PostViewSync();
+    void SyncView();
     void TabToNextControl(bool forward);
     void ClickDefaultButton();
     // Validates typed text and posts a valid one, the change events held back until both are done.
@@ -336,6 +362,10 @@ private:
     bool changeByUser_ = false;
     bool showingError_ = false;
     bool innerEditShowPending_ = false;
+    bool lookPending_ = false;
+    bool viewSyncPosted_ = false;
+    bool focusChanging_ = false;
+    std::optional<TcxEditLook> paintedLook_;
     bool innerFocusPending_ = false;
     bool innerFocusAtOnce_ = false;
     bool destroying_ = false;

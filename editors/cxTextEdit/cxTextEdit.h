@@ -202,6 +202,7 @@ protected:
 
     // The text painted while the inner edit is hidden.
     const std::wstring& PaintedText() const { return paintedText_; }
+    std::optional<TcxEditLook> Look() const override;
     void PaintContent(HDC dc, const RECT& content) override;
     int ContentHeight() override;
     void UpdateViewState() override;
