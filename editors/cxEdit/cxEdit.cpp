@@ -16,10 +16,9 @@ namespace velkaro {
 
 namespace {
 
-// Posted to the control: the view brought up to date with what changed inside a handler.
+// Posted to the control: the focus passed inward and the view brought up to date with what
+// changed inside a handler.
 constexpr UINT CM_SYNCVIEW = CM_CHANGED + 1;
-// Posted to the control: the inner edit takes the focus if the control still has it.
-constexpr UINT CM_PASSFOCUSINWARD = CM_CHANGED + 2;
 
 // The message texts come from the program's string table.
 std::wstring LoadEditString(int id) {
@@ -426,9 +425,9 @@ void TcxCustomEdit::PassFocusToInnerEdit() {
     }
     if (!DefersInnerFocus()) {
         innerEdit_->SafelySetFocus();
-    } else if (!innerFocusPending_) {
+    } else {
         innerFocusPending_ = true;
-        PostMessageW(Handle(), CM_PASSFOCUSINWARD, 0, 0);
+        PostViewSync();
     }
 }
 
@@ -545,8 +544,15 @@ void TcxCustomEdit::PostViewSync() {
     }
 }
 
+// The focus passed inward first: what it changes in the view is brought about below rather than
+// posted again.
 void TcxCustomEdit::SyncView() {
-    viewSyncPosted_ = false;
+    const TScopedRestore done([this] { viewSyncPosted_ = false; });
+    if (innerFocusPending_) {
+        innerFocusPending_ = false;
+        const auto atOnce = ScopedValue(innerFocusAtOnce_, true);
+        PassFocusToInnerEdit();
+    }
     if (innerEditShowPending_) {
         ApplyInnerEditShown();
     }
@@ -974,10 +980,6 @@ LRESULT TcxCustomEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case CM_SYNCVIEW:
         SyncView();
-        return 0;
-    case CM_PASSFOCUSINWARD:
-        innerFocusPending_ = false;
-        PassFocusToInnerEdit();
         return 0;
     default:
         break;
