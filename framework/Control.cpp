@@ -794,7 +794,9 @@ void TControl::FontChanged() {
 
 void TControl::ApplyFont() {
     if (handle_ != nullptr) {
-        SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
+        // A window not shown is painted whole when it shows: no repaint asked for now.
+        SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()),
+                     IsWindowVisible(handle_));
     }
 }
 
