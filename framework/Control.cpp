@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <map>
 #include <unordered_map>
+#include <utility>
 
 namespace velkaro {
 
@@ -74,6 +75,10 @@ bool HasBounds(HWND window, int left, int top, int width, int height) {
 // is elsewhere or not known.
 thread_local HWND knownFocus = nullptr;
 
+// The control holding back its native loss of the focus, and the window the focus went to.
+thread_local TControl* focusLossHolder = nullptr;
+thread_local HWND focusLossTo = nullptr;
+
 } // namespace
 
 HWND FocusedWindow() {
@@ -112,15 +117,26 @@ void TControl::MessageArriving(UINT message, WPARAM wParam) {
     switch (message) {
     case WM_SETFOCUS:
         knownFocus = handle_;
+        // The focus moves on from where it went: a held loss is given first.
+        if (focusLossHolder != nullptr && focusLossHolder != this && handle_ != focusLossTo) {
+            std::exchange(focusLossHolder, nullptr)->SettleFocusLoss();
+        }
         break;
     case WM_KILLFOCUS: {
         const auto to = reinterpret_cast<HWND>(wParam);
         knownFocus = FromHandle(to) != nullptr ? to : nullptr;
+        if (focusLossHolder != nullptr && focusLossHolder != this &&
+            to != focusLossHolder->handle_) {
+            std::exchange(focusLossHolder, nullptr)->SettleFocusLoss();
+        }
         break;
     }
     case WM_NCDESTROY:
         if (knownFocus == handle_) {
             knownFocus = nullptr;
+        }
+        if (focusLossHolder == this) {
+            focusLossHolder = nullptr;
         }
         break;
     case WM_NCCREATE:
@@ -372,6 +388,22 @@ LRESULT TControl::EraseBackground(WPARAM wParam, LPARAM lParam) {
     }
     PaintBackground(reinterpret_cast<HDC>(wParam));
     return 1;
+}
+
+void TControl::HoldFocusLoss(HWND to) {
+    if (focusLossHolder != nullptr && focusLossHolder != this) {
+        std::exchange(focusLossHolder, nullptr)->SettleFocusLoss();
+    }
+    focusLossHolder = this;
+    focusLossTo = to;
+}
+
+bool TControl::TakeBackFocusLoss() {
+    if (focusLossHolder != this) {
+        return false;
+    }
+    focusLossHolder = nullptr;
+    return true;
 }
 
 void TControl::TellFormOfFocus() {

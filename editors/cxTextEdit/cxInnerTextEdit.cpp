@@ -1,5 +1,6 @@
 #include "editors/cxTextEdit/cxTextEdit.h"
 
+#include "framework/Application.h"
 #include "framework/Clipboard.h"
 #include "framework/Form.h"
 #include "runtime/ScopedRestore.h"
@@ -12,6 +13,9 @@
 namespace velkaro {
 
 namespace {
+
+// Posted to the inner edit: the native edit hears of a focus loss held back, if it still is.
+constexpr UINT CM_SETTLEFOCUSLOSS = CM_CHANGED + 2;
 
 DWORD AlignmentStyle(TAlignment alignment) {
     switch (alignment) {
@@ -362,7 +366,13 @@ LRESULT TcxCustomInnerTextEdit::ForwardMouseButton(UINT message, WPARAM wParam, 
 }
 
 LRESULT TcxCustomInnerTextEdit::FocusArrived(WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = TEdit::WndProc(WM_SETFOCUS, wParam, lParam);
+    LRESULT result = 0;
+    if (TakeBackFocusLoss()) {
+        // The native edit never heard that it lost the focus: its caret is still there.
+        TellFormOfFocus();
+    } else {
+        result = TEdit::WndProc(WM_SETFOCUS, wParam, lParam);
+    }
     container_.FocusChanged(Handle());
     if (SelectsAllOnFocus()) {
         SelectAll();
@@ -377,16 +387,37 @@ bool TcxCustomInnerTextEdit::SelectsAllOnFocus() {
     return autoSelect_ && !focusByMouse_ && !(form != nullptr && form->FocusReturned());
 }
 
+// Inside a handler, a focus that goes to a window without a caret may come back before the
+// handler is done (a calculation's pass through the amount field): the native edit hears of the
+// loss only once the focus moves on or the handler's messages are done.
 LRESULT TcxCustomInnerTextEdit::FocusLeft(WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = TEdit::WndProc(WM_KILLFOCUS, wParam, lParam);
-    container_.FocusLeaving(reinterpret_cast<HWND>(wParam));
+    const auto to = reinterpret_cast<HWND>(wParam);
+    const TControl* receiver = FromHandle(to);
+    LRESULT result = 0;
+    if (Application().Dispatching() && receiver != nullptr && receiver->MakesNoCaret()) {
+        heldFocusTo_ = wParam;
+        HoldFocusLoss(to);
+        PostMessageW(Handle(), CM_SETTLEFOCUSLOSS, 0, 0);
+    } else {
+        result = TEdit::WndProc(WM_KILLFOCUS, wParam, lParam);
+    }
+    container_.FocusLeaving(to);
     return result;
+}
+
+void TcxCustomInnerTextEdit::SettleFocusLoss() {
+    DefaultHandler(WM_KILLFOCUS, heldFocusTo_, 0);
 }
 
 LRESULT TcxCustomInnerTextEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case CN_COMMAND:
         NotifyCommand(HIWORD(wParam));
+        return 0;
+    case CM_SETTLEFOCUSLOSS:
+        if (TakeBackFocusLoss()) {
+            SettleFocusLoss();
+        }
         return 0;
     case WM_GETDLGCODE:
         return AnswerDialogCode(wParam, lParam);
