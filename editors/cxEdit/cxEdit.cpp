@@ -485,7 +485,10 @@ void TcxCustomEdit::FocusChanged(HWND focusWindow) {
     if (destroying_ || showingError_) {
         return;
     }
-    const bool focused = HasFocusWindow(focusWindow) && GetActiveWindow() != nullptr;
+    // A window of the thread that has the focus is inside its active window: only a window
+    // that may not have it any more needs the system asked.
+    const bool focused = HasFocusWindow(focusWindow) &&
+                         (focusWindow == FocusedWindow() || GetActiveWindow() != nullptr);
     if (focused == focusReported_) {
         return;
     }
