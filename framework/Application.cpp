@@ -6,6 +6,7 @@
 #include "framework/ProgramIcon.h"
 #include "runtime/Exceptions.h"
 #include "runtime/FormatSettings.h"
+#include "runtime/ScopedRestore.h"
 #include "runtime/Utf.h"
 
 #include <algorithm>
@@ -145,6 +146,7 @@ bool TApplication::ProcessMessage() {
         return true;
     }
     try {
+        const auto dispatching = ScopedValue(dispatching_, dispatching_ + 1);
         if (!IsKeyMessage(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);

@@ -33,6 +33,9 @@ public:
     void ProcessMessages();
     void Terminate();
     bool Terminated() const { return terminated_; }
+    // Whether a message taken from the queue is being handled, so that work posted now is done
+    // before anything is painted.
+    bool Dispatching() const { return dispatching_ > 0; }
 
     // The top-level error report.
     void HandleException(const std::exception& error);
@@ -52,6 +55,7 @@ private:
     std::wstring title_;
     TForm* mainForm_ = nullptr;
     bool terminated_ = false;
+    int dispatching_ = 0;
 };
 
 TApplication& Application();

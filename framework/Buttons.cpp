@@ -38,7 +38,7 @@ void TButton::Click() {
 
 // Enter belongs to the focused button, or to the default button while no button has the focus.
 bool TButton::AnswersEnter() const {
-    if (const auto* focused = dynamic_cast<const TButton*>(FromHandle(GetFocus()))) {
+    if (const auto* focused = dynamic_cast<const TButton*>(FromHandle(FocusedWindow()))) {
         return focused == this;
     }
     return default_;

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <map>
 #include <unordered_map>
+#include <utility>
 
 namespace velkaro {
 
@@ -70,7 +71,19 @@ bool HasBounds(HWND window, int left, int top, int width, int height) {
            rect.bottom - rect.top == height;
 }
 
+// The window of ours that has the keyboard focus, as our windows heard it; null when the focus
+// is elsewhere or not known.
+thread_local HWND knownFocus = nullptr;
+
+// The control holding back its native loss of the focus, and the window the focus went to.
+thread_local TControl* focusLossHolder = nullptr;
+thread_local HWND focusLossTo = nullptr;
+
 } // namespace
+
+HWND FocusedWindow() {
+    return knownFocus != nullptr ? knownFocus : GetFocus();
+}
 
 LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
@@ -83,6 +96,7 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     if (control == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
+    control->MessageArriving(message, wParam);
     LRESULT result = 0;
     try {
         result = control->WndProc(message, wParam, lParam);
@@ -94,6 +108,44 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         control->handle_ = nullptr;
     }
     return result;
+}
+
+// The focus reaches one of our windows with its WM_SETFOCUS and leaves it only with its
+// WM_KILLFOCUS (or its end), and each names where the focus is now. A paint validates the
+// window.
+void TControl::MessageArriving(UINT message, WPARAM wParam) {
+    switch (message) {
+    case WM_SETFOCUS:
+        knownFocus = handle_;
+        // The focus moves on from where it went: a held loss is given first.
+        if (focusLossHolder != nullptr && focusLossHolder != this && handle_ != focusLossTo) {
+            std::exchange(focusLossHolder, nullptr)->SettleFocusLoss();
+        }
+        break;
+    case WM_KILLFOCUS: {
+        const auto to = reinterpret_cast<HWND>(wParam);
+        knownFocus = FromHandle(to) != nullptr ? to : nullptr;
+        if (focusLossHolder != nullptr && focusLossHolder != this &&
+            to != focusLossHolder->handle_) {
+            std::exchange(focusLossHolder, nullptr)->SettleFocusLoss();
+        }
+        break;
+    }
+    case WM_NCDESTROY:
+        if (knownFocus == handle_) {
+            knownFocus = nullptr;
+        }
+        if (focusLossHolder == this) {
+            focusLossHolder = nullptr;
+        }
+        break;
+    case WM_NCCREATE:
+    case WM_PAINT:
+        invalidated_ = false;
+        break;
+    default:
+        break;
+    }
 }
 
 TControl::TControl(TControl* parent) {
@@ -338,6 +390,22 @@ LRESULT TControl::EraseBackground(WPARAM wParam, LPARAM lParam) {
     return 1;
 }
 
+void TControl::HoldFocusLoss(HWND to) {
+    if (focusLossHolder != nullptr && focusLossHolder != this) {
+        std::exchange(focusLossHolder, nullptr)->SettleFocusLoss();
+    }
+    focusLossHolder = this;
+    focusLossTo = to;
+}
+
+bool TControl::TakeBackFocusLoss() {
+    if (focusLossHolder != this) {
+        return false;
+    }
+    focusLossHolder = nullptr;
+    return true;
+}
+
 void TControl::TellFormOfFocus() {
     if (TForm* form = ParentForm(); form != nullptr && form != this) {
         form->FocusChanged(this);
@@ -499,7 +567,7 @@ bool TControl::ContextPopup(LPARAM position) {
         return false;
     }
     if (fromKeyboard) { // at the window of the control that has the focus
-        const HWND focus = GetFocus();
+        const HWND focus = FocusedWindow();
         screen = {0, 0};
         ClientToScreen(focus != nullptr && (focus == handle_ || IsChild(handle_, focus)) ? focus
                                                                                          : handle_,
@@ -758,7 +826,9 @@ void TControl::FontChanged() {
 
 void TControl::ApplyFont() {
     if (handle_ != nullptr) {
-        SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
+        // A window not shown is painted whole when it shows: no repaint asked for now.
+        SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()),
+                     IsWindowVisible(handle_));
     }
 }
 
@@ -828,7 +898,7 @@ bool TControl::CanFocus() const {
 }
 
 bool TControl::Focused() const {
-    return handle_ != nullptr && GetFocus() == handle_;
+    return handle_ != nullptr && FocusedWindow() == handle_;
 }
 
 void TControl::SetFocus() {
@@ -840,9 +910,11 @@ void TControl::SetFocus() {
 }
 
 void TControl::Invalidate() {
-    // A window not shown is painted whole when it shows: marking it is a round trip for nothing.
-    if (handle_ != nullptr && IsWindowVisible(handle_)) {
+    // A window not shown is painted whole when it shows, and one marked whole stays so until
+    // its paint: marking it again is a round trip for nothing.
+    if (handle_ != nullptr && !invalidated_ && IsWindowVisible(handle_)) {
         InvalidateRect(handle_, nullptr, TRUE);
+        invalidated_ = true;
     }
 }
 

@@ -134,6 +134,8 @@ public:
 
     // Focus
     virtual bool CanFocus() const;
+    // The window is of a class of our own, not a native one: it makes no caret.
+    bool MakesNoCaret() const { return defaultProc_ == DefWindowProcW; }
     bool Focused() const;
     virtual void SetFocus();
 
@@ -193,6 +195,18 @@ protected:
     // After the window exists: children are created and state is applied.
     virtual void HandleCreated();
     virtual void HandleDestroying() {}
+    // The form learns that this control has the focus now.
+    void TellFormOfFocus();
+    // Inside an event handler, a native window losing the focus to a window that makes no caret
+    // may put off its native handling of the loss: until another window of ours hears of a
+    // focus change, or until it settles it itself, unless the focus comes back first. A native
+    // edit's caret is then neither destroyed nor made again for a focus that only passes.
+    void HoldFocusLoss(HWND to);
+    // Takes back a loss held by this control: true when there was one (the focus came back, or
+    // the control settles it now).
+    bool TakeBackFocusLoss();
+    // Gives the native window the loss held back.
+    virtual void SettleFocusLoss() {}
     // The control whose pointer and context-menu events this window raises: itself, or the
     // control an inner window belongs to.
     virtual TControl& EventControl() { return *this; }
@@ -225,6 +239,8 @@ private:
     friend class TForm;
     friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
 
+    // Bookkeeping on every message before the control handles it.
+    void MessageArriving(UINT message, WPARAM wParam);
     void RegisterClassFor(const TCreateParams& params);
     void ApplyFont();
     void InheritFont();
@@ -239,7 +255,6 @@ private:
     LRESULT AnswerControlColor(HDC dc);
     LRESULT PaintNonClientArea(WPARAM wParam, LPARAM lParam);
     LRESULT EraseBackground(WPARAM wParam, LPARAM lParam);
-    void TellFormOfFocus();
     LRESULT OfferKey(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OfferChar(WPARAM wParam, LPARAM lParam);
     LRESULT OfferAccelerator(WPARAM wParam, LPARAM lParam);
@@ -266,12 +281,17 @@ private:
     bool tabStop_ = false;
     bool mouseInside_ = false;
     bool leaveTracked_ = false;
+    bool invalidated_ = false; // marked whole for painting, not painted since
     TPopupMenu* popupMenu_ = nullptr;
     TAction* action_ = nullptr;
     HCURSOR cursor_ = nullptr;
     TGdiObject<HBRUSH> brush_;
     std::uint32_t brushRgb_ = 0;
 };
+
+// The window with the keyboard focus on this thread, as GetFocus answers it; while one of our
+// windows has the focus, known without a round trip to the window server.
+HWND FocusedWindow();
 
 // The keyboard state as shift flags.
 TShiftState KeyboardShiftState();

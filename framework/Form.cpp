@@ -331,7 +331,7 @@ void TForm::MoveToScale(int pixelsPerInch, const RECT& suggested) {
 LRESULT TForm::Activated(WPARAM wParam, LPARAM lParam) {
     if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) {
         RestoreFocus();
-        if (GetFocus() != nullptr) {
+        if (FocusedWindow() != nullptr) {
             return 0;
         }
     }

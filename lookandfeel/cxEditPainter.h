@@ -22,6 +22,7 @@ struct TcxEditFrame {
     bool Focused = false;
     // The scale of the edit: lines and room designed at 96 pixels per inch grow with it.
     int PixelsPerInch = 96;
+    friend bool operator==(const TcxEditFrame&, const TcxEditFrame&) = default;
 };
 
 // Whether the platform paints with visual styles now.

@@ -16,6 +16,10 @@ namespace velkaro {
 
 namespace {
 
+// Posted to the control: the focus passed inward and the view brought up to date with what
+// changed inside a handler.
+constexpr UINT CM_SYNCVIEW = CM_CHANGED + 1;
+
 // The message texts come from the program's string table.
 std::wstring LoadEditString(int id) {
     const wchar_t* text = nullptr;
@@ -290,7 +294,7 @@ void TcxCustomEdit::ReportInputError(const std::wstring& errorText) {
                 ::SetFocus(Handle());
             }
         }
-        FocusChanged(GetFocus());
+        FocusChanged(FocusedWindow());
         SelectAllText();
     }
     if (ActiveProperties().BeepOnError()) {
@@ -368,7 +372,7 @@ bool TcxCustomEdit::InEditForm() const {
     // system which window has it would cost a round trip for every property set before it shows.
     const bool windowed =
         HandleAllocated() || (innerEdit_ != nullptr && innerEdit_->Control().HandleAllocated());
-    return windowed && HasFocusWindow(GetFocus());
+    return windowed && HasFocusWindow(FocusedWindow());
 }
 
 bool TcxCustomEdit::HasInputFocus() const {
@@ -388,15 +392,42 @@ void TcxCustomEdit::SetFocus() {
     if (InEditForm()) {
         return;
     }
+    // Straight into a shown inner edit, which takes the typing: by way of the control's own
+    // window the focus would change twice, each a round of requests to the window server.
+    const TForm* form = ParentForm();
+    if (innerEdit_ != nullptr && innerEdit_->Control().HandleAllocated() && HandleAllocated() &&
+        form != nullptr && form->Visible() && CanFocus() && !DefersInnerFocus()) {
+        innerEdit_->SafelySetFocus();
+        return;
+    }
     TcxContainer::SetFocus();
     PassFocusToInnerEdit();
 }
 
+void TcxCustomEdit::SetFocusAtOnce() {
+    const auto atOnce = ScopedValue(innerFocusAtOnce_, true);
+    SetFocus();
+}
+
+// A hidden inner edit takes the focus once the handler's messages are done, if the control
+// still has it then: a focus that only passes through (a calculation's through the amount
+// field) makes and destroys no caret, a round of some dozen requests to the window server.
+bool TcxCustomEdit::DefersInnerFocus() const {
+    return Application().Dispatching() && !innerFocusAtOnce_ && innerEdit_ != nullptr &&
+           !innerEdit_->Control().Visible();
+}
+
 // The typing belongs in the inner edit, when there is one to take it.
 void TcxCustomEdit::PassFocusToInnerEdit() {
-    if (innerEdit_ != nullptr && innerEdit_->Control().HandleAllocated() && HandleAllocated() &&
-        GetFocus() == Handle()) {
+    if (innerEdit_ == nullptr || !innerEdit_->Control().HandleAllocated() || !HandleAllocated() ||
+        FocusedWindow() != Handle()) {
+        return;
+    }
+    if (!DefersInnerFocus()) {
         innerEdit_->SafelySetFocus();
+    } else {
+        innerFocusPending_ = true;
+        PostViewSync();
     }
 }
 
@@ -412,6 +443,7 @@ void TcxCustomEdit::GainFocus() {
     if (destroying_) {
         return;
     }
+    const auto changing = ScopedValue(focusChanging_, true);
     if (!showingError_) {
         {
             const TcxModifiedStateSave saved(state_);
@@ -433,6 +465,7 @@ void TcxCustomEdit::LoseFocus() {
     if (destroying_ || showingError_) {
         return;
     }
+    const auto changing = ScopedValue(focusChanging_, true);
     {
         const TcxModifiedStateSave saved(state_);
         // Invalid text keeps the focus (taken back by the error report): no exit.
@@ -452,11 +485,15 @@ void TcxCustomEdit::FocusChanged(HWND focusWindow) {
     if (destroying_ || showingError_) {
         return;
     }
-    const bool focused = HasFocusWindow(focusWindow) && GetActiveWindow() != nullptr;
+    // A window of the thread that has the focus is inside its active window: only a window
+    // that may not have it any more needs the system asked.
+    const bool focused = HasFocusWindow(focusWindow) &&
+                         (focusWindow == FocusedWindow() || GetActiveWindow() != nullptr);
     if (focused == focusReported_) {
         return;
     }
     focusReported_ = focused;
+    const auto changing = ScopedValue(focusChanging_, true);
     if (OnFocusChanged) {
         OnFocusChanged(this);
     }
@@ -471,15 +508,83 @@ void TcxCustomEdit::FocusChanged(HWND focusWindow) {
 }
 
 void TcxCustomEdit::UpdateViewState() {
-    if (innerEdit_ != nullptr) {
-        TControl& inner = innerEdit_->Control();
-        const bool shown = IsInnerEditShown();
-        if (inner.Visible() != shown) {
-            inner.SetVisible(shown);
+    ShowInnerEditAsViewed();
+    ApplyAutoSize();
+    InvalidateView();
+}
+
+// Inside an event handler the inner edit is shown or hidden when the handler's messages are done,
+// before anything is painted: a focus that passes through the control and back moves no window,
+// and each move is a round of requests to the window server.
+void TcxCustomEdit::ShowInnerEditAsViewed() {
+    if (innerEdit_ == nullptr) {
+        return;
+    }
+    if (!Application().Dispatching() || !HandleAllocated()) {
+        ApplyInnerEditShown();
+    } else {
+        innerEditShowPending_ = true;
+        PostViewSync();
+    }
+}
+
+// A focus change inside an event handler repaints a kind that can tell its look only when,
+// the handler done, the look differs from the one painted last: a focus that comes and goes
+// repaints nothing.
+void TcxCustomEdit::InvalidateView() {
+    if (focusChanging_ && paintedLook_ && Application().Dispatching() && HandleAllocated()) {
+        lookPending_ = true;
+        PostViewSync();
+    } else {
+        Invalidate();
+    }
+}
+
+void TcxCustomEdit::PostViewSync() {
+    if (!viewSyncPosted_) {
+        viewSyncPosted_ = true;
+        PostMessageW(Handle(), CM_SYNCVIEW, 0, 0);
+    }
+}
+
+// The focus passed inward first: what it changes in the view is brought about below rather than
+// posted again.
+void TcxCustomEdit::SyncView() {
+    const TScopedRestore done([this] { viewSyncPosted_ = false; });
+    if (innerFocusPending_) {
+        innerFocusPending_ = false;
+        const auto atOnce = ScopedValue(innerFocusAtOnce_, true);
+        PassFocusToInnerEdit();
+    }
+    if (innerEditShowPending_) {
+        ApplyInnerEditShown();
+    }
+    if (lookPending_) {
+        lookPending_ = false;
+        if (Look() != paintedLook_) {
+            Invalidate();
         }
     }
-    ApplyAutoSize();
-    Invalidate();
+}
+
+TcxEditLook TcxCustomEdit::FrameLook() const {
+    TcxEditLook look;
+    look.Frame = Frame();
+    look.Background = ViewBackgroundColor();
+    look.Text = ViewTextColor();
+    const RECT client = ClientRect();
+    look.Width = client.right - client.left;
+    look.Height = client.bottom - client.top;
+    return look;
+}
+
+void TcxCustomEdit::ApplyInnerEditShown() {
+    innerEditShowPending_ = false;
+    TControl& inner = innerEdit_->Control();
+    const bool shown = IsInnerEditShown();
+    if (inner.Visible() != shown) {
+        inner.SetVisible(shown);
+    }
 }
 
 void TcxCustomEdit::PositionInnerEdit(int) {
@@ -554,6 +659,7 @@ void TcxCustomEdit::Paint() {
     PaintViewBackground(dc, client);
     const RECT content = DrawEditFrame(dc, Handle(), client, Frame());
     PaintContent(dc, content);
+    paintedLook_ = Look();
 }
 
 // Keys.
@@ -678,7 +784,7 @@ void TcxCustomEdit::TabToNextControl(bool forward) {
     if (TForm* form = ParentForm()) {
         form->SelectNext(this, forward);
     }
-    if (HandleAllocated() && GetFocus() == Handle() && innerEdit_ != nullptr) {
+    if (HandleAllocated() && FocusedWindow() == Handle() && innerEdit_ != nullptr) {
         innerEdit_->SafelySetFocus();
     }
 }
@@ -753,6 +859,12 @@ void TcxCustomEdit::CreateParams(TCreateParams& params) {
 }
 
 void TcxCustomEdit::HandleCreated() {
+    // Messages posted to a former window are gone with it, and it painted nothing yet.
+    innerEditShowPending_ = false;
+    lookPending_ = false;
+    viewSyncPosted_ = false;
+    innerFocusPending_ = false;
+    paintedLook_.reset();
     TcxContainer::HandleCreated();
     ApplyAutoSize();
     UpdateViewState();
@@ -869,6 +981,9 @@ LRESULT TcxCustomEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDBLCLK:
         DblClick();
         break;
+    case CM_SYNCVIEW:
+        SyncView();
+        return 0;
     default:
         break;
     }

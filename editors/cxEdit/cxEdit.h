@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace velkaro {
@@ -30,6 +31,22 @@ using TcxEditPropertiesFactory =
 template <class Properties> TcxEditPropertiesFactory MakePropertiesFactory() {
     return [](IcxEditPropertiesOwner* owner) { return std::make_unique<Properties>(owner); };
 }
+
+// Everything a paint of an edit shows: two equal looks paint the same pixels.
+struct TcxEditLook {
+    TcxEditFrame Frame;
+    TColor Background = 0;
+    TColor Text = 0;
+    int Width = 0;
+    int Height = 0;
+    // The kind's content.
+    bool InnerEditShown = false;
+    std::wstring PaintedText;
+    HFONT Font = nullptr;
+    TAlignment Horz = taLeftJustify;
+    TcxEditVertAlignment Vert = taTopJustify;
+    friend bool operator==(const TcxEditLook&, const TcxEditLook&) = default;
+};
 
 class TcxCustomEdit : public TcxContainer,
                       public IcxEditValueSource,
@@ -112,6 +129,9 @@ protected:
     // Completes the creation with the final class's slots; the constructor of each published
     // class calls it last (again when a class derives from a published one).
     void AfterConstruction();
+    // SetFocus with the inner edit taking the focus at once, where what follows needs it there
+    // (a click passed on to it).
+    void SetFocusAtOnce();
 
     // The hooks a kind overrides, grouped by the path that calls them. Each line says when the
     // hook runs, what it may change and what it must not do; an override calls its base unless
@@ -230,6 +250,13 @@ protected:
     virtual void UpdateViewState();
     // A question: the native edit shows the text, rather than the control painting it.
     virtual bool IsInnerEditShown() const { return false; }
+    // What a paint shows, to tell whether a change shows at all; none when the kind cannot tell
+    // (it is then repainted on every change).
+    virtual std::optional<TcxEditLook> Look() const { return std::nullopt; }
+    // The look's part that the core paints: background, frame and size.
+    TcxEditLook FrameLook() const;
+    // Invalidates the view (or, inside a focus change, compares its look later).
+    void InvalidateView();
     // Places the inner edit for a text line of the height.
     virtual void PositionInnerEdit(int height);
     // The height of the content for AutoSize, or 0 when the kind has no opinion.
@@ -308,6 +335,11 @@ private:
     LRESULT FocusArrived(WPARAM wParam, LPARAM lParam);
     void FocusOnClick();
     void PassFocusToInnerEdit();
+    bool DefersInnerFocus() const;
+    void ShowInnerEditAsViewed();
+    void ApplyInnerEditShown();
+    void PostViewSync();
+    void SyncView();
     void TabToNextControl(bool forward);
     void ClickDefaultButton();
     // Validates typed text and posts a valid one, the change events held back until both are done.
@@ -329,6 +361,13 @@ private:
     bool posting_ = false;
     bool changeByUser_ = false;
     bool showingError_ = false;
+    bool innerEditShowPending_ = false;
+    bool lookPending_ = false;
+    bool viewSyncPosted_ = false;
+    bool focusChanging_ = false;
+    std::optional<TcxEditLook> paintedLook_;
+    bool innerFocusPending_ = false;
+    bool innerFocusAtOnce_ = false;
     bool destroying_ = false;
     bool loading_ = false;
 };

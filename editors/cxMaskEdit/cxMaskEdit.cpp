@@ -121,6 +121,7 @@ void TcxCustomMaskEdit::SendInternalKeyDown(std::uint16_t key) {
     if (inner == nullptr) {
         return;
     }
+    InnerTextEditControl().ApplyHeldSelection();
     const auto internal = ScopedValue(internalKey_, true);
     SendMessageW(inner, WM_KEYDOWN, key, 1);
 }
@@ -157,7 +158,8 @@ void TcxCustomMaskEdit::SelectDirectly(int start, int length) {
 bool TcxCustomMaskEdit::CaretAtSelectionStart() const {
     const HWND inner = InnerHandle();
     POINT caret{};
-    if (inner == nullptr || GetFocus() != inner || !GetCaretPos(&caret)) {
+    InnerTextEditControl().ApplyHeldSelection();
+    if (inner == nullptr || FocusedWindow() != inner || !GetCaretPos(&caret)) {
         return true;
     }
     const LRESULT start = SendMessageW(inner, EM_POSFROMCHAR, SelStart(), 0);

@@ -1,14 +1,21 @@
 #include "editors/cxTextEdit/cxTextEdit.h"
 
+#include "framework/Application.h"
 #include "framework/Clipboard.h"
 #include "framework/Form.h"
 #include "runtime/ScopedRestore.h"
 
 #include <windowsx.h>
 
+#include <algorithm>
+#include <utility>
+
 namespace velkaro {
 
 namespace {
+
+// Posted to the inner edit: the native edit hears of a focus loss held back, if it still is.
+constexpr UINT CM_SETTLEFOCUSLOSS = CM_CHANGED + 2;
 
 DWORD AlignmentStyle(TAlignment alignment) {
     switch (alignment) {
@@ -109,6 +116,12 @@ std::wstring TcxCustomInnerTextEdit::Text() const {
     return TEdit::Text();
 }
 
+// The native edit places the caret anew for a new text: the selection set before goes first.
+void TcxCustomInnerTextEdit::SetCaption(const std::wstring& text) {
+    ApplyHeldSelection();
+    TEdit::SetCaption(text);
+}
+
 void TcxCustomInnerTextEdit::CopyToClipboard() {
     const std::wstring text = Text();
     const auto start = static_cast<std::size_t>(SelStart());
@@ -116,6 +129,9 @@ void TcxCustomInnerTextEdit::CopyToClipboard() {
 }
 
 int TcxCustomInnerTextEdit::SelStart() const {
+    if (heldSelection_) {
+        return static_cast<int>(std::min(heldSelection_->Start, heldSelection_->End));
+    }
     if (!HandleAllocated()) {
         return 0;
     }
@@ -125,6 +141,10 @@ int TcxCustomInnerTextEdit::SelStart() const {
 }
 
 int TcxCustomInnerTextEdit::SelLength() const {
+    if (heldSelection_) {
+        return static_cast<int>(std::max(heldSelection_->Start, heldSelection_->End) -
+                                std::min(heldSelection_->Start, heldSelection_->End));
+    }
     if (!HandleAllocated()) {
         return 0;
     }
@@ -136,26 +156,48 @@ int TcxCustomInnerTextEdit::SelLength() const {
 }
 
 void TcxCustomInnerTextEdit::SetSelStart(int value) {
-    if (HandleAllocated()) {
-        SendMessageW(Handle(), EM_SETSEL, static_cast<WPARAM>(value), value);
-    }
+    Select(static_cast<UINT>(value), static_cast<UINT>(value));
 }
 
 void TcxCustomInnerTextEdit::SetSelLength(int value) {
     if (HandleAllocated()) {
         const int start = SelStart();
-        SendMessageW(Handle(), EM_SETSEL, static_cast<WPARAM>(start), start + value);
+        Select(static_cast<UINT>(start), static_cast<UINT>(start + value));
+    }
+}
+
+// As EM_SETSEL: the caret at the end, both ends within the text, a start of -1 keeping the
+// caret where it is.
+void TcxCustomInnerTextEdit::Select(UINT start, UINT end) {
+    if (!HandleAllocated()) {
+        return;
+    }
+    if (selectionHolds_ == 0 || start == static_cast<UINT>(-1)) {
+        ApplyHeldSelection();
+        SendMessageW(Handle(), EM_SETSEL, start, static_cast<LPARAM>(end));
+        return;
+    }
+    const auto length = static_cast<UINT>(GetWindowTextLengthW(Handle()));
+    heldSelection_ = THeldSelection{std::min(start, length), std::min(end, length)};
+}
+
+void TcxCustomInnerTextEdit::ApplyHeldSelection() const {
+    if (const std::optional<THeldSelection> held = std::exchange(heldSelection_, std::nullopt);
+        held && HandleAllocated()) {
+        SendMessageW(Handle(), EM_SETSEL, held->Start, static_cast<LPARAM>(held->End));
     }
 }
 
 void TcxCustomInnerTextEdit::SelectAll() {
     if (HandleAllocated()) {
+        ApplyHeldSelection();
         SendMessageW(Handle(), EM_SETSEL, 0, -1);
     }
 }
 
 void TcxCustomInnerTextEdit::SetSelText(const std::wstring& text) {
     if (HandleAllocated()) {
+        ApplyHeldSelection();
         const std::wstring converted = ApplyCharCase(text, charCase_);
         SendMessageW(Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(converted.c_str()));
     }
@@ -209,7 +251,7 @@ void TcxCustomInnerTextEdit::RecreateWindow() {
     const std::wstring text = Text();
     const int start = SelStart();
     const int length = SelLength();
-    const bool focused = GetFocus() == Handle();
+    const bool focused = FocusedWindow() == Handle();
     {
         // The text carried over is no change of the user's, nor are the focus moves the
         // control's.
@@ -246,14 +288,27 @@ bool TcxCustomInnerTextEdit::UndoPermitted() {
     return SendMessageW(Handle(), EM_CANUNDO, 0, 0) == 0 || container_.InnerUndoPermitted();
 }
 
+// While its control handles a key, the selection it sets is held and given to the native edit
+// once, when the key is done: a digit typed into a mask moves it up to four times, and each move
+// is a caret placed and a repaint asked of the window server.
+template <class Handler> bool TcxCustomInnerTextEdit::HoldingSelection(Handler&& handle) {
+    ++selectionHolds_;
+    const TScopedRestore released([this] {
+        if (--selectionHolds_ == 0) {
+            ApplyHeldSelection();
+        }
+    });
+    return handle();
+}
+
 bool TcxCustomInnerTextEdit::KeyDown(std::uint16_t& key, TShiftState shift) {
-    return container_.InnerKeyDown(key, shift);
+    return HoldingSelection([&] { return container_.InnerKeyDown(key, shift); });
 }
 
 // The case is converted here, by the rules of the user's locale, rather than by the native
 // edit's case styles, whose rules are the invariant ones ("i" becomes "I" in Turkish too).
 bool TcxCustomInnerTextEdit::KeyPress(wchar_t& key) {
-    if (container_.InnerKeyPress(key)) {
+    if (HoldingSelection([&] { return container_.InnerKeyPress(key); })) {
         return true;
     }
     if (const std::wstring converted = ApplyCharCase(std::wstring(1, key), charCase_);
@@ -264,7 +319,7 @@ bool TcxCustomInnerTextEdit::KeyPress(wchar_t& key) {
 }
 
 bool TcxCustomInnerTextEdit::KeyUp(std::uint16_t& key, TShiftState shift) {
-    return container_.InnerKeyUp(key, shift);
+    return HoldingSelection([&] { return container_.InnerKeyUp(key, shift); });
 }
 
 void TcxCustomInnerTextEdit::NotifyCommand(WORD code) {
@@ -288,7 +343,7 @@ LRESULT TcxCustomInnerTextEdit::AnswerDialogCode(WPARAM wParam, LPARAM lParam) {
 
 // A click that brings the focus places the caret rather than selecting everything.
 LRESULT TcxCustomInnerTextEdit::LeftButtonDown(WPARAM wParam, LPARAM lParam) {
-    focusByMouse_ = GetFocus() != Handle();
+    focusByMouse_ = FocusedWindow() != Handle();
     const LRESULT result = TEdit::WndProc(WM_LBUTTONDOWN, wParam, lParam);
     focusByMouse_ = false;
     container_.InnerMouseMessage(WM_LBUTTONDOWN, wParam);
@@ -311,7 +366,13 @@ LRESULT TcxCustomInnerTextEdit::ForwardMouseButton(UINT message, WPARAM wParam, 
 }
 
 LRESULT TcxCustomInnerTextEdit::FocusArrived(WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = TEdit::WndProc(WM_SETFOCUS, wParam, lParam);
+    LRESULT result = 0;
+    if (TakeBackFocusLoss()) {
+        // The native edit never heard that it lost the focus: its caret is still there.
+        TellFormOfFocus();
+    } else {
+        result = TEdit::WndProc(WM_SETFOCUS, wParam, lParam);
+    }
     container_.FocusChanged(Handle());
     if (SelectsAllOnFocus()) {
         SelectAll();
@@ -326,16 +387,37 @@ bool TcxCustomInnerTextEdit::SelectsAllOnFocus() {
     return autoSelect_ && !focusByMouse_ && !(form != nullptr && form->FocusReturned());
 }
 
+// Inside a handler, a focus that goes to a window without a caret may come back before the
+// handler is done (a calculation's pass through the amount field): the native edit hears of the
+// loss only once the focus moves on or the handler's messages are done.
 LRESULT TcxCustomInnerTextEdit::FocusLeft(WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = TEdit::WndProc(WM_KILLFOCUS, wParam, lParam);
-    container_.FocusLeaving(reinterpret_cast<HWND>(wParam));
+    const auto to = reinterpret_cast<HWND>(wParam);
+    const TControl* receiver = FromHandle(to);
+    LRESULT result = 0;
+    if (Application().Dispatching() && receiver != nullptr && receiver->MakesNoCaret()) {
+        heldFocusTo_ = wParam;
+        HoldFocusLoss(to);
+        PostMessageW(Handle(), CM_SETTLEFOCUSLOSS, 0, 0);
+    } else {
+        result = TEdit::WndProc(WM_KILLFOCUS, wParam, lParam);
+    }
+    container_.FocusLeaving(to);
     return result;
+}
+
+void TcxCustomInnerTextEdit::SettleFocusLoss() {
+    DefaultHandler(WM_KILLFOCUS, heldFocusTo_, 0);
 }
 
 LRESULT TcxCustomInnerTextEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case CN_COMMAND:
         NotifyCommand(HIWORD(wParam));
+        return 0;
+    case CM_SETTLEFOCUSLOSS:
+        if (TakeBackFocusLoss()) {
+            SettleFocusLoss();
+        }
         return 0;
     case WM_GETDLGCODE:
         return AnswerDialogCode(wParam, lParam);

@@ -246,7 +246,17 @@ bool TcxCustomTextEdit::IsInnerEditShown() const {
 
 void TcxCustomTextEdit::RefreshView() {
     paintedText_ = Properties().GetPaintText(Variant(GetDisplayText()));
-    Invalidate();
+    InvalidateView();
+}
+
+std::optional<TcxEditLook> TcxCustomTextEdit::Look() const {
+    TcxEditLook look = FrameLook();
+    look.InnerEditShown = IsInnerEditShown();
+    look.PaintedText = paintedText_;
+    look.Font = const_cast<TcxCustomTextEdit*>(this)->Style().Font().Handle();
+    look.Horz = Properties().Alignment().Horz();
+    look.Vert = Properties().Alignment().Vert();
+    return look;
 }
 
 void TcxCustomTextEdit::UpdateViewState() {
@@ -555,9 +565,9 @@ LRESULT TcxCustomTextEdit::LeftButtonDown(WPARAM wParam, LPARAM lParam) {
 bool TcxCustomTextEdit::FocusInnerEditByMouse() {
     TcxCustomInnerTextEdit& inner = *innerControl_;
     inner.SetFocusByMouse(true);
-    SetFocus();
+    SetFocusAtOnce();
     inner.SetFocusByMouse(false);
-    return inner.HandleAllocated() && GetFocus() == inner.Handle();
+    return inner.HandleAllocated() && FocusedWindow() == inner.Handle();
 }
 
 LRESULT TcxCustomTextEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -7,6 +7,7 @@
 #include "framework/Edit.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace velkaro {
@@ -58,6 +59,11 @@ public:
     // The next focus arrives by a mouse click, which places the caret instead of selecting.
     void SetFocusByMouse(bool value) { focusByMouse_ = value; }
     TAlignment Alignment() const { return alignment_; }
+    // Gives the native edit a selection held while a key is handled, before something reads
+    // the native edit's own (its caret, a key sent to it).
+    void ApplyHeldSelection() const;
+
+    void SetCaption(const std::wstring& text) override;
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -83,8 +89,17 @@ private:
     LRESULT ForwardMouseButton(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT FocusArrived(WPARAM wParam, LPARAM lParam);
     LRESULT FocusLeft(WPARAM wParam, LPARAM lParam);
+    void SettleFocusLoss() override;
     void ReapplyStyleBits(DWORD mask, DWORD bits);
     bool UndoPermitted();
+    void Select(UINT start, UINT end);
+    template <class Handler> bool HoldingSelection(Handler&& handle);
+
+    // A selection as EM_SETSEL takes it: the caret at End.
+    struct THeldSelection {
+        UINT Start;
+        UINT End;
+    };
 
     TcxCustomTextEdit& container_;
     std::function<void()> onChange_;
@@ -96,6 +111,10 @@ private:
     TcxEditEchoMode echoMode_ = eemNormal;
     bool hideSelection_ = true;
     bool oemConvert_ = false;
+    int selectionHolds_ = 0;
+    WPARAM heldFocusTo_ = 0; // the window a held focus loss went to
+    // Not yet given to the native edit; read back as the selection meanwhile.
+    mutable std::optional<THeldSelection> heldSelection_;
 };
 
 class TcxCustomTextEdit : public TcxCustomEdit {
@@ -185,6 +204,7 @@ protected:
 
     // The text painted while the inner edit is hidden.
     const std::wstring& PaintedText() const { return paintedText_; }
+    std::optional<TcxEditLook> Look() const override;
     void PaintContent(HDC dc, const RECT& content) override;
     int ContentHeight() override;
     void UpdateViewState() override;

@@ -210,6 +210,65 @@ TEST_F(EditFocusTest, TheCentredInnerEditIsShownOnlyWhileFocused) {
     EXPECT_TRUE(IsWindowVisible(leftInner));
 }
 
+HWND CaretWindow() {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(GetCurrentThreadId(), &info);
+    return info.hwndCaret;
+}
+
+// Inside a handler the focus moves at once and the inner edits and the caret follow when it is
+// done: a pass through a centred edit and back leaves everything as it was, a move into one ends
+// in its inner edit, one on into another edit leaves the caret there, and one onto the form leaves
+// no caret behind.
+TEST_F(EditFocusTest, FocusMovedByAHandlerSettlesWhenTheHandlerIsDone) {
+    enum TEnd { EndBack, EndInCentred, EndInThird, EndOnForm };
+    const struct {
+        const char* name;
+        TEnd end;
+    } cases[] = {{"through and back", EndBack},
+                 {"into the centred edit", EndInCentred},
+                 {"through into another edit", EndInThird},
+                 {"through onto the form", EndOnForm}};
+    for (const auto& c : cases) {
+        TEditForm form(3);
+        TcxTextEdit& first = form.Edit(0);
+        TcxTextEdit& centred = form.Edit(1);
+        centred.Properties().Alignment().SetHorz(taCenter);
+        int enters = 0;
+        int exits = 0;
+        centred.OnEnter = [&enters](TObject*) { ++enters; };
+        centred.OnExit = [&exits](TObject*) { ++exits; };
+        first.OnKeyPress = [&](TObject*, wchar_t& key) {
+            if (key == L'\r') {
+                centred.SetFocus();
+                EXPECT_TRUE(HasFocus(centred)) << c.name;
+                if (c.end == EndBack) {
+                    first.SetFocus();
+                } else if (c.end == EndInThird) {
+                    form.Edit(2).SetFocus();
+                } else if (c.end == EndOnForm) {
+                    SetFocus(form.Form.Handle());
+                }
+            }
+        };
+        form.Show();
+        PressKey(VK_RETURN);
+        const HWND expected = c.end == EndBack        ? InnerWindow(first)
+                              : c.end == EndInCentred ? InnerWindow(centred)
+                              : c.end == EndInThird   ? InnerWindow(form.Edit(2))
+                                                      : form.Form.Handle();
+        EXPECT_EQ(GetFocus(), expected) << c.name;
+        EXPECT_EQ(CaretWindow(), c.end == EndOnForm ? nullptr : expected) << c.name;
+        EXPECT_EQ(enters, 1) << c.name;
+        if (c.end != EndOnForm) { // the form's own window leaves its active control as it is
+            EXPECT_EQ(IsWindowVisible(InnerWindow(centred)) != FALSE, c.end == EndInCentred)
+                << c.name;
+            EXPECT_EQ(exits, c.end == EndInCentred ? 0 : 1) << c.name;
+        }
+    }
+}
+
 TEST_F(EditFocusTest, WithoutLeftAlignmentOnEditingTheInnerEditIsRecreatedCentred) {
     TEditForm form;
     TcxTextEdit& edit = form.Edit(0);

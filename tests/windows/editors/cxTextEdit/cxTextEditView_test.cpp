@@ -119,6 +119,36 @@ TEST_F(TextEditViewTest, TextWrittenByCodeShowsItsDisplayFormOnceTheFocusHasPass
     EXPECT_TRUE(ReportedErrors().empty());
 }
 
+// The same inside one handler, as the main window's calculation does it: the amount is painted
+// once in its display form; a pass alone, which changes nothing on screen, paints nothing.
+TEST_F(TextEditViewTest, AFocusPassInsideAHandlerPaintsOnlyWhatChanged) {
+    TAmountForm form;
+    const wchar_t* amount = nullptr;
+    form.Time.OnKeyPress = [&](TObject*, wchar_t& key) {
+        if (key == L'\r') {
+            if (amount != nullptr) {
+                form.Amount.SetText(amount);
+            }
+            form.Amount.SetFocus();
+            form.Time.SetFocus();
+        }
+    };
+    const struct {
+        const wchar_t* amount;
+        std::vector<std::wstring> painted;
+    } steps[] = {{L"1250000", {L"1.250.000 TL"}}, {nullptr, {}}, {L"750000", {L"750.000 TL"}}};
+    for (const auto& step : steps) {
+        amount = step.amount;
+        form.Amount.Painted.clear();
+        PressKey(VK_RETURN);
+        const std::wstring name = step.amount != nullptr ? step.amount : L"the pass alone";
+        EXPECT_EQ(form.Amount.Painted, step.painted) << name;
+        EXPECT_EQ(GetFocus(), InnerWindow(form.Time)) << name;
+        EXPECT_FALSE(IsWindowVisible(InnerWindow(form.Amount))) << name;
+    }
+    EXPECT_TRUE(ReportedErrors().empty());
+}
+
 TEST_F(TextEditViewTest, AStoredValueShowsItsDisplayFormAtOnce) {
     TAmountForm form;
     form.Amount.SetEditValue(5000.0);
