@@ -76,7 +76,8 @@ Sample Measure(std::wstring commandLine, const wchar_t* className) {
     const double start = Now();
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
-        throw std::runtime_error("cannot start a program");
+        throw std::runtime_error("cannot start a program (error " + std::to_string(GetLastError()) +
+                                 ")");
     }
     HWND window = nullptr;
     while ((window = VisibleWindowOf(process.dwProcessId, className)) == nullptr) {
