@@ -1,7 +1,6 @@
 #include "framework/BroadcastWindow.h"
 #include "runtime/Exceptions.h"
 #include "tests/windows/support/WindowDriver.h"
-#include "tests/windows/support/WindowLookup.h"
 
 #include <gtest/gtest.h>
 
@@ -10,12 +9,6 @@
 
 namespace velkaro {
 namespace {
-
-std::vector<HWND> BroadcastWindows() {
-    return test::TopLevelWindows([](HWND window) {
-        return test::OnThisThread(window) && test::ClassOf(window) == kBroadcastWindowClass;
-    });
-}
 
 // Records what it hears; handles one message and may fail on it.
 class Listener : public IBroadcastListener {
@@ -44,7 +37,7 @@ TEST(BroadcastWindow, OneHiddenWindowServesEveryListenerWhileAnyListens) {
     Listener colours(heard, 2, WM_SYSCOLORCHANGE);
     std::optional<TBroadcastSubscription> first(std::in_place, settings);
     TBroadcastSubscription second(colours);
-    const auto windows = BroadcastWindows();
+    const auto windows = test::BroadcastWindows();
     ASSERT_EQ(windows.size(), 1u);
     const HWND window = windows.front();
     EXPECT_EQ(first->Window(), window);
@@ -68,7 +61,7 @@ TEST(BroadcastWindow, OneHiddenWindowServesEveryListenerWhileAnyListens) {
     EXPECT_EQ(test::ReportedErrors(), (std::vector<std::wstring>{L"listener failed."}));
 
     first.reset();
-    EXPECT_EQ(BroadcastWindows(), windows); // the other still listens
+    EXPECT_EQ(test::BroadcastWindows(), windows); // the other still listens
     heard.clear();
     SendMessageW(window, WM_SYSCOLORCHANGE, 0, 0);
     EXPECT_EQ(heard, (std::vector<int>{2}));
@@ -84,7 +77,7 @@ TEST(BroadcastWindow, GoneWithTheLastListener) {
         EXPECT_TRUE(IsWindow(window));
     }
     EXPECT_FALSE(IsWindow(window));
-    EXPECT_TRUE(BroadcastWindows().empty());
+    EXPECT_TRUE(test::BroadcastWindows().empty());
 }
 
 } // namespace

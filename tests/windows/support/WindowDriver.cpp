@@ -1,6 +1,7 @@
 #include "tests/windows/support/WindowDriver.h"
 
 #include "framework/Application.h"
+#include "framework/BroadcastWindow.h"
 #include "framework/Form.h"
 
 #include <winternl.h>
@@ -153,6 +154,12 @@ TGuiCounts GuiCounts() {
     EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&counts.Windows));
     counts.GdiObjects = GdiObjectCount();
     return counts;
+}
+
+std::vector<HWND> BroadcastWindows() {
+    return TopLevelWindows([](HWND window) {
+        return OnThisThread(window) && ClassOf(window) == kBroadcastWindowClass;
+    });
 }
 
 } // namespace velkaro::test

@@ -48,6 +48,9 @@ void HoldControlKey(bool held);
 
 std::wstring ClipboardText();
 
+// The hidden windows that hear the system's broadcasts for this thread's listeners.
+std::vector<HWND> BroadcastWindows();
+
 // The windows of this thread (hidden ones and children included) and the GDI objects of this
 // process, counted now.
 struct TGuiCounts {

@@ -1,9 +1,8 @@
 #include "editors/cxFormats/cxFormatsWindow.h"
 
 #include "framework/Application.h"
-#include "framework/BroadcastWindow.h"
 #include "runtime/Exceptions.h"
-#include "tests/windows/support/WindowLookup.h"
+#include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -14,13 +13,6 @@
 
 namespace velkaro {
 namespace {
-
-// The broadcast windows of this thread (another process's never count).
-std::vector<HWND> NotificationWindows() {
-    return test::TopLevelWindows([](HWND window) {
-        return test::OnThisThread(window) && test::ClassOf(window) == kBroadcastWindowClass;
-    });
-}
 
 class RecordingListener : public IcxFormatControllerListener {
 public:
@@ -58,7 +50,7 @@ protected:
     HWND SubscribeBoth() {
         controller.Subscribe(first);
         controller.Subscribe(second);
-        const auto windows = NotificationWindows();
+        const auto windows = test::BroadcastWindows();
         return windows.size() == 1 ? windows.front() : nullptr;
     }
 
@@ -69,20 +61,20 @@ protected:
 };
 
 TEST_F(FormatsWindowTest, WindowLivesExactlyWhileThereAreListeners) {
-    EXPECT_TRUE(NotificationWindows().empty());
+    EXPECT_TRUE(test::BroadcastWindows().empty());
     controller.Subscribe(first);
-    const auto created = NotificationWindows();
+    const auto created = test::BroadcastWindows();
     ASSERT_EQ(created.size(), 1u);
     EXPECT_FALSE(IsWindowVisible(created.front()));
     EXPECT_EQ(GetParent(created.front()), nullptr);
     controller.Subscribe(second);
     controller.Unsubscribe(first);
-    EXPECT_EQ(NotificationWindows(), created);
+    EXPECT_EQ(test::BroadcastWindows(), created);
     controller.Unsubscribe(second);
-    EXPECT_TRUE(NotificationWindows().empty());
+    EXPECT_TRUE(test::BroadcastWindows().empty());
     EXPECT_FALSE(IsWindow(created.front()));
     controller.Subscribe(second);
-    EXPECT_EQ(NotificationWindows().size(), 1u);
+    EXPECT_EQ(test::BroadcastWindows().size(), 1u);
 }
 
 TEST_F(FormatsWindowTest, RegionalSettingsChangeReachesEveryListenerOnceInOrder) {
