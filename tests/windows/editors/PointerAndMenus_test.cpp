@@ -4,6 +4,7 @@
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "framework/Menus.h"
+#include "tests/windows/support/ApplicationTest.h"
 #include "tests/windows/support/RealInput.h"
 #include "tests/windows/support/WindowDriver.h"
 
@@ -141,13 +142,7 @@ POINT ScreenPoint(HWND window, int x, int y) {
     return point;
 }
 
-class PointerAndMenusTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        StartApplication();
-        ReportedErrors().clear();
-    }
-};
+using PointerAndMenusTest = ApplicationTest;
 
 TEST_F(PointerAndMenusTest, AnEditIsEnteredAndLeftOnceWhateverWindowOfItThePointerCrosses) {
     TPointerForm form;

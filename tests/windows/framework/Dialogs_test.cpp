@@ -3,6 +3,7 @@
 #include "framework/Dialogs.h"
 #include "framework/Form.h"
 #include "framework/Image.h"
+#include "tests/windows/support/ApplicationTest.h"
 #include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
@@ -13,13 +14,7 @@
 namespace velkaro::test {
 namespace {
 
-class DialogsTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        StartApplication();
-        ReportedErrors().clear();
-    }
-};
+using DialogsTest = ApplicationTest;
 
 HWND TheEdit(HWND dialog) {
     return ChildrenOf(dialog, L"TEdit").at(0);

@@ -4,6 +4,7 @@
 #include "editors/cxTextEdit/cxTextEdit.h"
 #include "framework/Application.h"
 #include "framework/Clipboard.h"
+#include "tests/windows/support/ApplicationTest.h"
 #include "tests/windows/support/EditTestForm.h"
 #include "tests/windows/support/WindowDriver.h"
 
@@ -16,13 +17,7 @@
 namespace velkaro::test {
 namespace {
 
-class EditChangesTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        StartApplication();
-        ReportedErrors().clear();
-    }
-};
+using EditChangesTest = ApplicationTest;
 
 // The clipboard commands as the inner edit receives them, on "abcdef" with "cd" selected and
 // "XY" on the clipboard.

@@ -1,6 +1,7 @@
 #include "editors/cxTextEdit/cxTextEdit.h"
 #include "framework/Application.h"
 #include "framework/Buttons.h"
+#include "tests/windows/support/ApplicationTest.h"
 #include "tests/windows/support/EditTestForm.h"
 #include "tests/windows/support/WindowDriver.h"
 
@@ -11,13 +12,7 @@ namespace {
 
 constexpr wchar_t kInvalidInput[] = L"Invalid input value. Use escape key to abandon changes.";
 
-class EditFocusTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        StartApplication();
-        ReportedErrors().clear();
-    }
-};
+using EditFocusTest = ApplicationTest;
 
 // Texts starting with "bad" fail validation.
 void RejectBadTexts(TcxCustomEditProperties& properties, int& validations) {

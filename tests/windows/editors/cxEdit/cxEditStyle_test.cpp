@@ -1,6 +1,7 @@
 #include "editors/cxTextEdit/cxTextEdit.h"
 #include "framework/Application.h"
 #include "lookandfeel/cxEditPainter.h"
+#include "tests/windows/support/ApplicationTest.h"
 #include "tests/windows/support/EditTestForm.h"
 #include "tests/windows/support/RealInput.h"
 #include "tests/windows/support/WindowDriver.h"
@@ -12,13 +13,7 @@
 namespace velkaro::test {
 namespace {
 
-class EditStyleTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        StartApplication();
-        ReportedErrors().clear();
-    }
-};
+using EditStyleTest = ApplicationTest;
 
 TEST_F(EditStyleTest, AMemberIsOwnElseTheControllersElseTheDefault) {
     TEditForm form(1);

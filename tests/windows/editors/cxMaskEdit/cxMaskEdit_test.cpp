@@ -5,6 +5,7 @@
 #include "runtime/Utf.h"
 #include "tests/support/KeyScript.h"
 #include "tests/support/StartTimeTyping.h"
+#include "tests/windows/support/ApplicationTest.h"
 #include "tests/windows/support/EditTestForm.h"
 #include "tests/windows/support/WindowDriver.h"
 
@@ -85,13 +86,7 @@ public:
     std::vector<std::wstring> enterTexts;
 };
 
-class MaskEditTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        StartApplication();
-        ReportedErrors().clear();
-    }
-};
+using MaskEditTest = ApplicationTest;
 
 TEST_F(MaskEditTest, StartsAsTheMainWindowSetsItUp) {
     TimeForm form;

@@ -4,6 +4,7 @@
 #include "editors/cxTextEdit/cxTextEdit.h"
 #include "framework/Application.h"
 #include "framework/Clipboard.h"
+#include "tests/windows/support/ApplicationTest.h"
 #include "tests/windows/support/EditTestForm.h"
 #include "tests/windows/support/WindowDriver.h"
 
@@ -14,13 +15,7 @@
 namespace velkaro::test {
 namespace {
 
-class TextEditUserChangesTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        StartApplication();
-        ReportedErrors().clear();
-    }
-};
+using TextEditUserChangesTest = ApplicationTest;
 
 struct ClipboardRoute {
     const char* name;

@@ -1,6 +1,7 @@
 #include "editors/cxTextEdit/cxTextEdit.h"
 #include "framework/Application.h"
 #include "framework/Canvas.h"
+#include "tests/windows/support/ApplicationTest.h"
 #include "tests/windows/support/EditTestForm.h"
 #include "tests/windows/support/WindowDriver.h"
 
@@ -81,13 +82,7 @@ struct TAmountForm {
     }
 };
 
-class TextEditViewTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        StartApplication();
-        ReportedErrors().clear();
-    }
-};
+using TextEditViewTest = ApplicationTest;
 
 TEST_F(TextEditViewTest, TextWrittenByCodeShowsItsDisplayFormOnceTheFocusHasPassed) {
     TAmountForm form;

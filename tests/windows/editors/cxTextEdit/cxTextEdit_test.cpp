@@ -5,6 +5,7 @@
 #include "framework/Application.h"
 #include "framework/Clipboard.h"
 #include "runtime/Exceptions.h"
+#include "tests/windows/support/ApplicationTest.h"
 #include "tests/windows/support/EditTestForm.h"
 #include "tests/windows/support/RealInput.h"
 #include "tests/windows/support/WindowDriver.h"
@@ -16,13 +17,7 @@
 namespace velkaro::test {
 namespace {
 
-class TextEditTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        StartApplication();
-        ReportedErrors().clear();
-    }
-};
+using TextEditTest = ApplicationTest;
 
 struct ChangeCase {
     const char* name;
