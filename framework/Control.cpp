@@ -119,7 +119,7 @@ void TControl::MessageArriving(UINT message, WPARAM wParam) {
         knownFocus = handle_;
         // The focus moves on from where it went: a held loss is given first.
         if (focusLossHolder != nullptr && focusLossHolder != this && handle_ != focusLossTo) {
-            std::exchange(focusLossHolder, nullptr)->SettleFocusLoss();
+            SettleHeldFocusLoss();
         }
         break;
     case WM_KILLFOCUS: {
@@ -127,7 +127,7 @@ void TControl::MessageArriving(UINT message, WPARAM wParam) {
         knownFocus = FromHandle(to) != nullptr ? to : nullptr;
         if (focusLossHolder != nullptr && focusLossHolder != this &&
             to != focusLossHolder->handle_) {
-            std::exchange(focusLossHolder, nullptr)->SettleFocusLoss();
+            SettleHeldFocusLoss();
         }
         break;
     }
@@ -392,10 +392,20 @@ LRESULT TControl::EraseBackground(WPARAM wParam, LPARAM lParam) {
 
 void TControl::HoldFocusLoss(HWND to) {
     if (focusLossHolder != nullptr && focusLossHolder != this) {
-        std::exchange(focusLossHolder, nullptr)->SettleFocusLoss();
+        SettleHeldFocusLoss();
     }
     focusLossHolder = this;
     focusLossTo = to;
+}
+
+void TControl::SettleHeldFocusLoss() {
+    std::exchange(focusLossHolder, nullptr)->SettleFocusLoss(focusLossTo);
+}
+
+void TControl::SettleOwnFocusLoss() {
+    if (focusLossHolder == this) {
+        SettleHeldFocusLoss();
+    }
 }
 
 bool TControl::TakeBackFocusLoss() {

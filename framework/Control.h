@@ -202,11 +202,12 @@ protected:
     // focus change, or until it settles it itself, unless the focus comes back first. A native
     // edit's caret is then neither destroyed nor made again for a focus that only passes.
     void HoldFocusLoss(HWND to);
-    // Takes back a loss held by this control: true when there was one (the focus came back, or
-    // the control settles it now).
+    // Takes back a loss held by this control: true when there was one (the focus came back).
     bool TakeBackFocusLoss();
-    // Gives the native window the loss held back.
-    virtual void SettleFocusLoss() {}
+    // Gives the native window the loss this control holds back, if it holds one.
+    void SettleOwnFocusLoss();
+    // Gives the native window the loss held back, with the window the focus went to.
+    virtual void SettleFocusLoss(HWND /*to*/) {}
     // The control whose pointer and context-menu events this window raises: itself, or the
     // control an inner window belongs to.
     virtual TControl& EventControl() { return *this; }
@@ -236,6 +237,8 @@ protected:
     bool visible_ = true;
 
 private:
+    // The held loss, whoever holds it, given now.
+    static void SettleHeldFocusLoss();
     friend class TForm;
     friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
 

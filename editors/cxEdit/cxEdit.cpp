@@ -426,7 +426,7 @@ void TcxCustomEdit::PassFocusToInnerEdit() {
     if (!DefersInnerFocus()) {
         innerEdit_->SafelySetFocus();
     } else {
-        innerFocusPending_ = true;
+        pending_.InnerFocus = true;
         PostViewSync();
     }
 }
@@ -523,7 +523,7 @@ void TcxCustomEdit::ShowInnerEditAsViewed() {
     if (!Application().Dispatching() || !HandleAllocated()) {
         ApplyInnerEditShown();
     } else {
-        innerEditShowPending_ = true;
+        pending_.InnerEditShown = true;
         PostViewSync();
     }
 }
@@ -533,7 +533,7 @@ void TcxCustomEdit::ShowInnerEditAsViewed() {
 // repaints nothing.
 void TcxCustomEdit::InvalidateView() {
     if (focusChanging_ && paintedLook_ && Application().Dispatching() && HandleAllocated()) {
-        lookPending_ = true;
+        pending_.Look = true;
         PostViewSync();
     } else {
         Invalidate();
@@ -541,8 +541,8 @@ void TcxCustomEdit::InvalidateView() {
 }
 
 void TcxCustomEdit::PostViewSync() {
-    if (!viewSyncPosted_) {
-        viewSyncPosted_ = true;
+    if (!pending_.Posted) {
+        pending_.Posted = true;
         PostMessageW(Handle(), CM_SYNCVIEW, 0, 0);
     }
 }
@@ -550,17 +550,17 @@ void TcxCustomEdit::PostViewSync() {
 // The focus passed inward first: what it changes in the view is brought about below rather than
 // posted again.
 void TcxCustomEdit::SyncView() {
-    const TScopedRestore done([this] { viewSyncPosted_ = false; });
-    if (innerFocusPending_) {
-        innerFocusPending_ = false;
+    const TScopedRestore done([this] { pending_.Posted = false; });
+    if (pending_.InnerFocus) {
+        pending_.InnerFocus = false;
         const auto atOnce = ScopedValue(innerFocusAtOnce_, true);
         PassFocusToInnerEdit();
     }
-    if (innerEditShowPending_) {
+    if (pending_.InnerEditShown) {
         ApplyInnerEditShown();
     }
-    if (lookPending_) {
-        lookPending_ = false;
+    if (pending_.Look) {
+        pending_.Look = false;
         if (Look() != paintedLook_) {
             Invalidate();
         }
@@ -579,7 +579,7 @@ TcxEditLook TcxCustomEdit::FrameLook() const {
 }
 
 void TcxCustomEdit::ApplyInnerEditShown() {
-    innerEditShowPending_ = false;
+    pending_.InnerEditShown = false;
     TControl& inner = innerEdit_->Control();
     const bool shown = IsInnerEditShown();
     if (inner.Visible() != shown) {
@@ -860,10 +860,7 @@ void TcxCustomEdit::CreateParams(TCreateParams& params) {
 
 void TcxCustomEdit::HandleCreated() {
     // Messages posted to a former window are gone with it, and it painted nothing yet.
-    innerEditShowPending_ = false;
-    lookPending_ = false;
-    viewSyncPosted_ = false;
-    innerFocusPending_ = false;
+    pending_ = {};
     paintedLook_.reset();
     TcxContainer::HandleCreated();
     ApplyAutoSize();

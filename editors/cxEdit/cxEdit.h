@@ -361,12 +361,15 @@ private:
     bool posting_ = false;
     bool changeByUser_ = false;
     bool showingError_ = false;
-    bool innerEditShowPending_ = false;
-    bool lookPending_ = false;
-    bool viewSyncPosted_ = false;
     bool focusChanging_ = false;
     std::optional<TcxEditLook> paintedLook_;
-    bool innerFocusPending_ = false;
+    // What a handler's changes left for the view, done by one posted message.
+    struct TPendingView {
+        bool InnerFocus = false;     // the focus passes inward
+        bool InnerEditShown = false; // the inner edit shown or hidden as viewed
+        bool Look = false;           // repainted if the look differs from the one painted
+        bool Posted = false;
+    } pending_;
     bool innerFocusAtOnce_ = false;
     bool destroying_ = false;
     bool loading_ = false;

@@ -395,7 +395,6 @@ LRESULT TcxCustomInnerTextEdit::FocusLeft(WPARAM wParam, LPARAM lParam) {
     const TControl* receiver = FromHandle(to);
     LRESULT result = 0;
     if (Application().Dispatching() && receiver != nullptr && receiver->MakesNoCaret()) {
-        heldFocusTo_ = wParam;
         HoldFocusLoss(to);
         PostMessageW(Handle(), CM_SETTLEFOCUSLOSS, 0, 0);
     } else {
@@ -405,8 +404,8 @@ LRESULT TcxCustomInnerTextEdit::FocusLeft(WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
-void TcxCustomInnerTextEdit::SettleFocusLoss() {
-    DefaultHandler(WM_KILLFOCUS, heldFocusTo_, 0);
+void TcxCustomInnerTextEdit::SettleFocusLoss(HWND to) {
+    DefaultHandler(WM_KILLFOCUS, reinterpret_cast<WPARAM>(to), 0);
 }
 
 LRESULT TcxCustomInnerTextEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -415,9 +414,7 @@ LRESULT TcxCustomInnerTextEdit::WndProc(UINT message, WPARAM wParam, LPARAM lPar
         NotifyCommand(HIWORD(wParam));
         return 0;
     case CM_SETTLEFOCUSLOSS:
-        if (TakeBackFocusLoss()) {
-            SettleFocusLoss();
-        }
+        SettleOwnFocusLoss();
         return 0;
     case WM_GETDLGCODE:
         return AnswerDialogCode(wParam, lParam);

@@ -89,7 +89,7 @@ private:
     LRESULT ForwardMouseButton(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT FocusArrived(WPARAM wParam, LPARAM lParam);
     LRESULT FocusLeft(WPARAM wParam, LPARAM lParam);
-    void SettleFocusLoss() override;
+    void SettleFocusLoss(HWND to) override;
     void ReapplyStyleBits(DWORD mask, DWORD bits);
     bool UndoPermitted();
     void Select(UINT start, UINT end);
@@ -112,7 +112,6 @@ private:
     bool hideSelection_ = true;
     bool oemConvert_ = false;
     int selectionHolds_ = 0;
-    WPARAM heldFocusTo_ = 0; // the window a held focus loss went to
     // Not yet given to the native edit; read back as the selection meanwhile.
     mutable std::optional<THeldSelection> heldSelection_;
 };
