@@ -282,8 +282,6 @@ protected:
     virtual void ApplyPropertiesChange();
     // Once, when the inner edit is set: routes its text change to InnerTextChanged.
     virtual void HookInnerEdit();
-    // A question: the value belongs in a form file (it is not Null); no path of the core asks.
-    virtual bool IsEditValueStored() const { return !editValue_.IsNull(); }
     // A question: the item's properties are of this kind's class.
     virtual bool IsRepositoryItemAcceptable(TcxEditRepositoryItem& item) const;
 
