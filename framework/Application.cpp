@@ -6,10 +6,10 @@
 #include "framework/ProgramIcon.h"
 #include "runtime/Exceptions.h"
 #include "runtime/FormatSettings.h"
-#include "runtime/ScopedRestore.h"
 #include "runtime/Utf.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace velkaro {
 
@@ -145,8 +145,8 @@ bool TApplication::ProcessMessage() {
         terminated_ = true;
         return true;
     }
+    const TMessageDispatch dispatch;
     try {
-        const auto dispatching = ScopedValue(dispatching_, dispatching_ + 1);
         if (!IsKeyMessage(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
@@ -173,8 +173,24 @@ void TApplication::HandleException(const std::exception& error) {
         return;
     }
     const std::wstring text = ErrorReportText(MessageOf(error));
+    const TModalLoop modal;
     TDisabledWindows disabled(nullptr);
     ShowErrorBox(handle_, text, title_);
+}
+
+void TApplication::ReportWhenSettled(std::exception_ptr error) {
+    unreported_.push_back(std::move(error));
+    settledReport_.Schedule();
+}
+
+void TApplication::ReportSettledErrors() {
+    for (const std::exception_ptr& error : std::exchange(unreported_, {})) {
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::exception& thrown) {
+            HandleException(thrown);
+        }
+    }
 }
 
 TDisabledWindows::TDisabledWindows(HWND except) : active_(GetActiveWindow()), focus_(GetFocus()) {

@@ -1,6 +1,8 @@
 #pragma once
 // The application object: its title and owning window, the message loop shared by every modal
 // loop, and the report of errors that no handler caught.
+#include "framework/DeferredWork.h"
+
 #include <windows.h>
 
 #include <exception>
@@ -33,12 +35,12 @@ public:
     void ProcessMessages();
     void Terminate();
     bool Terminated() const { return terminated_; }
-    // Whether a message taken from the queue is being handled, so that work posted now is done
-    // before anything is painted.
-    bool Dispatching() const { return dispatching_ > 0; }
 
     // The top-level error report.
     void HandleException(const std::exception& error);
+    // Reports the error once the focus move being processed is settled: a report opened inside
+    // the focus messages would run its modal loop with the move half done.
+    void ReportWhenSettled(std::exception_ptr error);
     // Replaces the message box of the report (tests capture the text instead).
     void (*ShowErrorBox)(HWND owner, const std::wstring& text,
                          const std::wstring& caption) = nullptr;
@@ -54,11 +56,24 @@ private:
     HWND handle_ = nullptr;
     std::wstring title_;
     TForm* mainForm_ = nullptr;
+    void ReportSettledErrors();
+
     bool terminated_ = false;
-    int dispatching_ = 0;
+    std::vector<std::exception_ptr> unreported_;
+    TDeferred settledReport_{[this] { ReportSettledErrors(); }};
 };
 
 TApplication& Application();
+
+// Runs one step of processing a focus move (an exit, an enter, a focus-change event): an error it
+// raises is reported once the move is settled, and the processing goes on.
+template <class Step> void RunFocusStep(Step&& step) {
+    try {
+        step();
+    } catch (const std::exception&) {
+        Application().ReportWhenSettled(std::current_exception());
+    }
+}
 
 // The text of the report: the message with a full stop when its last character sorts after ".".
 std::wstring ErrorReportText(const std::wstring& message);

@@ -5,6 +5,7 @@
 #include "framework/CommonControls.h"
 #include "framework/Form.h"
 #include "framework/Menus.h"
+#include "framework/DeferredWork.h"
 #include "framework/ProgramIcon.h"
 #include "runtime/Exceptions.h"
 #include "runtime/ScopedRestore.h"
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <unordered_map>
 #include <utility>
 
@@ -79,6 +81,10 @@ thread_local HWND knownFocus = nullptr;
 thread_local TControl* focusLossHolder = nullptr;
 thread_local HWND focusLossTo = nullptr;
 
+bool IsFocusMessage(UINT message) {
+    return message == WM_SETFOCUS || message == WM_KILLFOCUS;
+}
+
 } // namespace
 
 HWND FocusedWindow() {
@@ -96,12 +102,20 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     if (control == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
+    std::optional<TFocusMessage> focusMessage;
+    if (IsFocusMessage(message)) {
+        focusMessage.emplace();
+    }
     control->MessageArriving(message, wParam);
     LRESULT result = 0;
     try {
         result = control->WndProc(message, wParam, lParam);
     } catch (const std::exception& error) {
-        Application().HandleException(error);
+        if (focusMessage) {
+            Application().ReportWhenSettled(std::current_exception());
+        } else {
+            Application().HandleException(error);
+        }
     }
     if (message == WM_NCDESTROY) {
         ControlsByWindow().erase(window);
@@ -136,7 +150,7 @@ void TControl::MessageArriving(UINT message, WPARAM wParam) {
             knownFocus = nullptr;
         }
         if (focusLossHolder == this) {
-            focusLossHolder = nullptr;
+            TakeBackFocusLoss();
         }
         break;
     case WM_NCCREATE:
@@ -320,6 +334,11 @@ LRESULT TControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return EraseBackground(wParam, lParam);
     case WM_SETFOCUS:
         TellFormOfFocus();
+        // A move superseded while its arrival was processed (the control that had the focus
+        // took it back): the native window does not hear of an arrival that is over.
+        if (FocusedWindow() != handle_) {
+            return 0;
+        }
         break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -390,21 +409,24 @@ LRESULT TControl::EraseBackground(WPARAM wParam, LPARAM lParam) {
     return 1;
 }
 
+TDeferred& TControl::HeldFocusLossSettlement() {
+    static TDeferred settlement([] { SettleHeldFocusLoss(); });
+    return settlement;
+}
+
 void TControl::HoldFocusLoss(HWND to) {
     if (focusLossHolder != nullptr && focusLossHolder != this) {
         SettleHeldFocusLoss();
     }
     focusLossHolder = this;
     focusLossTo = to;
+    HeldFocusLossSettlement().Schedule();
 }
 
 void TControl::SettleHeldFocusLoss() {
-    std::exchange(focusLossHolder, nullptr)->SettleFocusLoss(focusLossTo);
-}
-
-void TControl::SettleOwnFocusLoss() {
-    if (focusLossHolder == this) {
-        SettleHeldFocusLoss();
+    HeldFocusLossSettlement().Cancel();
+    if (TControl* holder = std::exchange(focusLossHolder, nullptr)) {
+        holder->SettleFocusLoss(focusLossTo);
     }
 }
 
@@ -413,6 +435,7 @@ bool TControl::TakeBackFocusLoss() {
         return false;
     }
     focusLossHolder = nullptr;
+    HeldFocusLossSettlement().Cancel();
     return true;
 }
 
@@ -465,7 +488,13 @@ void TControl::PointerLeftWindow() {
 
 LRESULT TControl::HandleMouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
     RaiseMouseButton(message, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    const TInputWatch press;
     const LRESULT result = DefaultHandler(message, wParam, lParam);
+    // A native button takes the capture after the focus arrival its press caused; when that ran
+    // a modal window, the button went up meanwhile and would hold the capture for good.
+    if (press.Interrupted() && GetCapture() == handle_) {
+        ReleaseCapture();
+    }
     // Windows of our own have no native click; a left button released inside is one.
     if (message == WM_LBUTTONUP && defaultProc_ == DefWindowProcW) {
         Click();

@@ -19,6 +19,7 @@
 namespace velkaro {
 
 class TAction;
+class TDeferred;
 class TForm;
 class TPopupMenu;
 
@@ -204,8 +205,6 @@ protected:
     void HoldFocusLoss(HWND to);
     // Takes back a loss held by this control: true when there was one (the focus came back).
     bool TakeBackFocusLoss();
-    // Gives the native window the loss this control holds back, if it holds one.
-    void SettleOwnFocusLoss();
     // Gives the native window the loss held back, with the window the focus went to.
     virtual void SettleFocusLoss(HWND /*to*/) {}
     // The control whose pointer and context-menu events this window raises: itself, or the
@@ -239,6 +238,8 @@ protected:
 private:
     // The held loss, whoever holds it, given now.
     static void SettleHeldFocusLoss();
+    // Gives the held loss when the message is handled, if nothing gave it before.
+    static TDeferred& HeldFocusLossSettlement();
     friend class TForm;
     friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
 

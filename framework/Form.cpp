@@ -196,6 +196,7 @@ int TForm::ShowModal() {
     if (modal_ || (visible_ && HandleAllocated())) {
         throw Exception(L"Cannot make a visible window modal");
     }
+    const TModalLoop modal;
     HWND previousActive = GetActiveWindow();
     TDisabledWindows disabled(Handle());
     modal_ = true;
@@ -233,11 +234,15 @@ void TForm::SetActiveControl(TControl* control) {
 
 void TForm::FocusChanged(TControl* control) {
     activeControl_ = control;
+    const unsigned move = ++focusMoves_;
     TControl* previous = enteredControl_;
     focusReturned_ = previous == control;
     if (focusReturned_) {
         return;
     }
+    // A focus change started by a step of this one (a modal window's closing gives the focus
+    // back, an invalid leave takes it back, an enter handler moves it on) has done the rest.
+    const auto superseded = [&] { return focusMoves_ != move || activeControl_ != control; };
     const std::vector<TControl*> oldChain = Ancestry(previous);
     const std::vector<TControl*> newChain = Ancestry(control);
     const auto inNew = [&](TControl* c) {
@@ -252,19 +257,17 @@ void TForm::FocusChanged(TControl* control) {
             break;
         }
         enteredControl_ = c->Parent();
-        c->DoExit();
-        // A control may keep the focus on leaving (its input is invalid): the move ends there.
-        if (activeControl_ != control) {
+        RunFocusStep([c] { c->DoExit(); });
+        if (superseded()) {
+            NoteFocusMoveRefused();
             return;
         }
     }
     for (auto it = newChain.rbegin(); it != newChain.rend(); ++it) {
         if (*it != this && !inOld(*it)) {
             enteredControl_ = *it;
-            (*it)->DoEnter();
-            // An enter handler moved the focus on (a tariff button's click calculates and gives
-            // the focus back to the start field): that move has been processed and stands.
-            if (activeControl_ != control) {
+            RunFocusStep([it] { (*it)->DoEnter(); });
+            if (superseded()) {
                 return;
             }
         }

@@ -96,6 +96,8 @@ private:
     // The innermost control whose enter processing has run and whose exit has not.
     TControl* enteredControl_ = nullptr;
     int clientWidth_ = 0, clientHeight_ = 0;
+    // Counts the focus moves processed, so that a move can tell that another superseded it.
+    unsigned focusMoves_ = 0;
     int modalResult_ = mrNone;
     bool modal_ = false;
     bool focusReturned_ = false;

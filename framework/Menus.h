@@ -36,6 +36,8 @@ public:
     TNotifyEvent OnPopup;
 
 private:
+    std::size_t Track(int x, int y, HWND owner) const;
+
     std::vector<TMenuItem*> items_;
 };
 

@@ -1,6 +1,7 @@
 #include "framework/RadioButton.h"
 
 #include "framework/Actions.h"
+#include "framework/DeferredWork.h"
 #include "runtime/ScopedRestore.h"
 
 #include <oleacc.h>
@@ -167,13 +168,15 @@ void TRadioButton::NotifyCommand(WORD code) {
     }
 }
 
-// The focus arrival selects the button and reports the click; the press itself adds none.
+// The focus arrival selects the button and reports the click; the press itself adds none. A
+// press whose focus move was refused, or whose click ran a modal window, is over.
 LRESULT TRadioButton::Pressed(UINT message, WPARAM wParam, LPARAM lParam) {
     if (!Focused()) {
+        const TInputWatch press;
         clicksDisabled_ = true;
         SetFocus();
         clicksDisabled_ = false;
-        if (!Focused()) {
+        if (!Focused() || press.Interrupted()) {
             return 0;
         }
     }

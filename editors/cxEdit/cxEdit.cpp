@@ -5,6 +5,7 @@
 #include "editors/cxTextEdit/cxTextEditing.h"
 #include "framework/Application.h"
 #include "framework/Canvas.h"
+#include "framework/DeferredWork.h"
 #include "framework/Form.h"
 #include "runtime/Exceptions.h"
 
@@ -15,10 +16,6 @@
 namespace velkaro {
 
 namespace {
-
-// Posted to the control: the focus passed inward and the view brought up to date with what
-// changed inside a handler.
-constexpr UINT CM_SYNCVIEW = CM_CHANGED + 1;
 
 // The message texts come from the program's string table.
 std::wstring LoadEditString(int id) {
@@ -279,7 +276,6 @@ bool TcxCustomEdit::CheckInput(bool report) {
     }
     if (report) {
         ReportInputError(errorText);
-        Application().ProcessMessages();
     }
     return false;
 }
@@ -413,7 +409,7 @@ void TcxCustomEdit::SetFocusAtOnce() {
 // still has it then: a focus that only passes through (a calculation's through the amount
 // field) makes and destroys no caret, a round of some dozen requests to the window server.
 bool TcxCustomEdit::DefersInnerFocus() const {
-    return Application().Dispatching() && !innerFocusAtOnce_ && innerEdit_ != nullptr &&
+    return WorkMayWait() && !innerFocusAtOnce_ && innerEdit_ != nullptr &&
            !innerEdit_->Control().Visible();
 }
 
@@ -427,7 +423,7 @@ void TcxCustomEdit::PassFocusToInnerEdit() {
         innerEdit_->SafelySetFocus();
     } else {
         pending_.InnerFocus = true;
-        PostViewSync();
+        viewSync_.Schedule();
     }
 }
 
@@ -495,7 +491,7 @@ void TcxCustomEdit::FocusChanged(HWND focusWindow) {
     focusReported_ = focused;
     const auto changing = ScopedValue(focusChanging_, true);
     if (OnFocusChanged) {
-        OnFocusChanged(this);
+        RunFocusStep([this] { OnFocusChanged(this); });
     }
     RefreshView();
     UpdateViewState();
@@ -520,11 +516,11 @@ void TcxCustomEdit::ShowInnerEditAsViewed() {
     if (innerEdit_ == nullptr) {
         return;
     }
-    if (!Application().Dispatching() || !HandleAllocated()) {
+    if (!WorkMayWait() || !HandleAllocated()) {
         ApplyInnerEditShown();
     } else {
         pending_.InnerEditShown = true;
-        PostViewSync();
+        viewSync_.Schedule();
     }
 }
 
@@ -532,32 +528,27 @@ void TcxCustomEdit::ShowInnerEditAsViewed() {
 // the handler done, the look differs from the one painted last: a focus that comes and goes
 // repaints nothing.
 void TcxCustomEdit::InvalidateView() {
-    if (focusChanging_ && paintedLook_ && Application().Dispatching() && HandleAllocated()) {
+    if (focusChanging_ && paintedLook_ && WorkMayWait() && HandleAllocated()) {
         pending_.Look = true;
-        PostViewSync();
+        viewSync_.Schedule();
     } else {
         Invalidate();
     }
 }
 
-void TcxCustomEdit::PostViewSync() {
-    if (!pending_.Posted) {
-        pending_.Posted = true;
-        PostMessageW(Handle(), CM_SYNCVIEW, 0, 0);
-    }
-}
-
-// The focus passed inward first: what it changes in the view is brought about below rather than
-// posted again.
+// The inner edit shown before it takes the focus: a screen reader hears the focus land on the
+// window it then reads.
 void TcxCustomEdit::SyncView() {
-    const TScopedRestore done([this] { pending_.Posted = false; });
+    if (destroying_) {
+        return;
+    }
+    if (pending_.InnerEditShown) {
+        ApplyInnerEditShown();
+    }
     if (pending_.InnerFocus) {
         pending_.InnerFocus = false;
         const auto atOnce = ScopedValue(innerFocusAtOnce_, true);
         PassFocusToInnerEdit();
-    }
-    if (pending_.InnerEditShown) {
-        ApplyInnerEditShown();
     }
     if (pending_.Look) {
         pending_.Look = false;
@@ -859,8 +850,9 @@ void TcxCustomEdit::CreateParams(TCreateParams& params) {
 }
 
 void TcxCustomEdit::HandleCreated() {
-    // Messages posted to a former window are gone with it, and it painted nothing yet.
+    // A former window's view work went with it, and the new one painted nothing yet.
     pending_ = {};
+    viewSync_.Cancel();
     paintedLook_.reset();
     TcxContainer::HandleCreated();
     ApplyAutoSize();
@@ -923,8 +915,11 @@ LRESULT TcxCustomEdit::FocusArrived(WPARAM wParam, LPARAM lParam) {
     const LRESULT result = from != nullptr && HasFocusWindow(from)
                                ? DefaultHandler(WM_SETFOCUS, wParam, lParam)
                                : TcxContainer::WndProc(WM_SETFOCUS, wParam, lParam);
-    FocusChanged(Handle());
-    PassFocusToInnerEdit();
+    // Unless a step of the arrival moved the focus on (the control that had it took it back).
+    if (FocusedWindow() == Handle()) {
+        FocusChanged(Handle());
+        PassFocusToInnerEdit();
+    }
     return result;
 }
 
@@ -934,10 +929,13 @@ void TcxCustomEdit::FocusLeaving(HWND to) {
     }
 }
 
-void TcxCustomEdit::FocusOnClick() {
-    if (!InEditForm() && CanFocus()) {
-        SetFocus();
+bool TcxCustomEdit::FocusOnClick() {
+    if (InEditForm() || !CanFocus()) {
+        return true;
     }
+    const TInputWatch press;
+    SetFocus();
+    return !press.Interrupted();
 }
 
 LRESULT TcxCustomEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -973,14 +971,13 @@ LRESULT TcxCustomEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         FocusLeaving(reinterpret_cast<HWND>(wParam));
         break;
     case WM_LBUTTONDOWN:
-        FocusOnClick();
+        if (!FocusOnClick()) {
+            return 0; // the press is over: its focus move was refused, or a window ran modal
+        }
         break;
     case WM_LBUTTONDBLCLK:
         DblClick();
         break;
-    case CM_SYNCVIEW:
-        SyncView();
-        return 0;
     default:
         break;
     }

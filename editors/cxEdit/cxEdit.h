@@ -12,6 +12,7 @@
 #include "editors/cxEdit/cxEditStyle.h"
 #include "editors/cxEdit/cxEditValueSource.h"
 #include "editors/cxEdit/cxInnerEdit.h"
+#include "framework/DeferredWork.h"
 #include "runtime/ScopedRestore.h"
 
 #include <cstdint>
@@ -331,12 +332,12 @@ private:
     // The handlers of the window procedure.
     LRESULT AnswerSetText(LPARAM text);
     LRESULT FocusArrived(WPARAM wParam, LPARAM lParam);
-    void FocusOnClick();
+    // Answers whether the press goes on.
+    bool FocusOnClick();
     void PassFocusToInnerEdit();
     bool DefersInnerFocus() const;
     void ShowInnerEditAsViewed();
     void ApplyInnerEditShown();
-    void PostViewSync();
     void SyncView();
     void TabToNextControl(bool forward);
     void ClickDefaultButton();
@@ -361,13 +362,13 @@ private:
     bool showingError_ = false;
     bool focusChanging_ = false;
     std::optional<TcxEditLook> paintedLook_;
-    // What a handler's changes left for the view, done by one posted message.
+    // What a handler's changes left for the view, done once the handler is.
     struct TPendingView {
         bool InnerFocus = false;     // the focus passes inward
         bool InnerEditShown = false; // the inner edit shown or hidden as viewed
         bool Look = false;           // repainted if the look differs from the one painted
-        bool Posted = false;
     } pending_;
+    TDeferred viewSync_{[this] { SyncView(); }};
     bool innerFocusAtOnce_ = false;
     bool destroying_ = false;
     bool loading_ = false;

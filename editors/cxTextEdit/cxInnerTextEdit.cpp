@@ -2,6 +2,7 @@
 
 #include "framework/Application.h"
 #include "framework/Clipboard.h"
+#include "framework/DeferredWork.h"
 #include "framework/Form.h"
 #include "runtime/ScopedRestore.h"
 
@@ -13,9 +14,6 @@
 namespace velkaro {
 
 namespace {
-
-// Posted to the inner edit: the native edit hears of a focus loss held back, if it still is.
-constexpr UINT CM_SETTLEFOCUSLOSS = CM_CHANGED + 2;
 
 DWORD AlignmentStyle(TAlignment alignment) {
     switch (alignment) {
@@ -86,8 +84,12 @@ void TcxCustomInnerTextEdit::EndUpdate() {
 }
 
 void TcxCustomInnerTextEdit::SafelySetFocus() {
-    // Hidden while the control is unfocused, it can still take the focus when the control can.
+    // Hidden while the control is unfocused, it can still take the focus when the control can:
+    // shown first, so that the focus never lands on a window a screen reader cannot show.
     if (container_.CanFocus()) {
+        if (!Visible()) {
+            SetVisible(true);
+        }
         ::SetFocus(HandleNeeded());
     }
 }
@@ -179,9 +181,11 @@ void TcxCustomInnerTextEdit::Select(UINT start, UINT end) {
     }
     const auto length = static_cast<UINT>(GetWindowTextLengthW(Handle()));
     heldSelection_ = THeldSelection{std::min(start, length), std::min(end, length)};
+    heldSelectionRelease_.Schedule();
 }
 
 void TcxCustomInnerTextEdit::ApplyHeldSelection() const {
+    heldSelectionRelease_.Cancel();
     if (const std::optional<THeldSelection> held = std::exchange(heldSelection_, std::nullopt);
         held && HandleAllocated()) {
         SendMessageW(Handle(), EM_SETSEL, held->Start, static_cast<LPARAM>(held->End));
@@ -373,6 +377,10 @@ LRESULT TcxCustomInnerTextEdit::FocusArrived(WPARAM wParam, LPARAM lParam) {
     } else {
         result = TEdit::WndProc(WM_SETFOCUS, wParam, lParam);
     }
+    // A step of the arrival moved the focus on (the control that had it took it back).
+    if (FocusedWindow() != Handle()) {
+        return result;
+    }
     container_.FocusChanged(Handle());
     if (SelectsAllOnFocus()) {
         SelectAll();
@@ -394,9 +402,8 @@ LRESULT TcxCustomInnerTextEdit::FocusLeft(WPARAM wParam, LPARAM lParam) {
     const auto to = reinterpret_cast<HWND>(wParam);
     const TControl* receiver = FromHandle(to);
     LRESULT result = 0;
-    if (Application().Dispatching() && receiver != nullptr && receiver->MakesNoCaret()) {
+    if (WorkMayWait() && receiver != nullptr && receiver->MakesNoCaret()) {
         HoldFocusLoss(to);
-        PostMessageW(Handle(), CM_SETTLEFOCUSLOSS, 0, 0);
     } else {
         result = TEdit::WndProc(WM_KILLFOCUS, wParam, lParam);
     }
@@ -412,9 +419,6 @@ LRESULT TcxCustomInnerTextEdit::WndProc(UINT message, WPARAM wParam, LPARAM lPar
     switch (message) {
     case CN_COMMAND:
         NotifyCommand(HIWORD(wParam));
-        return 0;
-    case CM_SETTLEFOCUSLOSS:
-        SettleOwnFocusLoss();
         return 0;
     case WM_GETDLGCODE:
         return AnswerDialogCode(wParam, lParam);

@@ -551,12 +551,20 @@ void TcxCustomTextEdit::ClearSelection() {
 }
 
 // A click on the painted text focuses the inner edit and places its caret there.
+// A press whose focus move was refused, or that ran a modal window, is over: it neither tries
+// again nor goes on.
 LRESULT TcxCustomTextEdit::LeftButtonDown(WPARAM wParam, LPARAM lParam) {
-    if (!InEditForm() && CanFocus() && FocusInnerEditByMouse()) {
-        POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        MapWindowPoints(Handle(), innerControl_->Handle(), &point, 1);
-        return SendMessageW(innerControl_->Handle(), WM_LBUTTONDOWN, wParam,
-                            MAKELPARAM(point.x, point.y));
+    if (!InEditForm() && CanFocus()) {
+        const TInputWatch press;
+        if (FocusInnerEditByMouse()) {
+            POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            MapWindowPoints(Handle(), innerControl_->Handle(), &point, 1);
+            return SendMessageW(innerControl_->Handle(), WM_LBUTTONDOWN, wParam,
+                                MAKELPARAM(point.x, point.y));
+        }
+        if (press.Interrupted()) {
+            return 0;
+        }
     }
     return TcxCustomEdit::WndProc(WM_LBUTTONDOWN, wParam, lParam);
 }

@@ -60,7 +60,7 @@ public:
     void SetFocusByMouse(bool value) { focusByMouse_ = value; }
     TAlignment Alignment() const { return alignment_; }
     // Gives the native edit a selection held while a key is handled, before something reads
-    // the native edit's own (its caret, a key sent to it).
+    // the native edit's own (its caret, a key sent to it) and when the key is done.
     void ApplyHeldSelection() const;
 
     void SetCaption(const std::wstring& text) override;
@@ -112,8 +112,10 @@ private:
     bool hideSelection_ = true;
     bool oemConvert_ = false;
     int selectionHolds_ = 0;
-    // Not yet given to the native edit; read back as the selection meanwhile.
+    // Not yet given to the native edit; read back as the selection meanwhile. Given when the key
+    // is done, or before a modal window a handler of the key opens.
     mutable std::optional<THeldSelection> heldSelection_;
+    mutable TDeferred heldSelectionRelease_{[this] { ApplyHeldSelection(); }};
 };
 
 class TcxCustomTextEdit : public TcxCustomEdit {
