@@ -3,7 +3,7 @@
 // (value, focus, change notification, read-only state) and as a text edit (selection, clipboard,
 // the native settings).
 #include "editors/cxEdit/cxEditAlignment.h"
-#include "editors/cxTextEdit/cxTextEditProperties.h"
+#include "editors/cxEdit/cxEditTextOptions.h"
 #include "runtime/Variant.h"
 
 #include <functional>

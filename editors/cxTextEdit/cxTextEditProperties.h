@@ -2,6 +2,7 @@
 // The properties of the single-line text edit and of the kinds built on it (masked, currency):
 // case conversion, password echo, length limit, value range and lookup completion settings.
 #include "editors/cxEdit/cxEditProperties.h"
+#include "editors/cxEdit/cxEditTextOptions.h"
 #include "editors/cxEdit/cxEditValueSource.h"
 
 #include <bitset>
@@ -11,9 +12,6 @@
 #include <vector>
 
 namespace velkaro {
-
-enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
-enum TcxEditEchoMode { eemNormal, eemPassword };
 
 using TcxNewLookupDisplayTextEvent =
     std::function<void(TObject* Sender, const std::wstring& AText)>;

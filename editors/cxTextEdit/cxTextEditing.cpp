@@ -52,20 +52,6 @@ std::wstring PasswordText(const std::wstring& text) {
     return std::wstring(text.size(), L'*');
 }
 
-std::uint16_t ShortCutOf(std::uint16_t key, TShiftState shift) {
-    std::uint16_t result = key & 0x00FF;
-    if (shift & ssShift) {
-        result |= 0x2000;
-    }
-    if (shift & ssCtrl) {
-        result |= 0x4000;
-    }
-    if (shift & ssAlt) {
-        result |= 0x8000;
-    }
-    return result;
-}
-
 TcxClipboardCommand ClipboardKeyCommand(std::uint16_t key, TShiftState shift, bool hasSelection) {
     constexpr std::uint16_t kInsert = 45;
     constexpr std::uint16_t kDelete = 46;
@@ -88,10 +74,6 @@ bool IsTextEditingKey(std::uint16_t key) {
 
 bool IsTextEditingChar(wchar_t c) {
     return c == 8 || c == 22 || c == 24 || c >= 32;
-}
-
-bool IsNavigationKey(std::uint16_t key) {
-    return key >= 33 && key <= 40;
 }
 
 } // namespace velkaro

@@ -40,10 +40,6 @@ std::optional<TcxTextEditResult> DeleteSelectionText(const std::wstring& text,
 // Stars in place of each character of a password.
 std::wstring PasswordText(const std::wstring& text);
 
-// A key with its shift state as one 16-bit shortcut value (Shift 0x2000, Ctrl 0x4000,
-// Alt 0x8000), as shortcuts are stored.
-std::uint16_t ShortCutOf(std::uint16_t key, TShiftState shift);
-
 enum class TcxClipboardCommand { None, Copy, Cut, Paste };
 
 // The native edit's own clipboard keys: Ctrl+Insert copies, Shift+Insert pastes and
@@ -53,7 +49,5 @@ TcxClipboardCommand ClipboardKeyCommand(std::uint16_t key, TShiftState shift, bo
 // Keys and characters that change a text edit's content.
 bool IsTextEditingKey(std::uint16_t key);
 bool IsTextEditingChar(wchar_t c);
-// PgUp, PgDn, End, Home and the arrows.
-bool IsNavigationKey(std::uint16_t key);
 
 } // namespace velkaro

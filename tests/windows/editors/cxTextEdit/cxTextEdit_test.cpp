@@ -1,7 +1,7 @@
 #include "editors/cxEdit/cxEditConsts.h"
+#include "editors/cxEdit/cxEditKeys.h"
 #include "editors/cxMaskEdit/cxMaskEdit.h"
 #include "editors/cxTextEdit/cxTextEdit.h"
-#include "editors/cxTextEdit/cxTextEditing.h"
 #include "framework/Application.h"
 #include "framework/Clipboard.h"
 #include "runtime/Exceptions.h"
