@@ -85,6 +85,30 @@ void ExpectOneMove(TEditForm& form, const std::string& log) {
         const bool entered = index == 0 ? own.size() % 2 == 0 : own.size() % 2 == 1;
         EXPECT_EQ(HasFocus(form.Edit(index)), entered) << "edit " << index << " in " << log;
     }
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+// The operator types into the first edit and moves on to the second, by Tab and by a click, on
+// a fresh form each time. The arrangement sets handlers that act only while armed, which the
+// move is; the watch has seen the modal windows of the move.
+void ExpectEachMove(const std::string& name,
+                    const std::function<void(TEditForm&, bool& armed)>& arrange,
+                    const std::function<void(const TModalWatch&)>& expect) {
+    for (const TMove move : {TMove::Tab, TMove::Click}) {
+        SCOPED_TRACE(name + " on " + NameOf(move));
+        TEditForm form;
+        form.Show();
+        std::string log;
+        LogFocus(form, log);
+        bool armed = false;
+        arrange(form, armed);
+        TypeText(L"abc");
+        const TModalWatch watch(kModalForms);
+        armed = true;
+        MoveToSecond(form, move);
+        expect(watch);
+        ExpectOneMove(form, log);
+    }
 }
 
 enum class THandler { Exit, Enter, Change, Validate };
@@ -98,13 +122,7 @@ TEST_F(ModalLoopTest, AModalFormOpenedWhileTheFocusMovesLetsEachEditEnterAndLeav
                  {"OnChange of the edit left", THandler::Change},
                  {"OnValidate of the edit left", THandler::Validate}};
     for (const auto& c : cases) {
-        for (const TMove move : {TMove::Tab, TMove::Click}) {
-            SCOPED_TRACE(std::string(c.name) + " on " + NameOf(move));
-            TEditForm form;
-            form.Show();
-            std::string log;
-            LogFocus(form, log);
-            bool armed = false;
+        const auto arrange = [&c](TEditForm& form, bool& armed) {
             const auto openOnce = [&armed] {
                 if (std::exchange(armed, false)) {
                     ShowModalForm();
@@ -112,7 +130,7 @@ TEST_F(ModalLoopTest, AModalFormOpenedWhileTheFocusMovesLetsEachEditEnterAndLeav
             };
             TcxTextEditProperties& left = form.Edit(0).Properties();
             // The leave commits the text with a mark, which changes it.
-            left.OnValidate = [&](TObject*, Variant& display, std::wstring&, bool&) {
+            left.OnValidate = [&c, openOnce](TObject*, Variant& display, std::wstring&, bool&) {
                 display = Variant(display.ToString() + L"!");
                 if (c.handler == THandler::Validate) {
                     openOnce();
@@ -123,17 +141,13 @@ TEST_F(ModalLoopTest, AModalFormOpenedWhileTheFocusMovesLetsEachEditEnterAndLeav
             } else if (c.handler == THandler::Enter) {
                 Then(form.Edit(1).OnEnter, openOnce);
             } else if (c.handler == THandler::Change) {
-                left.OnChange = [&](TObject*) { openOnce(); };
+                left.OnChange = [openOnce](TObject*) { openOnce(); };
             }
-            TypeText(L"abc");
-            const TModalWatch watch(kModalForms);
-            armed = true;
-            MoveToSecond(form, move);
+        };
+        ExpectEachMove(c.name, arrange, [](const TModalWatch& watch) {
             ASSERT_EQ(watch.Shown().size(), 1u) << "no modal form, or an error reported";
             EXPECT_EQ(watch.Shown()[0].ClassName, L"TForm");
-            ExpectOneMove(form, log);
-            EXPECT_EQ(GetCapture(), nullptr);
-        }
+        });
     }
 }
 
@@ -146,13 +160,7 @@ TEST_F(ModalLoopTest, AnErrorInAFocusHandlerIsReportedOnceAfterTheMove) {
                  {"OnExit of the edit left", TThrower::LeftExit},
                  {"OnFocusChanged of the edit entered", TThrower::EnteredFocusChanged}};
     for (const auto& c : cases) {
-        for (const TMove move : {TMove::Tab, TMove::Click}) {
-            SCOPED_TRACE(std::string(c.name) + " on " + NameOf(move));
-            TEditForm form;
-            form.Show();
-            std::string log;
-            LogFocus(form, log);
-            bool armed = false;
+        const auto arrange = [&c](TEditForm& form, bool& armed) {
             const auto throwOnce = [&armed] {
                 if (std::exchange(armed, false)) {
                     throw Exception(L"The handler failed");
@@ -162,17 +170,14 @@ TEST_F(ModalLoopTest, AnErrorInAFocusHandlerIsReportedOnceAfterTheMove) {
                 Then(form.Edit(0).OnExit, throwOnce);
             } else {
                 form.Edit(c.thrower == TThrower::LeftFocusChanged ? 0 : 1).OnFocusChanged =
-                    [&](TObject*) { throwOnce(); };
+                    [throwOnce](TObject*) { throwOnce(); };
             }
-            const TModalWatch watch(kModalForms);
-            armed = true;
-            MoveToSecond(form, move);
+        };
+        ExpectEachMove(c.name, arrange, [](const TModalWatch& watch) {
             ASSERT_EQ(watch.Texts(), std::vector<std::wstring>{L"The handler failed."});
             EXPECT_FALSE(watch.Shown()[0].DuringFocusMessage)
                 << "reported from inside WM_SETFOCUS or WM_KILLFOCUS";
-            ExpectOneMove(form, log);
-            EXPECT_EQ(GetCapture(), nullptr);
-        }
+        });
     }
 }
 
