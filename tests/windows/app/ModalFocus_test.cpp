@@ -35,7 +35,10 @@ TEST_F(MainWindowModalTest, AClickAwayFromAnUnfilledStartIsReportedOnceAndKeepsT
     const TBeepCounter beeps;
     const TModalWatch watch;
     QuickClickAt(window->tx_para.Handle(), 30, 14);
+    ASSERT_FALSE(watch.Shown().empty()) << "no report";
     EXPECT_EQ(watch.Texts(), std::vector<std::wstring>{L"The edit value is invalid."});
+    EXPECT_FALSE(watch.Shown()[0].DuringFocusMessage)
+        << "reported from inside WM_SETFOCUS or WM_KILLFOCUS";
     EXPECT_EQ(beeps.Count(), 1);
     EXPECT_TRUE(HasFocus(window->tx_saat));
     EXPECT_TRUE(IsWindowVisible(GetFocus())) << "the focus is on a hidden window";
