@@ -301,8 +301,9 @@ std::wstring MessageBoxText(HWND box) {
     return message;
 }
 
-std::optional<std::wstring> AnswerErrorReport(const ProgramUnderTest& program) {
-    HWND report = program.WaitForWindow(L"#32770", L"Velkaro");
+std::optional<std::wstring> AnswerErrorReport(const ProgramUnderTest& program,
+                                              std::chrono::milliseconds timeout) {
+    HWND report = program.WaitForWindow(L"#32770", L"Velkaro", timeout);
     if (report == nullptr) {
         return std::nullopt;
     }

@@ -87,8 +87,9 @@ void PutOnClipboard(const std::wstring& text);
 // The message text of a system message box.
 std::wstring MessageBoxText(HWND box);
 // Waits for the program's top-level error report, answers it and returns its text (nullopt
-// when none appeared).
-std::optional<std::wstring> AnswerErrorReport(const ProgramUnderTest& program);
+// when none appeared within the time).
+std::optional<std::wstring> AnswerErrorReport(const ProgramUnderTest& program,
+                                              std::chrono::milliseconds timeout = 10s);
 
 // Answers the program's input prompt with the given caption: checks nothing, replaces the text
 // and confirms with Enter. Returns the text the prompt was pre-filled with.

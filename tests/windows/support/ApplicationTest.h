@@ -14,4 +14,15 @@ protected:
     }
 };
 
+// The same with the reports shown as the operator sees them: in the system's message box, whose
+// modal loop runs inside the handler that failed.
+class SystemErrorBoxTest : public ApplicationTest {
+protected:
+    void SetUp() override {
+        ApplicationTest::SetUp();
+        UseSystemErrorBox(true);
+    }
+    void TearDown() override { UseSystemErrorBox(false); }
+};
+
 } // namespace velkaro::test

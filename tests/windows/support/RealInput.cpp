@@ -9,8 +9,12 @@ namespace velkaro::test {
 
 namespace {
 
-void Send(std::vector<INPUT> inputs) {
+void Queue(std::vector<INPUT> inputs) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void Send(std::vector<INPUT> inputs) {
+    Queue(std::move(inputs));
     Pump();
 }
 
@@ -95,14 +99,31 @@ void TypeChord(std::initializer_list<WORD> keys) {
 
 void TypeCharacters(const std::wstring& text) {
     for (const wchar_t c : text) {
+        QueueCharacters(std::wstring(1, c));
+        Pump();
+    }
+}
+
+void QueueClickAt(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    SetCursorPos(point.x, point.y);
+    Queue({MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)});
+}
+
+void QueueCharacters(const std::wstring& text) {
+    std::vector<INPUT> inputs;
+    for (const wchar_t c : text) {
         INPUT down{};
         down.type = INPUT_KEYBOARD;
         down.ki.wScan = c;
         down.ki.dwFlags = KEYEVENTF_UNICODE;
         INPUT up = down;
         up.ki.dwFlags |= KEYEVENTF_KEYUP;
-        Send({down, up});
+        inputs.push_back(down);
+        inputs.push_back(up);
     }
+    Queue(inputs);
 }
 
 TPixels TPixels::OfBitmap(HDC dc, HBITMAP bitmap, int width, int height) {

@@ -22,6 +22,9 @@ void RightClickAt(HWND window, int x, int y);
 void TypeChord(std::initializer_list<WORD> keys);
 // Types the characters themselves, as an input method does, whatever the keyboard layout.
 void TypeCharacters(const std::wstring& text);
+// The same input given while a handler runs: queued for the thread, nothing processed here.
+void QueueClickAt(HWND window, int x, int y);
+void QueueCharacters(const std::wstring& text);
 
 // The client area's pixels, as the screen shows them or as the window prints them.
 class TPixels {

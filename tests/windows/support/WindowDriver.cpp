@@ -14,6 +14,7 @@ namespace velkaro::test {
 namespace {
 
 TWindowAnswer* pending = nullptr;
+decltype(TApplication::ShowErrorBox) systemErrorBox = nullptr;
 
 void CollectError(HWND, const std::wstring& text, const std::wstring&) {
     ReportedErrors().push_back(text);
@@ -32,11 +33,16 @@ void StartApplication() {
         return;
     }
     started = true;
-    Application().ShowErrorBox = CollectError;
     Application().Initialize();
+    systemErrorBox = Application().ShowErrorBox;
+    Application().ShowErrorBox = CollectError;
     Application().SetTitle(L"Velkaro");
     static TForm mainForm;
     mainForm.HandleNeeded();
+}
+
+void UseSystemErrorBox(bool system) {
+    Application().ShowErrorBox = system ? systemErrorBox : CollectError;
 }
 
 TWindowAnswer::TWindowAnswer(std::wstring className, std::function<void(HWND)> action,

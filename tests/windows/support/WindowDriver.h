@@ -15,6 +15,8 @@ namespace velkaro::test {
 // are never the main form, and collects the top-level error reports instead of showing them.
 void StartApplication();
 std::vector<std::wstring>& ReportedErrors();
+// Shows the reports in the system's message box, as the program does, or collects them again.
+void UseSystemErrorBox(bool system);
 
 // Runs the action once on the first visible window of the class on this thread, or on every
 // one that appears. The check runs from a thread timer, which every modal loop dispatches.
