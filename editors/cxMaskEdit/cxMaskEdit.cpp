@@ -56,7 +56,7 @@ void TcxCustomMaskEdit::StoreDisplayValue(const Variant& DisplayValue) {
         TcxCustomTextEdit::StoreDisplayValue(DisplayValue);
     } else {
         TcxCustomTextEdit::StoreDisplayValue(
-            Variant(mode_->MakeDisplayText(DisplayValue.ToString(), InEditForm())));
+            Variant(mode_->ShowDisplay(DisplayValue.ToString(), InEditForm())));
     }
     if (IsMasked()) {
         mode_->TextSet();
@@ -64,6 +64,11 @@ void TcxCustomMaskEdit::StoreDisplayValue(const Variant& DisplayValue) {
 }
 
 void TcxCustomMaskEdit::RefreshDisplayFromValue() {
+    // The text edit shows the display the properties make of the value; the mode makes the
+    // same and remembers which of its blanks the value holds as characters.
+    if (IsMasked()) {
+        mode_->ShowValue(EditValue().ToString(), InEditForm());
+    }
     TcxCustomTextEdit::RefreshDisplayFromValue();
     if (IsMasked()) {
         mode_->TextSet();
@@ -185,6 +190,12 @@ HWND TcxCustomMaskEdit::InnerHandle() const {
 }
 
 void TcxCustomMaskEdit::SetDisplayText(const std::wstring& text) {
+    if (text == GetDisplayText()) {
+        // A blank typed or deleted where the text looks the same: the native edit hears of no
+        // change, but the positions the user filled did change.
+        InnerTextChanged();
+        return;
+    }
     DataBinding().SetDisplayValue(Variant(text));
 }
 
@@ -211,9 +222,10 @@ void TcxCustomMaskEdit::ReplaceSelection(const std::wstring& text) {
 
 // A paste overwrites from the caret and may run past the mask, where validation refuses it. No
 // mask has this many positions, so the bound cuts nothing a mask could use; without it, every
-// character beyond would make each later key slower, and a large clipboard froze the field.
+// character beyond would make each later key slower, and a large clipboard froze the field. An
+// expression has no positions: its field takes what a text edit takes.
 std::size_t TcxCustomMaskEdit::PasteRoom() const {
-    if (!IsMasked()) {
+    if (!IsMasked() || mode_->GetMaskKind() != emkStandard) {
         return TcxCustomTextEdit::PasteRoom();
     }
     constexpr std::size_t kPastedPositions = 1024;

@@ -1,6 +1,7 @@
 #pragma once
 // The behaviour of a masked edit that depends on the mask kind: one mode object per kind, acting
 // on the control only through IcxMaskEditHost, so that the rules run without any window.
+#include "editors/cxMaskEdit/cxMaskEditEnteredBlanks.h"
 #include "editors/cxMaskEdit/cxRegularExpression.h"
 #include "editors/cxStandardMask/cxStandardMask.h"
 #include "editors/cxTextEdit/cxTextEditProperties.h"
@@ -89,6 +90,15 @@ protected:
     ~IcxMaskEditHost() = default;
 };
 
+// A control that tests its texts with its own mode, which knows the blanks the user entered.
+class IcxMaskEditTextTest {
+public:
+    virtual bool IsTextValid(const std::wstring& text) const = 0;
+
+protected:
+    ~IcxMaskEditTextTest() = default;
+};
+
 class TcxMaskEditCustomMode {
 public:
     // Without an edit the mode only converts values (the properties' cached mode).
@@ -108,6 +118,8 @@ public:
     virtual bool IsTextValid(const std::wstring& text) const = 0;
     virtual void EnsureBlockCursor() {}
     virtual void BeforeInsert() {}
+    // The text about to replace the selection that BeforeInsert set.
+    virtual void Inserting(const std::wstring& /*text*/) {}
     // Each Press answers true when the key goes on to the text edit.
     virtual bool PressBackspace() { return true; }
     virtual bool PressDelete() { return true; }
@@ -122,7 +134,15 @@ public:
     virtual std::wstring GetEditValueText(const std::wstring& text) const { return text; }
 
     // The display conversion of a value's text.
-    std::wstring MakeDisplayText(const std::wstring& valueText, bool inEditForm) const;
+    virtual std::wstring MakeDisplayText(const std::wstring& valueText, bool inEditForm) const;
+    // The display the control is about to show for its value, or for a display text shown
+    // anew; the mode remembers what it knows of it.
+    virtual std::wstring ShowValue(const std::wstring& valueText, bool inEditForm) {
+        return MakeDisplayText(valueText, inEditForm);
+    }
+    virtual std::wstring ShowDisplay(const std::wstring& text, bool inEditForm) {
+        return MakeDisplayText(text, inEditForm);
+    }
 
     const std::wstring& MaskText() const { return maskText_; }
     bool IsMasked() const { return IsActiveEditMask(maskText_); }
@@ -137,6 +157,8 @@ public:
 protected:
     bool HasLiveEdit() const { return edit_ != nullptr && !edit_->IsDestroying(); }
     void BeepOnError() const;
+    // The display shows blank characters rather than the edit value's spaces.
+    bool ShowsBlanks(bool inEditForm) const;
 
 private:
     IcxMaskEditHost* edit_;
@@ -165,7 +187,11 @@ public:
     bool PressLeft() override;
     bool PressRight() override;
     bool PressChar(wchar_t& c) override;
+    void Inserting(const std::wstring& text) override;
     std::wstring GetEditValueText(const std::wstring& text) const override;
+    std::wstring MakeDisplayText(const std::wstring& valueText, bool inEditForm) const override;
+    std::wstring ShowValue(const std::wstring& valueText, bool inEditForm) override;
+    std::wstring ShowDisplay(const std::wstring& text, bool inEditForm) override;
 
     TcxStandardMask Mask;
     int SavedSelStart = 0;
@@ -174,6 +200,20 @@ private:
     // Only positions inside the mask can be literals: a paste may make the text longer.
     bool IsLiteral(int position) const;
     int FirstNonLiteral() const;
+    // The entered blanks the field knows of for a text, one per character.
+    TcxEnteredBlanks EnteredIn(const std::wstring& text) const;
+    // An edit value holds a space where a position is unfilled: its blank characters were
+    // entered.
+    TcxEnteredBlanks EnteredInValue(const std::wstring& valueText) const;
+    // The display of a text whose entered blanks are known; they become the display's.
+    std::wstring Displayed(const std::wstring& text, TcxEnteredBlanks& entered,
+                           bool inEditForm) const;
+    std::wstring EditValueText(const std::wstring& text, TcxEnteredBlanks& entered) const;
+    // Shows the text, a change of the user's whenever a character or an entered blank differs.
+    void ShowEdited(const std::wstring& text, const TcxEnteredBlanks& entered);
+    void Remember(const std::wstring& text, const TcxEnteredBlanks& entered);
+
+    TcxMaskEditEnteredBlanks enteredBlanks_;
 };
 
 // Free typing as in the text edit; validation asks for a full match of the expression.

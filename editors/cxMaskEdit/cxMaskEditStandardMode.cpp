@@ -1,7 +1,9 @@
 #include "editors/cxMaskEdit/cxMaskEditKeys.h"
 #include "editors/cxMaskEdit/cxMaskEditModes.h"
+#include "editors/cxTextEdit/cxTextEditing.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace velkaro {
 
@@ -27,6 +29,7 @@ int TcxMaskEditStandardMode::FirstNonLiteral() const {
 
 void TcxMaskEditStandardMode::SetMask(const std::wstring& text) {
     TcxMaskEditCustomMode::SetMask(text);
+    enteredBlanks_.Forget();
     if (IsActiveEditMask(text)) {
         Mask.SetMask(text);
     } else {
@@ -34,28 +37,119 @@ void TcxMaskEditStandardMode::SetMask(const std::wstring& text) {
     }
 }
 
+// The fitted text does not depend on which blanks were entered: an entered blank fills the
+// position a blank left as a gap would.
 std::wstring TcxMaskEditStandardMode::FormatText(const std::wstring& text) const {
     std::wstring fitted = text;
     Mask.FitText(fitted, true);
     return fitted;
 }
 
-std::wstring TcxMaskEditStandardMode::GetEditValueText(const std::wstring& text) const {
+// The entered blanks.
+
+TcxEnteredBlanks TcxMaskEditStandardMode::EnteredIn(const std::wstring& text) const {
+    TcxEnteredBlanks entered = enteredBlanks_.Of(text);
+    entered.resize(text.size(), false);
+    return entered;
+}
+
+TcxEnteredBlanks TcxMaskEditStandardMode::EnteredInValue(const std::wstring& valueText) const {
+    TcxEnteredBlanks entered(valueText.size(), false);
+    for (std::size_t i = 0; i < valueText.size(); ++i) {
+        entered[i] = valueText[i] == Mask.BlankChar() && valueText[i] != L' ';
+    }
+    return entered;
+}
+
+void TcxMaskEditStandardMode::Remember(const std::wstring& text, const TcxEnteredBlanks& entered) {
+    TcxEnteredBlanks blanks(text.size(), false);
+    for (std::size_t i = 0; i < text.size() && i < entered.size(); ++i) {
+        blanks[i] = entered[i] && Mask.IsBlank(text[i]);
+    }
+    enteredBlanks_.Remember(text, std::move(blanks));
+}
+
+std::wstring TcxMaskEditStandardMode::EditValueText(const std::wstring& text,
+                                                    TcxEnteredBlanks& entered) const {
     if (Mask.Count() == 0) {
         return text;
     }
     std::wstring value = text;
-    Mask.FitText(value, Properties() == nullptr || Properties()->UsesNormalCharCase());
-    Mask.ToEditValue(value);
+    Mask.FitText(value, Properties() == nullptr || Properties()->UsesNormalCharCase(), entered);
+    Mask.ToEditValue(value, entered);
+    entered = EnteredInValue(value);
     return value;
 }
 
+std::wstring TcxMaskEditStandardMode::Displayed(const std::wstring& text, TcxEnteredBlanks& entered,
+                                                bool inEditForm) const {
+    if (!ShowsBlanks(inEditForm)) {
+        return EditValueText(text, entered);
+    }
+    std::wstring fitted = text;
+    Mask.FitText(fitted, true, entered);
+    return fitted;
+}
+
+std::wstring TcxMaskEditStandardMode::GetEditValueText(const std::wstring& text) const {
+    TcxEnteredBlanks entered = EnteredIn(text);
+    return EditValueText(text, entered);
+}
+
+std::wstring TcxMaskEditStandardMode::MakeDisplayText(const std::wstring& valueText,
+                                                      bool inEditForm) const {
+    TcxEnteredBlanks entered = EnteredInValue(valueText);
+    return Displayed(valueText, entered, inEditForm);
+}
+
+std::wstring TcxMaskEditStandardMode::ShowValue(const std::wstring& valueText, bool inEditForm) {
+    TcxEnteredBlanks entered = EnteredInValue(valueText);
+    const std::wstring shown = Displayed(valueText, entered, inEditForm);
+    Remember(shown, entered);
+    return shown;
+}
+
+std::wstring TcxMaskEditStandardMode::ShowDisplay(const std::wstring& text, bool inEditForm) {
+    TcxEnteredBlanks entered = EnteredIn(text);
+    const std::wstring shown = Displayed(text, entered, inEditForm);
+    Remember(shown, entered);
+    return shown;
+}
+
+void TcxMaskEditStandardMode::ShowEdited(const std::wstring& text,
+                                         const TcxEnteredBlanks& entered) {
+    IcxMaskEditHost& edit = *Edit();
+    const std::wstring shown = edit.DisplayText();
+    const TcxEnteredBlanks before = EnteredIn(shown);
+    Remember(text, entered);
+    if (text != shown || EnteredIn(text) != before) {
+        edit.SetDisplayText(text);
+    }
+}
+
+// A paste overwrites as many characters as it has; every character it brings was entered.
+void TcxMaskEditStandardMode::Inserting(const std::wstring& text) {
+    IcxMaskEditHost& edit = *Edit();
+    const std::wstring shown = edit.DisplayText();
+    const TcxTextSelection selection{edit.SelStart(), edit.SelLength()};
+    const TcxTextEditResult result = ReplaceSelectionText(shown, selection, text, 0).value();
+    const TcxTextSelection replaced = ClampSelection(shown, selection);
+    TcxEnteredBlanks entered = EnteredIn(shown);
+    const auto start = entered.begin() + replaced.Start;
+    entered.erase(start, start + replaced.Length);
+    entered.insert(entered.begin() + replaced.Start, text.size(), true);
+    Remember(result.Text, entered);
+}
+
 bool TcxMaskEditStandardMode::IsTextValid(const std::wstring& text) const {
+    const TcxEnteredBlanks entered = EnteredIn(text);
     std::wstring tested = text;
-    if (Mask.IsFullText(tested)) {
+    if (Mask.IsFullText(tested, entered)) {
         return true;
     }
-    return Properties() != nullptr && Properties()->IgnoreMaskBlank() && text == Mask.EmptyText();
+    // An empty field: every position shows its blank, and none was entered.
+    return Properties() != nullptr && Properties()->IgnoreMaskBlank() && text == Mask.EmptyText() &&
+           std::none_of(entered.begin(), entered.end(), [](bool blank) { return blank; });
 }
 
 bool TcxMaskEditStandardMode::IsCursorBegin() const {
@@ -194,15 +288,15 @@ bool TcxMaskEditStandardMode::PressDelete() {
     const int start = edit.SelStart();
     const std::wstring shown = edit.DisplayText();
     std::wstring blanked = shown;
+    TcxEnteredBlanks entered = EnteredIn(shown);
     const int end = std::min(start + edit.SelLength(), Length(shown));
     for (int position = start; position < end; ++position) {
         if (!IsLiteral(position)) {
             blanked[position] = Mask.BlankChar();
+            entered[position] = false;
         }
     }
-    if (blanked != shown) {
-        edit.SetDisplayText(blanked);
-    }
+    ShowEdited(blanked, entered);
     edit.SetSelStart(start);
     return false;
 }
@@ -234,8 +328,12 @@ bool TcxMaskEditStandardMode::PressChar(wchar_t& c) {
         BeepOnError();
         return false;
     }
+    // A typed blank is a character: the position it fills counts as filled, though the text
+    // looks the same.
+    TcxEnteredBlanks entered = EnteredIn(shown);
+    entered[caret] = true;
     shown[caret] = c;
-    edit.SetDisplayText(shown);
+    ShowEdited(shown, entered);
     edit.SetSelStart(caret);
     edit.SetSelecting(false);
     PressRight();

@@ -151,7 +151,7 @@ public:
     void SetSelecting(bool value) override { selecting_ = value; }
     bool TextModified() const override { return textModified_; }
     void RefreshDisplayFromValue() override {
-        SetNativeText(mode_->MakeDisplayText(editValue_.ToString(), focused_));
+        SetNativeText(mode_->ShowValue(editValue_.ToString(), focused_));
         mode_->TextSet();
     }
     void SetEditValue(const Variant& value) override {
