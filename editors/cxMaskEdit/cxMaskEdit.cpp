@@ -52,15 +52,23 @@ void TcxCustomMaskEdit::InnerTextChanged() {
 void TcxCustomMaskEdit::StoreDisplayValue(const Variant& DisplayValue) {
     // A change of the user's (typing, paste, clear) is shown as it is: a paste may run past the
     // mask, and validation then reports it.
-    if (!IsMasked() || IsLoading() || ChangeByUser()) {
+    if (!IsMasked() || IsLoading()) {
         TcxCustomTextEdit::StoreDisplayValue(DisplayValue);
+    } else if (ChangeByUser()) {
+        // A paste of the characters shown ("0" over the blank "0") changes no text but fills
+        // the positions: the native edit hears of no change, the field does.
+        const std::wstring shown = DisplayValue.ToString();
+        const bool sameText = shown == GetDisplayText();
+        const bool filled = mode_->InsertionShown(shown);
+        TcxCustomTextEdit::StoreDisplayValue(DisplayValue);
+        if (sameText && filled) {
+            InnerTextChanged();
+        }
     } else {
         TcxCustomTextEdit::StoreDisplayValue(
             Variant(mode_->ShowDisplay(DisplayValue.ToString(), InEditForm())));
     }
-    if (IsMasked()) {
-        mode_->TextSet();
-    }
+    TextShown();
 }
 
 void TcxCustomMaskEdit::RefreshDisplayFromValue() {
@@ -70,7 +78,15 @@ void TcxCustomMaskEdit::RefreshDisplayFromValue() {
         mode_->ShowValue(EditValue().ToString(), InEditForm());
     }
     TcxCustomTextEdit::RefreshDisplayFromValue();
+    TextShown();
+}
+
+// The text shown may be the one shown before while the mode's knowledge of it changed (the
+// value Escape returns to shows the blanks a typed "0" left): the native edit then heard of no
+// change.
+void TcxCustomMaskEdit::TextShown() {
     if (IsMasked()) {
+        UpdateEditValueText();
         mode_->TextSet();
     }
 }

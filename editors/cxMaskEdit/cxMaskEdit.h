@@ -87,6 +87,7 @@ private:
     void SetSelecting(bool value) override { selecting_ = value; }
 
     void UpdateEditValueText();
+    void TextShown();
     HWND InnerHandle() const;
 
     std::unique_ptr<TcxMaskEditCustomMode> mode_;

@@ -1,7 +1,6 @@
 #pragma once
 // The behaviour of a masked edit that depends on the mask kind: one mode object per kind, acting
 // on the control only through IcxMaskEditHost, so that the rules run without any window.
-#include "editors/cxMaskEdit/cxMaskEditEnteredBlanks.h"
 #include "editors/cxMaskEdit/cxRegularExpression.h"
 #include "editors/cxStandardMask/cxStandardMask.h"
 #include "editors/cxTextEdit/cxTextEditProperties.h"
@@ -14,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace velkaro {
 
@@ -120,6 +120,9 @@ public:
     virtual void BeforeInsert() {}
     // The text about to replace the selection that BeforeInsert set.
     virtual void Inserting(const std::wstring& /*text*/) {}
+    // The text edit took the replacement and is about to show the display; answers whether
+    // what the mode knows of the display changed where its characters did not.
+    virtual bool InsertionShown(const std::wstring& /*display*/) { return false; }
     // Each Press answers true when the key goes on to the text edit.
     virtual bool PressBackspace() { return true; }
     virtual bool PressDelete() { return true; }
@@ -188,6 +191,7 @@ public:
     bool PressRight() override;
     bool PressChar(wchar_t& c) override;
     void Inserting(const std::wstring& text) override;
+    bool InsertionShown(const std::wstring& display) override;
     std::wstring GetEditValueText(const std::wstring& text) const override;
     std::wstring MakeDisplayText(const std::wstring& valueText, bool inEditForm) const override;
     std::wstring ShowValue(const std::wstring& valueText, bool inEditForm) override;
@@ -213,7 +217,14 @@ private:
     void ShowEdited(const std::wstring& text, const TcxEnteredBlanks& entered);
     void Remember(const std::wstring& text, const TcxEnteredBlanks& entered);
 
-    TcxMaskEditEnteredBlanks enteredBlanks_;
+    // The blanks of the text the field shows that were entered as characters (a "0" typed where
+    // the blank is "0"): the text cannot tell, the field sees every change it makes. A text it
+    // did not make (the clear message deletes characters behind the mask) has none.
+    std::wstring enteredText_;
+    TcxEnteredBlanks entered_;
+    // The display a paste under way makes, with its entered blanks: taken only when the text
+    // edit takes the paste.
+    std::optional<std::pair<std::wstring, TcxEnteredBlanks>> insertion_;
 };
 
 // Free typing as in the text edit; validation asks for a full match of the expression.

@@ -29,7 +29,9 @@ int TcxMaskEditStandardMode::FirstNonLiteral() const {
 
 void TcxMaskEditStandardMode::SetMask(const std::wstring& text) {
     TcxMaskEditCustomMode::SetMask(text);
-    enteredBlanks_.Forget();
+    // A new mask: the positions are not those the blanks were entered in.
+    enteredText_.clear();
+    entered_.clear();
     if (IsActiveEditMask(text)) {
         Mask.SetMask(text);
     } else {
@@ -48,7 +50,7 @@ std::wstring TcxMaskEditStandardMode::FormatText(const std::wstring& text) const
 // The entered blanks.
 
 TcxEnteredBlanks TcxMaskEditStandardMode::EnteredIn(const std::wstring& text) const {
-    TcxEnteredBlanks entered = enteredBlanks_.Of(text);
+    TcxEnteredBlanks entered = text == enteredText_ ? entered_ : TcxEnteredBlanks();
     entered.resize(text.size(), false);
     return entered;
 }
@@ -62,11 +64,11 @@ TcxEnteredBlanks TcxMaskEditStandardMode::EnteredInValue(const std::wstring& val
 }
 
 void TcxMaskEditStandardMode::Remember(const std::wstring& text, const TcxEnteredBlanks& entered) {
-    TcxEnteredBlanks blanks(text.size(), false);
+    enteredText_ = text;
+    entered_.assign(text.size(), false);
     for (std::size_t i = 0; i < text.size() && i < entered.size(); ++i) {
-        blanks[i] = entered[i] && Mask.IsBlank(text[i]);
+        entered_[i] = entered[i] && Mask.IsBlank(text[i]);
     }
-    enteredBlanks_.Remember(text, std::move(blanks));
 }
 
 std::wstring TcxMaskEditStandardMode::EditValueText(const std::wstring& text,
@@ -138,7 +140,17 @@ void TcxMaskEditStandardMode::Inserting(const std::wstring& text) {
     const auto start = entered.begin() + replaced.Start;
     entered.erase(start, start + replaced.Length);
     entered.insert(entered.begin() + replaced.Start, text.size(), true);
-    Remember(result.Text, entered);
+    insertion_.emplace(result.Text, std::move(entered));
+}
+
+bool TcxMaskEditStandardMode::InsertionShown(const std::wstring& display) {
+    if (!insertion_ || insertion_->first != display) {
+        return false;
+    }
+    const TcxEnteredBlanks before = EnteredIn(display);
+    Remember(display, insertion_->second);
+    insertion_.reset();
+    return EnteredIn(display) != before;
 }
 
 bool TcxMaskEditStandardMode::IsTextValid(const std::wstring& text) const {
@@ -176,6 +188,7 @@ void TcxMaskEditStandardMode::BeforeInsert() {
 }
 
 void TcxMaskEditStandardMode::AfterInsert() {
+    insertion_.reset();
     IcxMaskEditHost& edit = *Edit();
     const int length = Length(edit.DisplayText());
     int caret = SavedSelStart + InsertLength;

@@ -91,7 +91,7 @@ public:
     }
     void Paste(const std::wstring& text) {
         MaskEditReplaceSelection(*mode_, text, [this](const std::wstring& inserted) {
-            ReplaceNativeSelection(inserted);
+            ReplaceNativeSelection(inserted, true);
         });
     }
     void Cut() {
@@ -267,10 +267,13 @@ private:
         return p;
     }
 
-    void ReplaceNativeSelection(const std::wstring& inserted) {
+    void ReplaceNativeSelection(const std::wstring& inserted, bool pasted = false) {
         const int start = SelStart();
         std::wstring text = display_;
         text.replace(start, SelLength(), inserted);
+        if (pasted) {
+            mode_->InsertionShown(text);
+        }
         SetDisplayText(text);
         anchor_ = caret_ = start + static_cast<int>(inserted.size());
     }
