@@ -56,6 +56,9 @@ public:
         mode_->EnsureBlockCursor();
     }
 
+    // Code writes the edit value while the field has the focus.
+    void WriteEditValue(const std::wstring& value) { SetEditValue(Variant(value)); }
+
     // The native edit places the caret, then the mask shows its block there.
     void Click(int position) {
         anchor_ = caret_ = std::clamp(position, 0, Length());
