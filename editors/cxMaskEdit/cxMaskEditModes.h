@@ -213,6 +213,8 @@ private:
     std::wstring Displayed(const std::wstring& text, TcxEnteredBlanks& entered,
                            bool inEditForm) const;
     std::wstring EditValueText(const std::wstring& text, TcxEnteredBlanks& entered) const;
+    // The display, remembered with its entered blanks.
+    std::wstring Show(const std::wstring& text, TcxEnteredBlanks entered, bool inEditForm);
     // Shows the text, a change of the user's whenever a character or an entered blank differs.
     void ShowEdited(const std::wstring& text, const TcxEnteredBlanks& entered);
     void Remember(const std::wstring& text, const TcxEnteredBlanks& entered);
