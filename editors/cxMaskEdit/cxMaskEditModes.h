@@ -49,7 +49,8 @@ public:
     virtual bool HasWindow() const = 0;
     virtual bool IsDestroying() const = 0;
 
-    // The text the field shows; writing it is a change of the user's.
+    // The text the field shows; writing it is a change of the user's, the same characters too
+    // (the blanks entered changed).
     virtual std::wstring DisplayText() const = 0;
     virtual void SetDisplayText(const std::wstring& text) = 0;
 
