@@ -20,11 +20,11 @@ void TcxMaskEditStandardMode::SetMask(const std::wstring& text) {
     }
 }
 
-// The fitted text does not depend on which blanks were entered: an entered blank fills the
-// position a blank left as a gap would.
+// A blank left as a gap stays one, even where a position would take it in another case.
 std::wstring TcxMaskEditStandardMode::FormatText(const std::wstring& text) const {
     std::wstring fitted = text;
-    Mask.FitText(fitted, true);
+    TcxEnteredBlanks entered = EnteredIn(text);
+    Mask.FitText(fitted, true, entered);
     return fitted;
 }
 
