@@ -52,20 +52,41 @@ void TcxCustomMaskEdit::InnerTextChanged() {
 void TcxCustomMaskEdit::StoreDisplayValue(const Variant& DisplayValue) {
     // A change of the user's (typing, paste, clear) is shown as it is: a paste may run past the
     // mask, and validation then reports it.
-    if (!IsMasked() || IsLoading() || ChangeByUser()) {
+    if (!IsMasked() || IsLoading()) {
         TcxCustomTextEdit::StoreDisplayValue(DisplayValue);
+    } else if (ChangeByUser()) {
+        // A paste of the characters shown ("0" over the blank "0") changes no text but fills
+        // the positions: the native edit hears of no change, the field does.
+        const std::wstring shown = DisplayValue.ToString();
+        const bool sameText = shown == GetDisplayText();
+        const bool filled = mode_->InsertionShown(shown);
+        TcxCustomTextEdit::StoreDisplayValue(DisplayValue);
+        if (sameText && filled) {
+            InnerTextChanged();
+        }
     } else {
         TcxCustomTextEdit::StoreDisplayValue(
-            Variant(mode_->MakeDisplayText(DisplayValue.ToString(), InEditForm())));
+            Variant(mode_->ShowDisplay(DisplayValue.ToString(), InEditForm())));
     }
-    if (IsMasked()) {
-        mode_->TextSet();
-    }
+    TextShown();
 }
 
 void TcxCustomMaskEdit::RefreshDisplayFromValue() {
-    TcxCustomTextEdit::RefreshDisplayFromValue();
+    // The text edit shows the display the properties make of the value; the mode makes the
+    // same and remembers which of its blanks the value holds as characters.
     if (IsMasked()) {
+        mode_->ShowValue(EditValue().ToString(), InEditForm());
+    }
+    TcxCustomTextEdit::RefreshDisplayFromValue();
+    TextShown();
+}
+
+// The text shown may be the one shown before while the mode's knowledge of it changed (the
+// value Escape returns to shows the blanks a typed "0" left): the native edit then heard of no
+// change.
+void TcxCustomMaskEdit::TextShown() {
+    if (IsMasked()) {
+        UpdateEditValueText();
         mode_->TextSet();
     }
 }
@@ -185,6 +206,12 @@ HWND TcxCustomMaskEdit::InnerHandle() const {
 }
 
 void TcxCustomMaskEdit::SetDisplayText(const std::wstring& text) {
+    if (text == GetDisplayText()) {
+        // A blank typed or deleted where the text looks the same: the native edit hears of no
+        // change, but the positions the user filled did change.
+        InnerTextChanged();
+        return;
+    }
     DataBinding().SetDisplayValue(Variant(text));
 }
 
@@ -211,9 +238,10 @@ void TcxCustomMaskEdit::ReplaceSelection(const std::wstring& text) {
 
 // A paste overwrites from the caret and may run past the mask, where validation refuses it. No
 // mask has this many positions, so the bound cuts nothing a mask could use; without it, every
-// character beyond would make each later key slower, and a large clipboard froze the field.
+// character beyond would make each later key slower, and a large clipboard froze the field. An
+// expression has no positions: its field takes what a text edit takes.
 std::size_t TcxCustomMaskEdit::PasteRoom() const {
-    if (!IsMasked()) {
+    if (!IsMasked() || mode_->GetMaskKind() != emkStandard) {
         return TcxCustomTextEdit::PasteRoom();
     }
     constexpr std::size_t kPastedPositions = 1024;

@@ -13,7 +13,9 @@
 
 namespace velkaro {
 
-class TcxCustomMaskEdit : public TcxCustomTextEdit, private IcxMaskEditHost {
+class TcxCustomMaskEdit : public TcxCustomTextEdit,
+                          public IcxMaskEditTextTest,
+                          private IcxMaskEditHost {
 public:
     ~TcxCustomMaskEdit() override;
 
@@ -24,7 +26,7 @@ public:
     // The edit-value form of what the field shows; the window text reads it.
     const std::wstring& EditValueText() const { return editValueText_; }
     // The control's test of a display text against its mask.
-    bool IsTextValid(const std::wstring& text) const { return mode_->IsTextValid(text); }
+    bool IsTextValid(const std::wstring& text) const override { return mode_->IsTextValid(text); }
 
     // At the end of loading a masked field rebuilds its display from the loaded text.
     void EndLoad() override;
@@ -85,6 +87,7 @@ private:
     void SetSelecting(bool value) override { selecting_ = value; }
 
     void UpdateEditValueText();
+    void TextShown();
     HWND InnerHandle() const;
 
     std::unique_ptr<TcxMaskEditCustomMode> mode_;

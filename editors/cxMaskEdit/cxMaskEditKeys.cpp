@@ -118,6 +118,7 @@ void MaskEditReplaceSelection(TcxMaskEditCustomMode& mode, const std::wstring& t
                               const std::function<void(const std::wstring&)>& replaceSelection) {
     mode.InsertLength = static_cast<int>(text.size());
     mode.BeforeInsert();
+    mode.Inserting(text);
     replaceSelection(text);
     mode.AfterInsert();
 }

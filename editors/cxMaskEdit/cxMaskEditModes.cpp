@@ -33,7 +33,11 @@ void TcxMaskEditCustomMode::Resynchronize() {
         return;
     }
     if (edit_->TextModified()) {
-        edit_->SetDisplayText(FormatText(edit_->DisplayText()));
+        const std::wstring shown = edit_->DisplayText();
+        const std::wstring fitted = ShowDisplay(shown, true);
+        if (fitted != shown) {
+            edit_->SetDisplayText(fitted);
+        }
     } else {
         edit_->RefreshDisplayFromValue();
     }
@@ -47,13 +51,14 @@ void TcxMaskEditCustomMode::ApplyPendingReset() {
     }
 }
 
+bool TcxMaskEditCustomMode::ShowsBlanks(bool inEditForm) const {
+    return inEditForm || GetMaskKind() != emkStandard ||
+           (properties_ != nullptr && properties_->ShowBlanksUnfocused());
+}
+
 std::wstring TcxMaskEditCustomMode::MakeDisplayText(const std::wstring& valueText,
                                                     bool inEditForm) const {
-    if (inEditForm || GetMaskKind() != emkStandard ||
-        (properties_ != nullptr && properties_->ShowBlanksUnfocused())) {
-        return FormatText(valueText);
-    }
-    return GetEditValueText(valueText);
+    return ShowsBlanks(inEditForm) ? FormatText(valueText) : GetEditValueText(valueText);
 }
 
 void TcxMaskEditCustomMode::BeepOnError() const {

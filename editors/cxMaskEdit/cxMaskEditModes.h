@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace velkaro {
 
@@ -48,7 +49,8 @@ public:
     virtual bool HasWindow() const = 0;
     virtual bool IsDestroying() const = 0;
 
-    // The text the field shows; writing it is a change of the user's.
+    // The text the field shows; writing it is a change of the user's, the same characters too
+    // (the blanks entered changed).
     virtual std::wstring DisplayText() const = 0;
     virtual void SetDisplayText(const std::wstring& text) = 0;
 
@@ -89,6 +91,15 @@ protected:
     ~IcxMaskEditHost() = default;
 };
 
+// A control that tests its texts with its own mode, which knows the blanks the user entered.
+class IcxMaskEditTextTest {
+public:
+    virtual bool IsTextValid(const std::wstring& text) const = 0;
+
+protected:
+    ~IcxMaskEditTextTest() = default;
+};
+
 class TcxMaskEditCustomMode {
 public:
     // Without an edit the mode only converts values (the properties' cached mode).
@@ -108,6 +119,11 @@ public:
     virtual bool IsTextValid(const std::wstring& text) const = 0;
     virtual void EnsureBlockCursor() {}
     virtual void BeforeInsert() {}
+    // The text about to replace the selection that BeforeInsert set.
+    virtual void Inserting(const std::wstring& /*text*/) {}
+    // The text edit took the replacement and is about to show the display; answers whether
+    // what the mode knows of the display changed where its characters did not.
+    virtual bool InsertionShown(const std::wstring& /*display*/) { return false; }
     // Each Press answers true when the key goes on to the text edit.
     virtual bool PressBackspace() { return true; }
     virtual bool PressDelete() { return true; }
@@ -122,7 +138,15 @@ public:
     virtual std::wstring GetEditValueText(const std::wstring& text) const { return text; }
 
     // The display conversion of a value's text.
-    std::wstring MakeDisplayText(const std::wstring& valueText, bool inEditForm) const;
+    virtual std::wstring MakeDisplayText(const std::wstring& valueText, bool inEditForm) const;
+    // The display the control is about to show for its value, or for a display text shown
+    // anew; the mode remembers what it knows of it.
+    virtual std::wstring ShowValue(const std::wstring& valueText, bool inEditForm) {
+        return MakeDisplayText(valueText, inEditForm);
+    }
+    virtual std::wstring ShowDisplay(const std::wstring& text, bool inEditForm) {
+        return MakeDisplayText(text, inEditForm);
+    }
 
     const std::wstring& MaskText() const { return maskText_; }
     bool IsMasked() const { return IsActiveEditMask(maskText_); }
@@ -137,6 +161,8 @@ public:
 protected:
     bool HasLiveEdit() const { return edit_ != nullptr && !edit_->IsDestroying(); }
     void BeepOnError() const;
+    // The display shows blank characters rather than the edit value's spaces.
+    bool ShowsBlanks(bool inEditForm) const;
 
 private:
     IcxMaskEditHost* edit_;
@@ -165,7 +191,12 @@ public:
     bool PressLeft() override;
     bool PressRight() override;
     bool PressChar(wchar_t& c) override;
+    void Inserting(const std::wstring& text) override;
+    bool InsertionShown(const std::wstring& display) override;
     std::wstring GetEditValueText(const std::wstring& text) const override;
+    std::wstring MakeDisplayText(const std::wstring& valueText, bool inEditForm) const override;
+    std::wstring ShowValue(const std::wstring& valueText, bool inEditForm) override;
+    std::wstring ShowDisplay(const std::wstring& text, bool inEditForm) override;
 
     TcxStandardMask Mask;
     int SavedSelStart = 0;
@@ -174,6 +205,29 @@ private:
     // Only positions inside the mask can be literals: a paste may make the text longer.
     bool IsLiteral(int position) const;
     int FirstNonLiteral() const;
+    // The entered blanks the field knows of for a text, one per character.
+    TcxEnteredBlanks EnteredIn(const std::wstring& text) const;
+    // An edit value holds a space where a position is unfilled: its blank characters were
+    // entered.
+    TcxEnteredBlanks EnteredInValue(const std::wstring& valueText) const;
+    // The display of a text whose entered blanks are known; they become the display's.
+    std::wstring Displayed(const std::wstring& text, TcxEnteredBlanks& entered,
+                           bool inEditForm) const;
+    std::wstring EditValueText(const std::wstring& text, TcxEnteredBlanks& entered) const;
+    // The display, remembered with its entered blanks.
+    std::wstring Show(const std::wstring& text, TcxEnteredBlanks entered, bool inEditForm);
+    // Shows the text, a change of the user's whenever a character or an entered blank differs.
+    void ShowEdited(const std::wstring& text, const TcxEnteredBlanks& entered);
+    void Remember(const std::wstring& text, const TcxEnteredBlanks& entered);
+
+    // The blanks of the text the field shows that were entered as characters (a "0" typed where
+    // the blank is "0"): the text cannot tell, the field sees every change it makes. A text it
+    // did not make (the clear message deletes characters behind the mask) has none.
+    std::wstring enteredText_;
+    TcxEnteredBlanks entered_;
+    // The display a paste under way makes, with its entered blanks: taken only when the text
+    // edit takes the paste.
+    std::optional<std::pair<std::wstring, TcxEnteredBlanks>> insertion_;
 };
 
 // Free typing as in the text edit; validation asks for a full match of the expression.

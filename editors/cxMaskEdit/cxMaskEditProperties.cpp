@@ -95,11 +95,19 @@ Variant TcxCustomMaskEditProperties::MakeDisplayValue(const Variant& value, bool
 
 void TcxCustomMaskEditProperties::CheckDisplayValue(Variant& DisplayValue, std::wstring& ErrorText,
                                                     TObject* edit, bool& Error) {
-    if (!Error && IsMasked() && !CachedMode().IsTextValid(DisplayValue.ToString())) {
+    if (!Error && IsMasked() && !IsTextValid(DisplayValue.ToString(), edit)) {
         Error = true;
         ErrorText = kInvalidEditValue;
     }
     TcxCustomTextEditProperties::CheckDisplayValue(DisplayValue, ErrorText, edit, Error);
+}
+
+// The control's own mode knows which blanks the user entered; the cached one cannot.
+bool TcxCustomMaskEditProperties::IsTextValid(const std::wstring& text, TObject* edit) const {
+    if (const auto* control = dynamic_cast<const IcxMaskEditTextTest*>(edit)) {
+        return control->IsTextValid(text);
+    }
+    return CachedMode().IsTextValid(text);
 }
 
 bool TcxCustomMaskEditProperties::CanShowValue(const Variant& value, bool InEditForm) const {

@@ -54,6 +54,8 @@ public:
     void Assign(const TObject& source) override;
 
 private:
+    bool IsTextValid(const std::wstring& text, TObject* edit) const;
+
     TcxEditMaskKind maskKind_ = emkStandard;
     std::wstring editMask_;
     bool caseInsensitive_ = true;

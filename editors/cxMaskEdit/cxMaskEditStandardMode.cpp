@@ -25,39 +25,6 @@ int TcxMaskEditStandardMode::FirstNonLiteral() const {
     return position;
 }
 
-void TcxMaskEditStandardMode::SetMask(const std::wstring& text) {
-    TcxMaskEditCustomMode::SetMask(text);
-    if (IsActiveEditMask(text)) {
-        Mask.SetMask(text);
-    } else {
-        Mask.Clear();
-    }
-}
-
-std::wstring TcxMaskEditStandardMode::FormatText(const std::wstring& text) const {
-    std::wstring fitted = text;
-    Mask.FitText(fitted, true);
-    return fitted;
-}
-
-std::wstring TcxMaskEditStandardMode::GetEditValueText(const std::wstring& text) const {
-    if (Mask.Count() == 0) {
-        return text;
-    }
-    std::wstring value = text;
-    Mask.FitText(value, Properties() == nullptr || Properties()->UsesNormalCharCase());
-    Mask.ToEditValue(value);
-    return value;
-}
-
-bool TcxMaskEditStandardMode::IsTextValid(const std::wstring& text) const {
-    std::wstring tested = text;
-    if (Mask.IsFullText(tested)) {
-        return true;
-    }
-    return Properties() != nullptr && Properties()->IgnoreMaskBlank() && text == Mask.EmptyText();
-}
-
 bool TcxMaskEditStandardMode::IsCursorBegin() const {
     return Edit()->SelStart() <= FirstNonLiteral() &&
            (Edit()->SelLength() < 2 || Edit()->CaretAtSelectionStart());
@@ -82,6 +49,7 @@ void TcxMaskEditStandardMode::BeforeInsert() {
 }
 
 void TcxMaskEditStandardMode::AfterInsert() {
+    insertion_.reset();
     IcxMaskEditHost& edit = *Edit();
     const int length = Length(edit.DisplayText());
     int caret = SavedSelStart + InsertLength;
@@ -194,15 +162,15 @@ bool TcxMaskEditStandardMode::PressDelete() {
     const int start = edit.SelStart();
     const std::wstring shown = edit.DisplayText();
     std::wstring blanked = shown;
+    TcxEnteredBlanks entered = EnteredIn(shown);
     const int end = std::min(start + edit.SelLength(), Length(shown));
     for (int position = start; position < end; ++position) {
         if (!IsLiteral(position)) {
             blanked[position] = Mask.BlankChar();
+            entered[position] = false;
         }
     }
-    if (blanked != shown) {
-        edit.SetDisplayText(blanked);
-    }
+    ShowEdited(blanked, entered);
     edit.SetSelStart(start);
     return false;
 }
@@ -234,8 +202,12 @@ bool TcxMaskEditStandardMode::PressChar(wchar_t& c) {
         BeepOnError();
         return false;
     }
+    // A typed blank is a character: the position it fills counts as filled, though the text
+    // looks the same.
+    TcxEnteredBlanks entered = EnteredIn(shown);
+    entered[caret] = true;
     shown[caret] = c;
-    edit.SetDisplayText(shown);
+    ShowEdited(shown, entered);
     edit.SetSelStart(caret);
     edit.SetSelecting(false);
     PressRight();

@@ -47,7 +47,6 @@ void TcxStandardMask::SetMask(std::wstring_view maskText) {
         maskText.remove_prefix(1);
     }
     Parse(maskText);
-    FindBlanksThatAreContent();
 }
 
 void TcxStandardMask::Clear() {
@@ -56,7 +55,6 @@ void TcxStandardMask::Clear() {
     saveLiterals_ = true;
     leadingMark_ = false;
     items_.clear();
-    blankIsContent_.clear();
 }
 
 void TcxStandardMask::Parse(std::wstring_view text) {
@@ -109,24 +107,6 @@ bool TcxStandardMask::TakeSections(std::wstring_view afterSemicolon) {
     return false;
 }
 
-// A blank that its position takes as a character of its class (a "0" blank on a digit position)
-// may have been typed there, and then reads back as typed. A position that takes any character
-// keeps its blank as the mark of a gap, as the edit value of an empty field shows spaces there.
-void TcxStandardMask::FindBlanksThatAreContent() {
-    blankIsContent_.assign(items_.size(), false);
-    for (std::size_t i = 0; i < items_.size(); ++i) {
-        const TcxStandardMaskCustomItem& item = *items_[i];
-        wchar_t c = blankChar_;
-        blankIsContent_[i] = item.AsMany() != nullptr &&
-                             dynamic_cast<const TcxStandardMaskASCIIItem*>(&item) == nullptr &&
-                             item.Check(c) && c == blankChar_;
-    }
-}
-
-wchar_t TcxStandardMask::EditValueChar(std::size_t index, wchar_t c) const {
-    return c == blankChar_ && !blankIsContent_[index] ? L' ' : c;
-}
-
 const TcxStandardMaskCustomItem& TcxStandardMask::Items(int index) const {
     CheckListIndex(index, Count());
     return *items_[static_cast<std::size_t>(index)];
@@ -134,6 +114,11 @@ const TcxStandardMaskCustomItem& TcxStandardMask::Items(int index) const {
 
 const TcxStandardMaskLiteralItem* TcxStandardMask::LiteralAt(std::size_t index) const {
     return items_[index]->AsLiteral();
+}
+
+bool TcxStandardMask::IsGap(const std::wstring& text, const TcxEnteredBlanks& entered,
+                            std::size_t index) const {
+    return IsBlank(text[index]) && !(index < entered.size() && entered[index]);
 }
 
 std::wstring TcxStandardMask::EmptyText() const {
@@ -151,7 +136,7 @@ std::wstring TcxStandardMask::EmptyEditValue() const {
     for (std::size_t i = 0; i < items_.size(); ++i) {
         const auto* literal = LiteralAt(i);
         if (!literal) {
-            value += EditValueChar(i, blankChar_);
+            value += L' ';
         } else if (saveLiterals_) {
             value += literal->Literal;
         }
@@ -159,28 +144,37 @@ std::wstring TcxStandardMask::EmptyEditValue() const {
     return value;
 }
 
+// Read alone, every blank of a text is offered to the positions as a character.
+void TcxStandardMask::FitText(std::wstring& text, bool useConverted) const {
+    TcxEnteredBlanks entered(text.size(), true);
+    FitText(text, useConverted, entered);
+}
+
 // The scan restarts at the first unfilled position for every character, so a position that
 // refused one character stays open for the next: in "9:30" the ":" passes the second digit
 // position, which the "3" then fills.
-void TcxStandardMask::FitText(std::wstring& text, bool useConverted) const {
+void TcxStandardMask::FitText(std::wstring& text, bool useConverted,
+                              TcxEnteredBlanks& entered) const {
     std::wstring result = EmptyText();
+    TcxEnteredBlanks placed(items_.size(), false);
     std::vector<bool> filled(items_.size(), false);
     std::size_t filledCount = 0;
-    for (const wchar_t original : text) {
-        if (filledCount == items_.size()) {
-            break;
-        }
+    for (std::size_t k = 0; k < text.size() && filledCount < items_.size(); ++k) {
+        const wchar_t original = text[k];
+        const bool gap = IsGap(text, entered, k);
         wchar_t converted = original;
         for (std::size_t j = 0; j < items_.size(); ++j) {
             if (filled[j]) {
                 continue;
             }
-            const bool accepted = items_[j]->Check(converted);
+            const bool many = LiteralAt(j) == nullptr;
+            const bool accepted = !(gap && many) && items_[j]->Check(converted);
             if (accepted) {
                 result[j] = useConverted ? converted : original;
+                placed[j] = IsBlank(result[j]);
             }
             // A blank or space leaves the first open user position blank instead of being dropped.
-            if (accepted || (IsBlank(original) && !LiteralAt(j))) {
+            if (accepted || (IsBlank(original) && many)) {
                 filled[j] = true;
                 ++filledCount;
                 break;
@@ -188,18 +182,24 @@ void TcxStandardMask::FitText(std::wstring& text, bool useConverted) const {
         }
     }
     text = std::move(result);
+    entered = std::move(placed);
 }
 
 bool TcxStandardMask::IsFullText(std::wstring& text) const {
+    return IsFullText(text, TcxEnteredBlanks(text.size(), true));
+}
+
+bool TcxStandardMask::IsFullText(std::wstring& text, const TcxEnteredBlanks& entered) const {
     if (text.size() != items_.size()) {
         return false;
     }
     for (std::size_t i = 0; i < items_.size(); ++i) {
+        const auto* many = items_[i]->AsMany();
         const wchar_t original = text[i];
-        if (items_[i]->Check(text[i])) {
+        const bool gap = many != nullptr && IsGap(text, entered, i);
+        if (!gap && items_[i]->Check(text[i])) {
             continue;
         }
-        const auto* many = items_[i]->AsMany();
         if (!(IsBlank(original) && many && many->Optional)) {
             return false;
         }
@@ -208,12 +208,16 @@ bool TcxStandardMask::IsFullText(std::wstring& text) const {
 }
 
 void TcxStandardMask::ToEditValue(std::wstring& text) const {
+    ToEditValue(text, {});
+}
+
+void TcxStandardMask::ToEditValue(std::wstring& text, const TcxEnteredBlanks& entered) const {
     const std::size_t length = std::min(text.size(), items_.size());
     std::wstring value;
     value.reserve(length);
     for (std::size_t i = 0; i < length; ++i) {
         if (!LiteralAt(i)) {
-            value += EditValueChar(i, text[i]);
+            value += IsGap(text, entered, i) ? L' ' : text[i];
         } else if (saveLiterals_) {
             value += text[i];
         }

@@ -10,6 +10,10 @@
 
 namespace velkaro {
 
+// For each character of a text, whether it is a blank that was entered; missing entries are
+// false.
+using TcxEnteredBlanks = std::vector<bool>;
+
 class TcxStandardMask {
 public:
     // Every text is a valid mask: characters without a meaning of their own become literals.
@@ -32,25 +36,30 @@ public:
     void FitText(std::wstring& text, bool useConverted) const;
     // The text may come back case-converted.
     bool IsFullText(std::wstring& text) const;
-    // Unfilled positions become spaces (a blank its position takes as content stays);
-    // literals stay only when SaveLiterals is set.
+    // Unfilled positions become spaces; literals stay only when SaveLiterals is set.
     void ToEditValue(std::wstring& text) const;
+
+    // The same, told what the text alone cannot tell: which of its blanks (the blank character
+    // or a space) were entered as characters rather than left as the mark of an unfilled
+    // position. A blank not entered is a gap even where its position would take it; any other
+    // character counts as entered. FitText gives back the entered blanks of the fitted text.
+    void FitText(std::wstring& text, bool useConverted, TcxEnteredBlanks& entered) const;
+    bool IsFullText(std::wstring& text, const TcxEnteredBlanks& entered) const;
+    void ToEditValue(std::wstring& text, const TcxEnteredBlanks& entered) const;
+    bool IsBlank(wchar_t c) const { return c == blankChar_ || c == L' '; }
 
 private:
     void Parse(std::wstring_view text);
     bool TakeSections(std::wstring_view afterSemicolon);
-    void FindBlanksThatAreContent();
-    // The character of an edit value for a many position showing c.
-    wchar_t EditValueChar(std::size_t index, wchar_t c) const;
     const TcxStandardMaskLiteralItem* LiteralAt(std::size_t index) const;
-    bool IsBlank(wchar_t c) const { return c == blankChar_ || c == L' '; }
+    // Whether the character at the index of a text is a blank that marks an unfilled position.
+    bool IsGap(const std::wstring& text, const TcxEnteredBlanks& entered, std::size_t index) const;
 
     std::wstring maskText_;
     wchar_t blankChar_ = L'_';
     bool saveLiterals_ = true;
     bool leadingMark_ = false;
     std::vector<std::unique_ptr<TcxStandardMaskCustomItem>> items_;
-    std::vector<bool> blankIsContent_;
 };
 
 } // namespace velkaro

@@ -1,6 +1,8 @@
-// Feeds arbitrary key sequences to the masked edit's rules under arbitrary masks of every kind.
-// Besides the sanitizers it checks that a standard mask keeps its shape after every step, and
-// that an expression kind types freely and decides the text it ends with.
+// Feeds arbitrary key sequences, pastes and written values to the masked edit's rules under
+// arbitrary masks of every kind, blanks that positions take among them. Besides the sanitizers it
+// checks that a standard mask keeps its shape after every step and that its edit value holds no
+// blank that no key, paste or write entered, and that an expression kind types freely and
+// decides the text it ends with.
 #include "tests/support/MaskEditSteps.h"
 
 #include <cstddef>

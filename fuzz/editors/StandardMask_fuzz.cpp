@@ -1,5 +1,7 @@
-// Parses arbitrary masks and fits, tests and converts arbitrary texts against them. Besides the
-// sanitizers it checks that a fitted text always has one character per position.
+// Parses arbitrary masks and fits, tests and converts arbitrary texts against them, told or not
+// which blanks were entered. Besides the sanitizers it checks that a fitted text always has one
+// character per position, and that knowing the entered blanks changes an edit value only where it
+// keeps one.
 #include "editors/cxStandardMask/cxStandardMask.h"
 
 #include <cstddef>
@@ -41,6 +43,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     mask.ToEditValue(text);
     if (text.size() > static_cast<std::size_t>(mask.Count())) {
         std::abort();
+    }
+
+    // Told which blanks were entered, the edit value differs only where it keeps one.
+    velkaro::TcxEnteredBlanks entered;
+    for (std::size_t i = 0; i < unfitted.size(); ++i) {
+        entered.push_back((data[i % size] & 2) != 0);
+    }
+    std::wstring told = unfitted;
+    mask.FitText(told, useConverted, entered);
+    if (static_cast<int>(told.size()) != mask.Count() || entered.size() != told.size()) {
+        std::abort();
+    }
+    mask.IsFullText(told, entered);
+    std::wstring alone = told;
+    mask.ToEditValue(alone);
+    mask.ToEditValue(told, entered);
+    if (told.size() != alone.size()) {
+        std::abort();
+    }
+    for (std::size_t i = 0; i < told.size(); ++i) {
+        if (told[i] != alone[i] && !(alone[i] == L' ' && mask.IsBlank(told[i]))) {
+            std::abort();
+        }
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Key sequences written as text for tests: plain characters are typed, braces name a key with
-// optional modifiers, as in "09{S-Left}{C-Right}{BS}". Shared by the native model tests and the
+// optional modifiers, as in "09{S-Left}{C-Right}{BS}"; a capital letter names its key, as in
+// "{C-V}". Shared by the native model tests and the
 // tests that type real keys under Wine.
 #include "editors/cxMaskEdit/cxMaskEditKeys.h"
 
@@ -48,7 +49,10 @@ inline std::vector<ScriptKey> ParseKeyScript(std::wstring_view script) {
             }
             name.remove_prefix(dash + 1);
         }
-        bool found = false;
+        bool found = name.size() == 1 && name[0] >= L'A' && name[0] <= L'Z';
+        if (found) {
+            key.key = name[0];
+        }
         for (const auto& named : kNames) {
             if (named.name == name) {
                 key.key = named.key;

@@ -56,6 +56,9 @@ public:
         mode_->EnsureBlockCursor();
     }
 
+    // Code writes the edit value while the field has the focus.
+    void WriteEditValue(const std::wstring& value) { SetEditValue(Variant(value)); }
+
     // The native edit places the caret, then the mask shows its block there.
     void Click(int position) {
         anchor_ = caret_ = std::clamp(position, 0, Length());
@@ -91,7 +94,7 @@ public:
     }
     void Paste(const std::wstring& text) {
         MaskEditReplaceSelection(*mode_, text, [this](const std::wstring& inserted) {
-            ReplaceNativeSelection(inserted);
+            ReplaceNativeSelection(inserted, true);
         });
     }
     void Cut() {
@@ -151,7 +154,7 @@ public:
     void SetSelecting(bool value) override { selecting_ = value; }
     bool TextModified() const override { return textModified_; }
     void RefreshDisplayFromValue() override {
-        SetNativeText(mode_->MakeDisplayText(editValue_.ToString(), focused_));
+        SetNativeText(mode_->ShowValue(editValue_.ToString(), focused_));
         mode_->TextSet();
     }
     void SetEditValue(const Variant& value) override {
@@ -267,10 +270,13 @@ private:
         return p;
     }
 
-    void ReplaceNativeSelection(const std::wstring& inserted) {
+    void ReplaceNativeSelection(const std::wstring& inserted, bool pasted = false) {
         const int start = SelStart();
         std::wstring text = display_;
         text.replace(start, SelLength(), inserted);
+        if (pasted) {
+            mode_->InsertionShown(text);
+        }
         SetDisplayText(text);
         anchor_ = caret_ = start + static_cast<int>(inserted.size());
     }

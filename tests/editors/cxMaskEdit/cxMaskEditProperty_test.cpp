@@ -1,5 +1,7 @@
-// Random masks of every kind and random key sequences: whatever is typed, a standard mask keeps
-// its shape, an expression kind types freely, and either decides the text it ends with.
+// Random masks of every kind (blanks that positions take among them) and random keys, pastes and
+// written values: whatever is typed, a standard mask keeps its shape and its edit value holds a
+// blank only where one was entered, an expression kind types freely, and either decides the text
+// it ends with.
 #include "runtime/FormatSettings.h"
 #include "runtime/Utf.h"
 #include "tests/support/MaskEditSteps.h"

@@ -50,7 +50,7 @@ TEST_F(StandardMaskTest, ParsesMaskShapes) {
         {L">LL<>ll", L"____", L"    ", true, L'_'},
         {L"a/c#-", L"_/__-", L" /  -", true, L'_'},
         {L"<<>>", L"", L"", true, L'_'},
-        {L"00;1;0", L"00", L"00", true, L'0'}, // a blank the positions take is content
+        {L"00;1;0", L"00", L"  ", true, L'0'}, // a blank the positions take still marks a gap
     };
     for (const auto& shape : shapes) {
         SCOPED_TRACE(testing::Message() << "mask " << ToUtf8(shape.mask));
@@ -133,11 +133,10 @@ TEST_F(StandardMaskTest, FitsTestsAndConvertsTexts) {
         {L"LlAaCc", L"\u00e9\u00e9\u00e9", true, L"____\u00e9\u00e9", false, L"    \u00e9\u00e9"},
         {L"\\9", L"5", true, L"9", true, L"9"},
         {L"00;1; ", L" 1", true, L" 1", false, L" 1"},
-        // A blank its position takes as a character of its class reads back as typed; one its
-        // position would convert to another case is only ever a gap.
-        {L"00;1;0", L"00", true, L"00", true, L"00"},
-        {L"00;1;0", L"7", true, L"70", true, L"70"},
-        {L"LL;1;a", L"b", true, L"ba", true, L"ba"},
+        // Read alone, a blank is a gap in the edit value even where its position takes it.
+        {L"00;1;0", L"00", true, L"00", true, L"  "},
+        {L"00;1;0", L"7", true, L"70", true, L"7 "},
+        {L"LL;1;a", L"b", true, L"ba", true, L"b "},
         {L">LL;1;a", L"", true, L"aa", true, L"  "},
         {L"0-0", L"-5", true, L"5-_", false, L"5- "},
         // A blank passes literal positions to leave the next user position blank.
@@ -154,6 +153,53 @@ TEST_F(StandardMaskTest, FitsTestsAndConvertsTexts) {
         std::wstring tested = text;
         EXPECT_EQ(mask.IsFullText(tested), c.full);
         mask.ToEditValue(text);
+        EXPECT_EQ(text, c.editValue);
+    }
+}
+
+// Which characters of a text are entered blanks, written as "1" for each.
+TcxEnteredBlanks EnteredBlanks(std::wstring_view flags) {
+    TcxEnteredBlanks entered;
+    for (const wchar_t flag : flags) {
+        entered.push_back(flag == L'1');
+    }
+    return entered;
+}
+
+TEST_F(StandardMaskTest, EnteredBlanksAreCharactersAndOthersGaps) {
+    const struct {
+        const wchar_t* mask;
+        const wchar_t* input;
+        const wchar_t* entered;
+        const wchar_t* fitted;
+        const wchar_t* enteredAfter;
+        bool full;
+        const wchar_t* editValue;
+    } cases[] = {
+        {L"00;1;0", L"00", L"", L"00", L"00", false, L"  "},
+        {L"00;1;0", L"00", L"11", L"00", L"11", true, L"00"},
+        {L"00;1;0", L"00", L"10", L"00", L"10", false, L"0 "},
+        {L"90;1;0", L"00", L"01", L"00", L"01", true, L" 0"},
+        {L"0-0;0;0", L"0-0", L"001", L"0-0", L"001", false, L" 0"},
+        {L"CC", L"__", L"", L"__", L"00", false, L"  "},
+        {L"CC", L"_ ", L"11", L"_ ", L"11", true, L"_ "},
+        {L">LL;1;a", L"aa", L"11", L"AA", L"00", true, L"AA"},
+        {L"#;1;+", L"+", L"", L"+", L"0", true, L" "},
+        // A blank its position refuses stays a gap, entered or not.
+        {L"!90:00;1;_", L" 9:30", L"1", L"_9:30", L"00000", true, L" 9:30"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "mask " << ToUtf8(c.mask) << " input " << ToUtf8(c.input)
+                                        << " entered " << ToUtf8(c.entered));
+        const auto mask = Parsed(c.mask);
+        std::wstring text = c.input;
+        TcxEnteredBlanks entered = EnteredBlanks(c.entered);
+        mask.FitText(text, true, entered);
+        EXPECT_EQ(text, c.fitted);
+        EXPECT_EQ(entered, EnteredBlanks(c.enteredAfter));
+        std::wstring tested = text;
+        EXPECT_EQ(mask.IsFullText(tested, entered), c.full);
+        mask.ToEditValue(text, entered);
         EXPECT_EQ(text, c.editValue);
     }
 }

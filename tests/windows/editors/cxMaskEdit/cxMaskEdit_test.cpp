@@ -327,24 +327,74 @@ TEST_F(MaskEditTest, AnExpressionDecidesALongTypedText) {
     }
 }
 
-TEST_F(MaskEditTest, ABlankThatAPositionTakesReadsBackAsTyped) {
-    struct BlankCase {
+// Masks whose blank a position takes: the field tells a typed blank from an unfilled position.
+TEST_F(MaskEditTest, APositionIsFilledOnlyByWhatWasEntered) {
+    struct FilledCase {
         const wchar_t* mask;
+        const wchar_t* value; // written by code before the field is entered
         const wchar_t* keys;
+        const wchar_t* display;
         const wchar_t* text;
+        bool valid;
+        const wchar_t* clipboard = L"";
+        bool ignoreMaskBlank = false;
     };
-    const BlankCase cases[] = {
-        {L"00;1;0", L"00", L"00"},
-        {L"00;1;0", L"7", L"70"},
-        {kStartTimeMask, L"{Del}", L" 0:00"}, // a blank no position takes stays a gap
+    const FilledCase cases[] = {
+        {L"00;1;0", L"  ", L"", L"00", L"  ", false},
+        {L"00;1;0", L"  ", L"1{BS}", L"00", L"  ", false},
+        {L"00;1;0", L"  ", L"00", L"00", L"00", true},
+        {L"00;1;0", L"  ", L"10{BS}{BS}0", L"00", L"0 ", false},
+        {L"00;1;0", L"  ", L"{C-V}", L"00", L"00", true, L"00"},
+        {L"00;1;0", L"00", L"{C-V}", L" 5", L" 5", false, L" 5"},
+        {L"00;1;0", L"00", L"{C-X}", L"00", L" 0", false},
+        {L"00;1;0", L"  ", L"00{C-Z}", L"00", L"00", true},
+        {L"00;1;0", L"  ", L"00{Esc}", L"00", L"  ", false},
+        {L"00;1;0", L"00", L"{Del}{Esc}", L"00", L"00", true},
+        {L"00;1;0", L"0 ", L"", L"00", L"0 ", false},
+        {L"00;1;0", L"  ", L"1{BS}", L"00", L"  ", true, L"", true},
+        {L"00;1;0", L"  ", L"0", L"00", L"0 ", false, L"", true},
+        {L"9-L;1;9", L" - ", L"{Right}x", L"9-x", L" -x", true},
+        {L"9-L;1;9", L" - ", L"9x", L"9-x", L"9-x", true},
+        {L"9-L;1;L", L" - ", L"5", L"5-L", L"5- ", false},
+        {L"9-L;1;L", L" - ", L"5L", L"5-L", L"5-L", true},
+        {L"#;1;+", L" ", L"+", L"+", L"+", true},
+        {L"AA;1;a", L"  ", L"a", L"aa", L"a ", false},
+        {L"AA;1;a", L"  ", L"aa", L"aa", L"aa", true},
+        {L"CC", L"  ", L"", L"__", L"  ", false},
+        {L"CC", L"  ", L"__", L"__", L"__", true},
+        {L"0-0;0;0", L"  ", L"00", L"0-0", L"00", true},
+        {L"0-0;0;0", L"  ", L"{Right}5", L"0-5", L" 5", false},
+        {kStartTimeMask, L"00:00", L"{Del}", L"_0:00", L" 0:00", true},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << ToUtf8(c.mask) << " [" << ToUtf8(c.value) << "] " << ToUtf8(c.keys));
+        ReportedErrors().clear();
         TimeForm form;
         form.Time.Properties().SetEditMask(c.mask);
-        form.Time.SetText(L"00:00");
+        form.Time.Properties().SetIgnoreMaskBlank(c.ignoreMaskBlank);
+        form.Time.SetEditValue(Variant(c.value));
+        // Entered anew, so that Escape returns to the value written.
+        form.Other.SetFocus();
+        Application().ProcessMessages();
+        form.Time.SetFocus();
+        Application().ProcessMessages();
         form.Click(0);
+        SetClipboardText(c.clipboard);
         form.Run(c.keys);
-        EXPECT_EQ(form.Time.Text(), c.text) << ToUtf8(c.mask) << " " << ToUtf8(c.keys);
+        EXPECT_EQ(ToUtf8(form.Display()), ToUtf8(c.display));
+        EXPECT_EQ(ToUtf8(form.Time.Text()), ToUtf8(c.text));
+        EXPECT_EQ(form.Time.IsTextValid(form.Display()), c.valid);
+        // Enter validates only a text the user changed.
+        const bool validated = form.Time.TextModified();
+        form.Run(L"{Enter}");
+        if (c.valid || !validated) {
+            EXPECT_TRUE(ReportedErrors().empty());
+            EXPECT_EQ(ToUtf8(form.Time.EditValue().ToString()),
+                      ToUtf8(validated ? c.text : c.value));
+        } else {
+            EXPECT_EQ(ReportedErrors(), std::vector<std::wstring>{L"The edit value is invalid."});
+        }
     }
 }
 

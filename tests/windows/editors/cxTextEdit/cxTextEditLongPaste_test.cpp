@@ -28,6 +28,14 @@ std::unique_ptr<TcxCustomTextEdit> StartTimeEdit(TControl* parent) {
     return edit;
 }
 
+std::unique_ptr<TcxCustomTextEdit> ExpressionEdit(TControl* parent) {
+    auto edit = std::make_unique<TcxMaskEdit>(parent);
+    edit->Properties().SetMaskKind(emkRegExpr);
+    edit->Properties().SetEditMask(L"[0-9]+");
+    edit->Properties().SetBeepOnError(true);
+    return edit;
+}
+
 std::unique_ptr<TcxCustomTextEdit> AmountEdit(TControl* parent) {
     auto edit = std::make_unique<TcxCurrencyEdit>(parent);
     edit->Properties().SetBeepOnError(true);
@@ -60,6 +68,11 @@ TEST(LongPaste, EachEditTakesWhatATextCanUseAndRefusesTheRestWithABeep) {
         {"masked edit, caret inside", StartTimeEdit, L"00:00", 3, 0, std::wstring(100000, L'1'),
          L"00:" + std::wstring(1021, L'1'), 1},
         {"masked edit, a short paste", StartTimeEdit, L"00:00", 0, 5, L"1234", L"12340", 0},
+        // An expression has no positions: its field takes what a text edit takes.
+        {"expression mask", ExpressionEdit, L"", 0, 0, std::wstring(30000, L'1'),
+         std::wstring(30000, L'1'), 0},
+        {"expression mask, beyond a text", ExpressionEdit, L"", 0, 0, std::wstring(100000, L'1'),
+         std::wstring(32767, L'1'), 1},
         {"currency edit", AmountEdit, L"", 0, 0, std::wstring(100000, L'0'),
          std::wstring(32767, L'0'), 1},
     };
