@@ -1,6 +1,7 @@
 #include "editors/cxTextEdit/cxTextEdit.h"
 #include "framework/Application.h"
 #include "framework/Buttons.h"
+#include "framework/Menus.h"
 #include "tests/windows/support/ApplicationTest.h"
 #include "tests/windows/support/EditTestForm.h"
 #include "tests/windows/support/WindowDriver.h"
@@ -212,17 +213,32 @@ HWND CaretWindow() {
     return info.hwndCaret;
 }
 
+// The focus inside a menu of one item opened here, closed from inside its loop.
+HWND FocusDuringMenu(HWND owner) {
+    TMenuItem item{L"Item"};
+    TPopupMenu menu;
+    menu.Add(&item);
+    HWND focus = nullptr;
+    const TWindowAnswer answer(L"#32768", [&focus](HWND) {
+        focus = GetFocus();
+        EndMenu();
+    });
+    menu.Popup(0, 0, owner);
+    return focus;
+}
+
 // Inside a handler the focus moves at once and the inner edits and the caret follow when it is
-// done: a pass through a centred edit and back leaves everything as it was, a move into one ends
-// in its inner edit, one on into another edit leaves the caret there, and one onto the form leaves
-// no caret behind.
+// done, or when a modal loop starts: a pass through a centred edit and back leaves everything as
+// it was, a move into one ends in its inner edit, one on into another edit leaves the caret there,
+// and one onto the form leaves no caret behind.
 TEST_F(EditFocusTest, FocusMovedByAHandlerSettlesWhenTheHandlerIsDone) {
-    enum TEnd { EndBack, EndInCentred, EndInThird, EndOnForm };
+    enum TEnd { EndBack, EndInCentred, EndInCentredBeforeAMenu, EndInThird, EndOnForm };
     const struct {
         const char* name;
         TEnd end;
     } cases[] = {{"through and back", EndBack},
                  {"into the centred edit", EndInCentred},
+                 {"into the centred edit, then a menu", EndInCentredBeforeAMenu},
                  {"through into another edit", EndInThird},
                  {"through onto the form", EndOnForm}};
     for (const auto& c : cases) {
@@ -244,22 +260,24 @@ TEST_F(EditFocusTest, FocusMovedByAHandlerSettlesWhenTheHandlerIsDone) {
                     form.Edit(2).SetFocus();
                 } else if (c.end == EndOnForm) {
                     SetFocus(form.Form.Handle());
+                } else if (c.end == EndInCentredBeforeAMenu) {
+                    EXPECT_EQ(FocusDuringMenu(form.Form.Handle()), InnerWindow(centred)) << c.name;
                 }
             }
         };
         form.Show();
         PressKey(VK_RETURN);
-        const HWND expected = c.end == EndBack        ? InnerWindow(first)
-                              : c.end == EndInCentred ? InnerWindow(centred)
-                              : c.end == EndInThird   ? InnerWindow(form.Edit(2))
-                                                      : form.Form.Handle();
+        const bool inCentred = c.end == EndInCentred || c.end == EndInCentredBeforeAMenu;
+        const HWND expected = c.end == EndBack      ? InnerWindow(first)
+                              : inCentred           ? InnerWindow(centred)
+                              : c.end == EndInThird ? InnerWindow(form.Edit(2))
+                                                    : form.Form.Handle();
         EXPECT_EQ(GetFocus(), expected) << c.name;
         EXPECT_EQ(CaretWindow(), c.end == EndOnForm ? nullptr : expected) << c.name;
         EXPECT_EQ(enters, 1) << c.name;
         if (c.end != EndOnForm) { // the form's own window leaves its active control as it is
-            EXPECT_EQ(IsWindowVisible(InnerWindow(centred)) != FALSE, c.end == EndInCentred)
-                << c.name;
-            EXPECT_EQ(exits, c.end == EndInCentred ? 0 : 1) << c.name;
+            EXPECT_EQ(IsWindowVisible(InnerWindow(centred)) != FALSE, inCentred) << c.name;
+            EXPECT_EQ(exits, inCentred ? 0 : 1) << c.name;
         }
     }
 }

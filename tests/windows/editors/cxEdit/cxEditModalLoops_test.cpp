@@ -221,6 +221,29 @@ TEST_F(ModalLoopTest, AFormDestroyedInsideAHandlerLeavesNothingBehind) {
     }
 }
 
+// A modal form opened by a handler settles its own focus moves while it is up: the move does not
+// wait for the handler that opened it.
+TEST_F(ModalLoopTest, AModalFormSettlesItsOwnFocusMovesWhileItIsUp) {
+    TEditForm form;
+    TEditForm dialog;
+    dialog.Edit(1).Properties().Alignment().SetHorz(taCenter); // its inner edit comes and goes
+    // The Tab the watch posts enters the second edit; the dialog closes on the next message.
+    dialog.Edit(1).OnEnter = [&](TObject*) { PostMessageW(dialog.Form.Handle(), WM_CLOSE, 0, 0); };
+    HWND focusAtClose = nullptr;
+    dialog.Form.OnClose = [&](TObject*) { focusAtClose = GetFocus(); };
+    form.Show();
+    form.Edit(0).OnKeyPress = [&](TObject*, wchar_t& key) {
+        if (key == L'\r') {
+            dialog.Form.ShowModal();
+        }
+    };
+    const TModalWatch watch({L"TForm"}, VK_TAB);
+    PressKey(VK_RETURN);
+    Pump();
+    ASSERT_EQ(watch.Shown().size(), 1u);
+    EXPECT_EQ(focusAtClose, InnerWindow(dialog.Edit(1)));
+}
+
 // Input the operator gives while a leave is being validated waits for the validation: the click
 // and the keys are handled afterwards, in order, where the focus then is.
 TEST_F(ModalLoopTest, AClickAndKeysTypedDuringValidationFollowItInOrder) {
