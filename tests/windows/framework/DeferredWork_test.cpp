@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace velkaro {
+namespace velkaro::test {
 namespace {
 
 // An owner destroyed while its work is pending takes the work with it: nothing runs in its name,
@@ -22,4 +22,4 @@ TEST(DeferredWorkTest, AnOwnerDestroyedWhileItsWorkIsPendingLeavesNothingToRun) 
 }
 
 } // namespace
-} // namespace velkaro
+} // namespace velkaro::test
