@@ -86,11 +86,18 @@ void TcxCustomInnerTextEdit::EndUpdate() {
 void TcxCustomInnerTextEdit::SafelySetFocus() {
     // Hidden while the control is unfocused, it can still take the focus when the control can:
     // shown first, so that the focus never lands on a window a screen reader cannot show.
-    if (container_.CanFocus()) {
-        if (!Visible()) {
-            SetVisible(true);
-        }
-        ::SetFocus(HandleNeeded());
+    if (!container_.CanFocus()) {
+        return;
+    }
+    const bool shownForTheFocus = !Visible();
+    if (shownForTheFocus) {
+        SetVisible(true);
+    }
+    ::SetFocus(HandleNeeded());
+    // The move was refused (the control that had the focus took it back): shown as the view
+    // says again.
+    if (shownForTheFocus && FocusedWindow() != Handle()) {
+        container_.UpdateViewState();
     }
 }
 

@@ -42,6 +42,8 @@ TEST_F(MainWindowModalTest, AClickAwayFromAnUnfilledStartIsReportedOnceAndKeepsT
     EXPECT_EQ(beeps.Count(), 1);
     EXPECT_TRUE(HasFocus(window->tx_saat));
     EXPECT_TRUE(IsWindowVisible(GetFocus())) << "the focus is on a hidden window";
+    EXPECT_FALSE(IsWindowVisible(window->tx_para.InnerEdit()->Control().Handle()))
+        << "the amount field shows its inner edit without the focus";
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
