@@ -12,7 +12,12 @@ constexpr wchar_t kStep[] = L"Yuvarlama miktarını giriniz";
 // Chooses an item (counted from 0) of the menu that a left click on the bare background opens.
 void ChooseFromMenu(const ProgramUnderTest& program, HWND window, int item) {
     Click(window, 5, 135);
-    ASSERT_NE(program.WaitForWindow(L"#32768"), nullptr);
+    // Once in a full run under Wine the menu of a posted click never came: once more before
+    // giving up.
+    if (program.WaitForWindow(L"#32768", {}, 5s) == nullptr) {
+        Click(window, 5, 135);
+        ASSERT_NE(program.WaitForWindow(L"#32768"), nullptr);
+    }
     for (int down = 0; down <= item; ++down) {
         SendKey(VK_DOWN);
     }
