@@ -54,12 +54,6 @@ bool TDeferred::Cancel() {
     return true;
 }
 
-void TDeferred::RunNow() {
-    if (Cancel()) {
-        work_();
-    }
-}
-
 bool WorkMayWait() {
     return dispatchDepth > 0;
 }

@@ -9,7 +9,8 @@
 //    its look changed (TcxCustomEdit);
 //  - the selection an inner edit holds while its control handles a key (TcxCustomInnerTextEdit);
 //  - the report of an error raised while a focus move was processed (TApplication).
-// The owner schedules its entry, and may run it early or drop it; destroying the owner drops it.
+// The owner schedules its entry and may drop it (having done the work itself); destroying the
+// owner drops it.
 // Every pending entry runs, oldest first, when the message a loop of ours dispatched is done, and
 // before any modal loop starts (TModalLoop): a modal window, a message box, a popup menu.
 //
@@ -31,9 +32,6 @@ public:
     // Pending, once however often asked, until the message is handled or a modal loop starts;
     // outside the handling of a message, until the focus messages being handled are done.
     void Schedule();
-    bool Pending() const { return pending_; }
-    // Runs the work now if it is pending.
-    void RunNow();
     // Drops the work; answers whether it was pending.
     bool Cancel();
 
