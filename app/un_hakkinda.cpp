@@ -52,7 +52,7 @@ Tfr_hakkinda::Tfr_hakkinda()
       Label5(&Panel1), Label6(&Panel1), Label7(&Panel1), BitBtn1(this) {
     SetCaption(L"Hakkında ...");
     SetBorderStyle(TFormBorderStyle::bsDialog);
-    SetPosition(TFormPosition::poDesktopCenter);
+    SetPosition(TFormPosition::poScreenCenter);
     SetColor(clBtnFace);
     Font().SetName(L"MS Sans Serif");
     Font().SetHeight(11);

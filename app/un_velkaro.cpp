@@ -21,7 +21,7 @@ Tfr_velkaro::Tfr_velkaro(std::unique_ptr<SettingsKeyOpener> keys,
       settings_(Ayarlar, *settingsKeys_, *settingsPrompt_, *this) {
     SetCaption(L"Velkaro 2 - Dorimex\u00AE");
     SetBorderStyle(TFormBorderStyle::bsDialog);
-    SetPosition(TFormPosition::poDesktopCenter);
+    SetPosition(TFormPosition::poScreenCenter);
     SetClientSize(220, 139);
     SetColor(clBtnFace);
     Font().SetName(L"MS Sans Serif");

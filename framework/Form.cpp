@@ -110,18 +110,38 @@ void TForm::SetClientSize(int width, int height) {
     TControl::SetClientSize(width, height);
 }
 
-RECT TForm::PlacementArea() const {
-    switch (position_) {
-    case TFormPosition::poDesigned:
-        break;
-    case TFormPosition::poScreenCenter:
-        return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    case TFormPosition::poDesktopCenter: {
-        const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-        const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-        return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+std::optional<RECT> TForm::OpenerBounds() const {
+    const TForm* mainForm = Application().MainForm();
+    if (mainForm == this) {
+        return std::nullopt;
     }
+    // The zero-sized application window stands for the program, not for a place on the screen.
+    HWND opener = GetActiveWindow();
+    if (opener == nullptr || opener == Application().Handle() ||
+        (HandleAllocated() && opener == Handle())) {
+        opener = mainForm != nullptr && mainForm->HandleAllocated() ? mainForm->Handle() : nullptr;
+    }
+    if (opener == nullptr) {
+        return std::nullopt;
+    }
+    // A minimised window is where it will come back to.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    if (IsIconic(opener) && GetWindowPlacement(opener, &placement)) {
+        return placement.rcNormalPosition;
+    }
+    RECT bounds{};
+    GetWindowRect(opener, &bounds);
+    return bounds;
+}
+
+TMonitor TForm::OpeningMonitor() const {
+    return MonitorOfWindow(DisplayMonitors(), OpenerBounds());
+}
+
+RECT TForm::PlacementArea() const {
+    if (position_ == TFormPosition::poScreenCenter) {
+        return OpeningMonitor().WorkArea;
     }
     return {Left(), Top(), Left() + Width(), Top() + Height()};
 }
@@ -135,9 +155,8 @@ void TForm::PlaceOnScreen() {
     if (position_ == TFormPosition::poDesigned) {
         return;
     }
-    const RECT area = PlacementArea();
-    SetBounds(area.left + (area.right - area.left - Width()) / 2,
-              area.top + (area.bottom - area.top - Height()) / 2, Width(), Height());
+    const RECT placed = CentredIn(PlacementArea(), {Width(), Height()});
+    SetBounds(placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top);
 }
 
 void TForm::DoShow() {

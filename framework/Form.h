@@ -2,6 +2,7 @@
 // A top-level window: border, client size, centring, show events, the focused control, keyboard
 // navigation and modal showing.
 #include "framework/Control.h"
+#include "framework/Monitors.h"
 
 namespace velkaro {
 
@@ -20,7 +21,9 @@ enum TModalResult : int {
 };
 
 enum class TFormBorderStyle { bsDialog, bsSingle, bsNone };
-enum class TFormPosition { poDesigned, poScreenCenter, poDesktopCenter };
+// poScreenCenter: centred on the work area of one monitor, that of the window the form is opened
+// from (the primary for the main form), so that it opens whole on one screen.
+enum class TFormPosition { poDesigned, poScreenCenter };
 
 class TForm : public TControl {
 public:
@@ -75,6 +78,9 @@ protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     virtual void DoShow();
     void ShowForm(bool visible);
+    // The monitor the form opens on: that of the window it is opened from (the program's active
+    // form, else its main form); the primary for the main form itself and when there is none.
+    TMonitor OpeningMonitor() const;
 
 private:
     void ScaleTo(int pixelsPerInch);
@@ -84,6 +90,8 @@ private:
     void RestoreFocus();
     // The area the form is centred in, or its own bounds when it keeps its place.
     RECT PlacementArea() const;
+    // The bounds of the window the form is opened from, if there is one.
+    std::optional<RECT> OpenerBounds() const;
     // The scale of the monitor the form opens on: the one holding the centre of its area.
     int OpeningPixelsPerInch() const;
     void PlaceOnScreen();

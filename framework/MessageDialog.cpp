@@ -120,7 +120,8 @@ public:
 
         message_.SetCaption(message);
         message_.SetWordWrap(true);
-        const SIZE text = message_.TextSize(GetSystemMetrics(SM_CXSCREEN) / 2);
+        const RECT screen = OpeningMonitor().Bounds;
+        const SIZE text = message_.TextSize((screen.right - screen.left) / 2);
 
         std::vector<TMsgDlgBtn> shown;
         std::vector<int> captionWidths;
