@@ -184,6 +184,7 @@ void TForm::ShowForm(bool visible) {
         } catch (const std::exception& error) {
             Application().HandleException(error);
         }
+        InitializeFocusCues();
         ShowWindow(Handle(), SW_SHOWNORMAL);
         SetForegroundWindow(Handle());
         if (activeControl_ == nullptr) {
@@ -195,6 +196,15 @@ void TForm::ShowForm(bool visible) {
         }
         ShowWindow(Handle(), SW_HIDE);
     }
+}
+
+// As in a native dialog, the focus rectangle is hidden until the keyboard is used, unless the
+// operator asked to see it always. Told outright: Wine does not hide it on UIS_INITIALIZE.
+void TForm::InitializeFocusCues() {
+    BOOL alwaysShown = FALSE;
+    SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &alwaysShown, 0);
+    SendMessageW(Handle(), WM_CHANGEUISTATE,
+                 MAKEWPARAM(alwaysShown ? UIS_CLEAR : UIS_SET, UISF_HIDEFOCUS), 0);
 }
 
 void TForm::Close() {
@@ -332,6 +342,8 @@ void TForm::SelectNext(TControl* current, bool forward) {
 
 bool TForm::DialogKey(std::uint16_t key, TShiftState shift) {
     if (key == VK_TAB && (shift & (ssCtrl | ssAlt)) == 0) {
+        // The keyboard is in use: the control reached shows that it has the focus.
+        SendMessageW(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
         SelectNext(activeControl_, (shift & ssShift) == 0);
         return true;
     }

@@ -95,6 +95,7 @@ private:
     // The scale of the monitor the form opens on: the one holding the centre of its area.
     int OpeningPixelsPerInch() const;
     void PlaceOnScreen();
+    void InitializeFocusCues();
     void FocusFirstControl();
     std::vector<TControl*> TabList();
 
