@@ -1,5 +1,6 @@
 // Copy, cut and paste in the start field while another program holds the clipboard.
 #include "tests/e2e/MainWindowControls.h"
+#include "tests/windows/support/ClipboardText.h"
 
 #include <gtest/gtest.h>
 
@@ -48,18 +49,6 @@ private:
     HANDLE held_, release_;
     PROCESS_INFORMATION process_{};
 };
-
-std::wstring ClipboardText() {
-    std::wstring text;
-    if (OpenClipboard(nullptr)) {
-        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-            text = static_cast<const wchar_t*>(GlobalLock(data));
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-    }
-    return text;
-}
 
 struct ClipboardKey {
     const char* Name;

@@ -99,18 +99,6 @@ void HoldControlKey(bool held) {
     SetKeyboardState(state);
 }
 
-std::wstring ClipboardText() {
-    std::wstring text;
-    if (OpenClipboard(nullptr)) {
-        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-            text = static_cast<const wchar_t*>(GlobalLock(data));
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-    }
-    return text;
-}
-
 namespace {
 
 BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
