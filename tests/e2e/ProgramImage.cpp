@@ -1,6 +1,7 @@
 #include "tests/e2e/ProgramImage.h"
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -14,7 +15,7 @@ namespace {
 class TImageFile {
 public:
     explicit TImageFile(const std::wstring& path) {
-        std::ifstream file(path, std::ios::binary);
+        std::ifstream file(std::filesystem::path(path), std::ios::binary);
         if (!file) {
             throw std::runtime_error("cannot open the program's file");
         }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <set>
@@ -20,7 +21,7 @@ std::string Lowercase(std::string text) {
 
 // "library function" lines; "#" starts a comment.
 std::set<std::string> AllowedImports() {
-    std::ifstream list(HostPathInWine(VELKARO_WINDOWS7_IMPORTS));
+    std::ifstream list(std::filesystem::path(HostPathInWine(VELKARO_WINDOWS7_IMPORTS)));
     std::set<std::string> allowed;
     std::string library, function;
     for (std::string line; std::getline(list, line);) {
