@@ -33,18 +33,14 @@ public:
     }
 
     template <class T> T Read(size_t offset) const {
-        if (offset > bytes_.size() || bytes_.size() - offset < sizeof(T)) {
-            throw std::runtime_error("the program's file points outside itself");
-        }
+        CheckInside(offset, sizeof(T));
         T value;
         std::memcpy(&value, bytes_.data() + offset, sizeof(T));
         return value;
     }
 
     std::string Text(size_t offset, size_t size) const {
-        if (offset > bytes_.size() || bytes_.size() - offset < size) {
-            throw std::runtime_error("the program's file points outside itself");
-        }
+        CheckInside(offset, size);
         return std::string(bytes_.data() + offset, size);
     }
 
@@ -52,9 +48,7 @@ public:
         const size_t end = offset < bytes_.size()
                                ? std::string_view(bytes_.data(), bytes_.size()).find('\0', offset)
                                : std::string_view::npos;
-        if (end == std::string_view::npos) {
-            throw std::runtime_error("the program's file points outside itself");
-        }
+        CheckInside(offset, end == std::string_view::npos ? bytes_.size() + 1 : end - offset);
         return std::string(bytes_.data() + offset, end - offset);
     }
 
@@ -79,6 +73,12 @@ public:
     }
 
 private:
+    void CheckInside(size_t offset, size_t size) const {
+        if (offset > bytes_.size() || bytes_.size() - offset < size) {
+            throw std::runtime_error("the program's file points outside itself");
+        }
+    }
+
     std::vector<char> bytes_;
     size_t headersOffset_ = 0;
     IMAGE_NT_HEADERS64 headers_{};
