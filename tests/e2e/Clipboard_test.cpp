@@ -50,14 +50,6 @@ private:
     PROCESS_INFORMATION process_{};
 };
 
-struct ClipboardKey {
-    const char* Name;
-    WORD Key;
-    // The field and the clipboard once the key has taken effect; the field starts at "08:45",
-    // all of it selected, and the clipboard holds "11:30".
-    std::wstring Field, Clipboard;
-};
-
 // The program after "0845" typed into its start field and all of it selected.
 struct StartFieldTyped {
     StartFieldTyped() : program(kConfigured), main(program) {
@@ -71,37 +63,37 @@ struct StartFieldTyped {
     const HWND inner = FocusOf(main.Window);
 };
 
-TEST(Clipboard, HeldByAnotherProgramForASecondItIsWaitedForAndTheKeyTakesEffect) {
-    const ClipboardKey keys[] = {
-        {"Ctrl+V", 'V', L"11:30", L"11:30"},
-        {"Ctrl+C", 'C', L"08:45", L"08:45"},
-        {"Ctrl+X", 'X', L"__:__", L"08:45"},
+// Held for a second, the clipboard is waited for and the key takes effect; held longer, one
+// report says so and the field loses nothing.
+TEST(Clipboard, HeldByAnotherProgramItIsWaitedForASecondBeforeTheFailureIsReported) {
+    const struct {
+        const char* Name;
+        WORD Key;
+        std::chrono::milliseconds Hold;
+        // The field and the clipboard afterwards; the field starts at "08:45", all of it
+        // selected, and the clipboard holds "11:30".
+        std::wstring Field, Clipboard;
+    } keys[] = {
+        {"Ctrl+V held a second", 'V', 1000ms, L"11:30", L"11:30"},
+        {"Ctrl+C held a second", 'C', 1000ms, L"08:45", L"08:45"},
+        {"Ctrl+X held a second", 'X', 1000ms, L"__:__", L"08:45"},
+        {"Ctrl+V held ten seconds", 'V', 10000ms, L"08:45", L"11:30"},
+        {"Ctrl+X held ten seconds", 'X', 10000ms, L"08:45", L"11:30"},
     };
     for (const auto& c : keys) {
         StartFieldTyped typed;
-        ClipboardHolder holder(1000ms);
+        ClipboardHolder holder(c.Hold);
         SendKey(c.Key, false, true);
-        holder.WaitUntilLetGo();
-        typed.program.WaitIdle();
-        EXPECT_EQ(typed.program.WaitForWindow(L"#32770", L"Velkaro", 0ms), nullptr) << c.Name;
-        EXPECT_EQ(TextOf(typed.inner), c.Field) << c.Name;
-        EXPECT_EQ(ClipboardText(), c.Clipboard) << c.Name;
-    }
-}
-
-TEST(Clipboard, HeldLongerItIsReportedOnceAndNothingIsLostFromTheField) {
-    const ClipboardKey keys[] = {
-        {"Ctrl+V", 'V', L"08:45", L"11:30"},
-        {"Ctrl+X", 'X', L"08:45", L"11:30"},
-    };
-    for (const auto& c : keys) {
-        StartFieldTyped typed;
-        ClipboardHolder holder(10000ms);
-        SendKey(c.Key, false, true);
-        EXPECT_EQ(AnswerErrorReport(typed.program), L"Pano açılamıyor.") << c.Name;
-        // Still held: a second attempt would fail and be reported again.
-        EXPECT_EQ(typed.program.WaitForWindow(L"#32770", L"Velkaro", 2s), nullptr) << c.Name;
-        holder.LetGo();
+        if (c.Hold > 1s) {
+            EXPECT_EQ(AnswerErrorReport(typed.program), L"Pano açılamıyor.") << c.Name;
+            // Still held: a second attempt would fail and be reported again.
+            EXPECT_EQ(typed.program.WaitForWindow(L"#32770", L"Velkaro", 2s), nullptr) << c.Name;
+            holder.LetGo();
+        } else {
+            holder.WaitUntilLetGo();
+            typed.program.WaitIdle();
+            EXPECT_EQ(typed.program.WaitForWindow(L"#32770", L"Velkaro", 0ms), nullptr) << c.Name;
+        }
         EXPECT_EQ(TextOf(typed.inner), c.Field) << c.Name;
         EXPECT_EQ(ClipboardText(), c.Clipboard) << c.Name;
     }
