@@ -8,6 +8,10 @@ namespace velkaro {
 
 constexpr int kDesignPixelsPerInch = 96;
 
+// WM_GETDPISCALEDSIZE, which Windows 10 sends from version 1703 on (the headers show it only to
+// programs for that version).
+constexpr UINT kGetDpiScaledSizeMessage = 0x02E4;
+
 // The pixels per inch the system fixed at sign-in, which its own metrics, bitmaps and fonts are
 // given at.
 int SystemPixelsPerInch();

@@ -382,7 +382,7 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         Close();
         return 0;
-    case WM_GETDPISCALEDSIZE:
+    case kGetDpiScaledSizeMessage:
         return ProposeScaledSize(static_cast<int>(wParam), *reinterpret_cast<SIZE*>(lParam));
     case WM_DPICHANGED:
         MoveToScale(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
