@@ -1,20 +1,15 @@
 #include "framework/Dpi.h"
 
 #include "framework/Canvas.h"
+#include "framework/SystemLibrary.h"
 
 namespace velkaro {
 
 namespace {
 
 // Per-monitor scaling came with later systems than the program runs on: looked up, not linked.
-template <class Function> Function LibraryFunction(HMODULE library, const char* name) {
-    return library == nullptr ? nullptr
-                              : reinterpret_cast<Function>(
-                                    reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
-}
-
 template <class Function> Function User32Function(const char* name) {
-    return LibraryFunction<Function>(GetModuleHandleW(L"user32.dll"), name);
+    return SystemFunction<Function>(L"user32.dll", name);
 }
 
 int ScreenPixelsPerInch() {
@@ -26,7 +21,7 @@ int ScreenPixelsPerInch() {
 int PixelsPerInchOf(HMONITOR monitor) {
     using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
     static const auto getDpiForMonitor =
-        LibraryFunction<GetDpiForMonitorFunction>(LoadLibraryW(L"shcore.dll"), "GetDpiForMonitor");
+        SystemFunction<GetDpiForMonitorFunction>(L"shcore.dll", "GetDpiForMonitor");
     constexpr int kEffectiveDpi = 0;
     UINT dpiX = 0, dpiY = 0;
     if (getDpiForMonitor == nullptr || monitor == nullptr ||

@@ -1,6 +1,7 @@
 #include "framework/ProgramIcon.h"
 
 #include "framework/CommonControls.h"
+#include "framework/SystemLibrary.h"
 
 namespace velkaro {
 
@@ -22,7 +23,7 @@ HICON LoadIconAtSize(HINSTANCE module, const wchar_t* name, int size) {
     static const auto loadWithScaleDown = [] {
         // The version of the common controls that has it.
         const TCommonControlsScope version6;
-        const HMODULE library = LoadLibraryW(L"comctl32.dll");
+        const HMODULE library = LoadSystemLibrary(L"comctl32.dll");
         return library == nullptr ? nullptr
                                   : reinterpret_cast<LoadFunction>(reinterpret_cast<void (*)()>(
                                         GetProcAddress(library, "LoadIconWithScaleDown")));
