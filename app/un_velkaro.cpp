@@ -24,7 +24,7 @@ Tfr_velkaro::Tfr_velkaro(std::unique_ptr<SettingsKeyOpener> keys,
     SetPosition(TFormPosition::poScreenCenter);
     SetClientSize(220, 139);
     SetColor(clBtnFace);
-    Font().SetName(L"MS Sans Serif");
+    Font().SetName(kDialogFontName);
     Font().SetHeight(11);
     Font().SetColor(clWindowText);
     LayOutControls();
@@ -42,7 +42,7 @@ Tfr_velkaro::Tfr_velkaro(std::unique_ptr<SettingsKeyOpener> keys,
 
 void Tfr_velkaro::LayOutControls() {
     const auto font = [](TFont& font, TColor color, int height) {
-        font.SetName(L"MS Sans Serif");
+        font.SetName(kDialogFontName);
         font.SetColor(color);
         font.SetHeight(height);
     };

@@ -31,7 +31,7 @@ void CollectTabStops(TControl* parent, std::vector<TControl*>& list) {
 
 TForm::TForm() : TControl(nullptr) {
     visible_ = false;
-    Font().SetName(L"MS Sans Serif");
+    Font().SetName(kDialogFontName);
     Font().SetHeight(11);
     SetColor(clBtnFace);
     Application().FormCreated(this);
@@ -63,10 +63,15 @@ void TForm::CreateParams(TCreateParams& params) {
 
 void TForm::CreateWnd() {
     ScaleTo(OpeningPixelsPerInch());
+    ApplyClientSize();
     // Made where it will be shown, so that the window starts on the monitor it was scaled for.
     PlaceOnScreen();
     TControl::CreateWnd();
-    ScaleTo(WindowPixelsPerInch(Handle())); // the system placed it on a monitor of another scale
+    const int pixelsPerInch = WindowPixelsPerInch(Handle());
+    if (pixelsPerInch != PixelsPerInch()) { // the system placed it on a monitor of another scale
+        ScaleTo(pixelsPerInch);
+        ApplyClientSize();
+    }
 }
 
 void TForm::LayOutAtMonitorScale() {
@@ -82,16 +87,18 @@ void TForm::ScaleTo(int pixelsPerInch) {
 }
 
 void TForm::ScaleBounds(int multiplier, int divisor) {
+    clientWidth_ = MulDiv(clientWidth_, multiplier, divisor);
+    clientHeight_ = MulDiv(clientHeight_, multiplier, divisor);
+}
+
+void TForm::ApplyClientSize() {
     if (clientWidth_ > 0) {
-        SetClientSize(MulDiv(clientWidth_, multiplier, divisor),
-                      MulDiv(clientHeight_, multiplier, divisor));
+        SetClientSize(clientWidth_, clientHeight_);
     }
 }
 
 void TForm::HandleCreated() {
-    if (clientWidth_ > 0) {
-        SetClientSize(clientWidth_, clientHeight_);
-    }
+    ApplyClientSize();
     TControl::HandleCreated();
 }
 
@@ -353,11 +360,32 @@ bool TForm::DialogKey(std::uint16_t key, TShiftState shift) {
     return false;
 }
 
+bool TForm::ProposeScaledSize(int pixelsPerInch, SIZE& size) const {
+    if (clientWidth_ <= 0) {
+        return false;
+    }
+    // The client size that scaling the layout will give (ScaleBounds), in its frame there.
+    const std::optional<SIZE> scaled =
+        WindowSizeAt(Handle(),
+                     {MulDiv(clientWidth_, pixelsPerInch, PixelsPerInch()),
+                      MulDiv(clientHeight_, pixelsPerInch, PixelsPerInch())},
+                     pixelsPerInch);
+    if (scaled) {
+        size = *scaled;
+    }
+    return scaled.has_value();
+}
+
 void TForm::MoveToScale(int pixelsPerInch, const RECT& suggested) {
     ScaleTo(pixelsPerInch);
-    SetBounds(suggested.left, suggested.top, suggested.right - suggested.left,
-              suggested.bottom - suggested.top);
-    SetClientSize(clientWidth_, clientHeight_); // exact, whatever the frame at this scale
+    // Straight to the suggested place at the size of the scaled layout, in one move: a resize at
+    // the old place first could carry the window back over to the monitor it came from.
+    const std::optional<SIZE> size =
+        clientWidth_ > 0 ? WindowSizeAt(Handle(), {clientWidth_, clientHeight_}, pixelsPerInch)
+                         : std::nullopt;
+    SetBounds(suggested.left, suggested.top, size ? size->cx : suggested.right - suggested.left,
+              size ? size->cy : suggested.bottom - suggested.top);
+    ApplyClientSize(); // exact where the frame at this scale could not be measured beforehand
 }
 
 // Activating the window (unless it is minimised) puts the focus back on the control that had
@@ -385,6 +413,8 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         Close();
         return 0;
+    case kGetDpiScaledSizeMessage:
+        return ProposeScaledSize(static_cast<int>(wParam), *reinterpret_cast<SIZE*>(lParam));
     case WM_DPICHANGED:
         MoveToScale(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;

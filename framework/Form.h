@@ -83,7 +83,14 @@ protected:
     TMonitor OpeningMonitor() const;
 
 private:
+    // Scales the layout. The form's own client size is only recorded: the window is resized by
+    // the caller, in the one move it makes.
     void ScaleTo(int pixelsPerInch);
+    // Gives the window the recorded client size (estimates its bounds when it has no window).
+    void ApplyClientSize();
+    // The window is about to move to a monitor of another scale: proposes its size there (the
+    // system suggests the new bounds from it). False where it leaves the system's proposal.
+    bool ProposeScaledSize(int pixelsPerInch, SIZE& size) const;
     // The window moved to a monitor of another scale; the system suggests its new bounds.
     void MoveToScale(int pixelsPerInch, const RECT& suggested);
     LRESULT Activated(WPARAM wParam, LPARAM lParam);

@@ -139,8 +139,8 @@ public:
         SetClientSize(layout.ClientWidth, layout.ClientHeight);
         if (iconName != nullptr) {
             icon_ = std::make_unique<TImage>(this);
-            icon_->SetIcon(LoadIconW(nullptr, iconName));
             Place(*icon_, layout.Icon);
+            icon_->SetSystemIcon(iconName); // at the size of the dialog's scale
         }
         Place(message_, layout.Message);
         AddButtons(shown, buttons, layout.Buttons);

@@ -156,7 +156,8 @@ TEST_F(DialogsTest, LongPromptWrapsAndPushesTheEditAndButtonsDown) {
 
 struct TMessageView {
     std::wstring Caption, Text;
-    HICON Icon = nullptr;
+    const wchar_t* Icon = nullptr;
+    int IconWidth = 0, IconPlaceWidth = 0;
     std::vector<std::wstring> Buttons;
     std::vector<RECT> ButtonBounds;
     RECT Client{}, TextBounds{};
@@ -173,7 +174,10 @@ TMessageView ShowMessage(const std::wstring& message, TMsgDlgType type, TMsgDlgB
         view.Text = TextOf(label);
         view.TextBounds = BoundsInParent(label);
         for (HWND image : ChildrenOf(dialog, L"TImage")) {
-            view.Icon = dynamic_cast<TImage*>(TControl::FromHandle(image))->Icon();
+            const auto* shown = dynamic_cast<TImage*>(TControl::FromHandle(image));
+            view.Icon = shown->SystemIcon();
+            view.IconWidth = IconWidth(shown->Icon());
+            view.IconPlaceWidth = ClientBounds(image).right;
         }
         for (HWND button : ChildrenOf(dialog, L"TButton")) {
             view.Buttons.push_back(TextOf(button));
@@ -191,7 +195,9 @@ TEST_F(DialogsTest, ErrorMessageHasItsCaptionStopIconAndOneTamamForEnterAndEsc) 
             ShowMessage(L"Girdiğinz değer yanlış!", TMsgDlgType::mtError, MsgDlgButton(mbOK), key);
         EXPECT_EQ(view.Caption, L"Hata");
         EXPECT_EQ(view.Text, L"Girdiğinz değer yanlış!");
-        EXPECT_EQ(view.Icon, LoadIconW(nullptr, IDI_HAND));
+        EXPECT_EQ(view.Icon, IDI_HAND);
+        // Loaded at the size of the dialog's scale, not stretched from the system's.
+        EXPECT_EQ(view.IconWidth, view.IconPlaceWidth);
         EXPECT_EQ(view.Buttons, std::vector<std::wstring>{L"Tamam"});
         EXPECT_EQ(view.Result, mrOk) << "key " << key;
     }
@@ -253,8 +259,7 @@ TEST_F(DialogsTest, MessageTypesAndButtonSets) {
     for (const auto& c : cases) {
         const TMessageView view = ShowMessage(L"Emin misiniz?", c.Type, c.Buttons, c.Key);
         EXPECT_EQ(view.Caption, c.Caption);
-        EXPECT_EQ(view.Icon, c.Icon != nullptr ? LoadIconW(nullptr, c.Icon) : nullptr)
-            << static_cast<int>(c.Type);
+        EXPECT_EQ(view.Icon, c.Icon) << static_cast<int>(c.Type);
         EXPECT_EQ(view.Buttons, c.Captions);
         EXPECT_EQ(view.Result, c.Result) << view.Caption;
     }
