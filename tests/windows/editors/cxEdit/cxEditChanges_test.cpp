@@ -51,7 +51,7 @@ TEST_F(EditChangesTest, ClipboardChangesAreCommittedOnLeaving) {
         SendClipboardCommand(edit, route.message);
         EXPECT_EQ(edit.Text(), route.changed) << route.name;
         EXPECT_EQ(edit.EditValue(), Variant(L"abcdef")) << route.name;
-        EXPECT_TRUE(edit.TextModified()) << route.name;
+        EXPECT_TRUE(edit.ValueModel().TextModified()) << route.name;
         EXPECT_EQ(counts, (TChangeCounts{1, 0})) << route.name;
         PressKey(VK_TAB);
         EXPECT_EQ(edit.EditValue(), Variant(route.changed)) << route.name;
@@ -72,7 +72,7 @@ TEST_F(EditChangesTest, ClipboardChangesAskOnEditing) {
         form.Show();
         SendClipboardCommand(edit, route.message);
         EXPECT_EQ(edit.Text(), L"abcdef") << route.name;
-        EXPECT_FALSE(edit.TextModified()) << route.name;
+        EXPECT_FALSE(edit.ValueModel().TextModified()) << route.name;
         EXPECT_EQ(asked, 1) << route.name;
     }
 }
