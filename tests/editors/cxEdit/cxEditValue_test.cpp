@@ -20,7 +20,10 @@ using TLog = std::vector<std::string>;
 class TextStandIn : public TObject, public IcxEditValueSource, public IcxEditValueText {
 public:
     TextStandIn() {
-        properties.OnChange = [this](TObject*) { log.push_back("change " + Narrow(text)); };
+        // OnChange names the text and the value it sees.
+        properties.OnChange = [this](TObject*) {
+            log.push_back("change " + Narrow(text) + "/" + Narrow(value.EditValue().ToString()));
+        };
         properties.OnEditValueChanged = [this](TObject*) {
             log.push_back("value " + Narrow(value.EditValue().ToString()));
         };
@@ -119,7 +122,7 @@ TEST(EditValueTest, ChangeEventsFireInOrderOrOnceWhenHeldBack) {
     const EventCase cases[] = {
         {"a value by code: its text, then its value",
          [](TextStandIn& e) { e.value.SetEditValue(Variant(L"ab")); },
-         {"change ab", "value ab"}},
+         {"change ab/ab", "value ab"}},
         {"the same value again: nothing",
          [](TextStandIn& e) {
              e.value.SetEditValue(Variant(L"ab"));
@@ -140,7 +143,7 @@ TEST(EditValueTest, ChangeEventsFireInOrderOrOnceWhenHeldBack) {
              e.log.clear();
              e.Type(L"x");
          },
-         {"change x"}},
+         {"change x/"}},
         {"held back: once each when the outermost lock goes, the change first",
          [](TextStandIn& e) {
              {
@@ -153,7 +156,7 @@ TEST(EditValueTest, ChangeEventsFireInOrderOrOnceWhenHeldBack) {
                  e.log.push_back("inner released");
              }
          },
-         {"inner released", "change b", "value b"}},
+         {"inner released", "change b/b", "value b"}},
         {"held back and failing: they fire as the error passes",
          [](TextStandIn& e) {
              try {
@@ -164,7 +167,7 @@ TEST(EditValueTest, ChangeEventsFireInOrderOrOnceWhenHeldBack) {
                  e.log.push_back("caught");
              }
          },
-         {"change a", "value a", "caught"}},
+         {"change a/a", "value a", "caught"}},
         {"Enter's check: the events after the commit, with the value OnValidate made",
          [](TextStandIn& e) {
              e.properties.OnValidate = [](TObject*, Variant& display, std::wstring&, bool&) {
@@ -175,7 +178,7 @@ TEST(EditValueTest, ChangeEventsFireInOrderOrOnceWhenHeldBack) {
              e.log.clear();
              EXPECT_TRUE(e.value.ValidateAndPost().IsValid());
          },
-         {"change AB", "value AB"}},
+         {"change AB/AB", "value AB"}},
         {"the clear key where OnEditing refuses: asked, nothing changes",
          [](TextStandIn& e) {
              e.value.SetEditValue(Variant(L"ab"));
@@ -196,7 +199,7 @@ TEST(EditValueTest, ChangeEventsFireInOrderOrOnceWhenHeldBack) {
              const auto byUser = e.value.UserChange();
              e.value.SetEditValue(Variant());
          },
-         {"editing?", "editing?", "change ", "value "}},
+         {"editing?", "editing?", "change /", "value "}},
         {"a read-only edit: OnEditing is not asked",
          [](TextStandIn& e) {
              e.properties.SetReadOnly(true);
@@ -374,7 +377,7 @@ TEST(EditValueTest, PostingFollowsACommitAndEscapeReturnsToTheValueAtEnter) {
          {},
          Variant(L"start"),
          L"start",
-         {"select all", "change start"}},
+         {"select all", "change start/start"}},
         {"Escape after Enter: back to the value on entry, not the one committed",
          [&](TextStandIn& e) {
              typed(e, L"x");
@@ -386,7 +389,7 @@ TEST(EditValueTest, PostingFollowsACommitAndEscapeReturnsToTheValueAtEnter) {
          {Variant(L"x")},
          Variant(L"start"),
          L"start",
-         {"select all", "change start", "value start"}},
+         {"select all", "change start/start", "value start"}},
         {"Escape before any typing: nothing",
          [&](TextStandIn& e) {
              e.Focus();
@@ -409,7 +412,7 @@ TEST(EditValueTest, PostingFollowsACommitAndEscapeReturnsToTheValueAtEnter) {
          {Variant(L"start")},
          Variant(L"start"),
          L"start",
-         {"select all", "change start"}},
+         {"select all", "change start/start"}},
         {"Escape in an edit that cannot return: nothing",
          [&](TextStandIn& e) {
              e.properties.SetLookupOnly(true);
@@ -520,7 +523,7 @@ TEST(EditValueTest, GainingAndLosingTheFocus) {
              return e.Blur();
          },
          TcxInputVerdict::Valid,
-         {"enter", "change new", "value new", "display form", "exit modified"},
+         {"enter", "change new/start", "value new", "display form", "exit modified"},
          Variant(L"new"),
          Variant(L"start"),
          false},
@@ -531,7 +534,7 @@ TEST(EditValueTest, GainingAndLosingTheFocus) {
              return e.Blur();
          },
          TcxInputVerdict::Invalid,
-         {"enter", "change bad"},
+         {"enter", "change bad/start"},
          Variant(L"start"),
          Variant(L"start"),
          true},
@@ -542,7 +545,7 @@ TEST(EditValueTest, GainingAndLosingTheFocus) {
              return e.Blur();
          },
          TcxInputVerdict::Refused,
-         {"enter", "change bad"},
+         {"enter", "change bad/start"},
          Variant(L"start"),
          Variant(L"start"),
          true},
@@ -554,7 +557,7 @@ TEST(EditValueTest, GainingAndLosingTheFocus) {
              return e.Blur();
          },
          TcxInputVerdict::Valid,
-         {"enter", "change new", "value new", "display form", "exit modified"},
+         {"enter", "change new/start", "value new", "display form", "exit modified"},
          Variant(L"new"),
          Variant(L"start"),
          false},
