@@ -474,6 +474,16 @@ TEST(EditValueTest, GainingAndLosingTheFocus) {
             error = true;
         };
     };
+    // Types the text, with OnValidate refusing it when a message is given, and leaves.
+    auto leaves = [&bad](const wchar_t* typed, const wchar_t* message) {
+        return [&bad, typed, message](TextStandIn& e) {
+            Typed(e, typed);
+            if (message != nullptr) {
+                bad(e, message);
+            }
+            return e.Blur();
+        };
+    };
     const FocusCase cases[] = {
         {"entering keeps the value for Escape",
          [](TextStandIn& e) {
@@ -518,32 +528,21 @@ TEST(EditValueTest, GainingAndLosingTheFocus) {
          Variant(L"start"),
          false},
         {"leaving valid typed text: committed, then OnExit sees it modified",
-         [](TextStandIn& e) {
-             Typed(e, L"new");
-             return e.Blur();
-         },
+         leaves(L"new", nullptr),
          TcxInputVerdict::Valid,
          {"enter", "change new/start", "value new", "display form", "exit modified"},
          Variant(L"new"),
          Variant(L"start"),
          false},
         {"leaving invalid text: no display form, no exit, still modified",
-         [&](TextStandIn& e) {
-             Typed(e, L"bad");
-             bad(e, L"no");
-             return e.Blur();
-         },
+         leaves(L"bad", L"no"),
          TcxInputVerdict::Invalid,
          {"enter", "change bad/start"},
          Variant(L"start"),
          Variant(L"start"),
          true},
         {"leaving text a handler refuses without a message: no exit either",
-         [&](TextStandIn& e) {
-             Typed(e, L"bad");
-             bad(e, L"");
-             return e.Blur();
-         },
+         leaves(L"bad", L""),
          TcxInputVerdict::Refused,
          {"enter", "change bad/start"},
          Variant(L"start"),
