@@ -107,7 +107,7 @@ void Tfr_velkaro::tx_saatKeyPress(TObject*, wchar_t& key) {
     }
     // The field's own check of this Enter failed and has been reported: the typed text is left
     // selected for correcting rather than charged as a start time the operator never typed.
-    if (tx_saat.TextModified() && !tx_saat.InputChecked()) {
+    if (tx_saat.ValueModel().TextModified() && !tx_saat.ValueModel().InputChecked()) {
         tx_saat.SelectAll();
         return;
     }

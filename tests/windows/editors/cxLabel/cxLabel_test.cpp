@@ -21,10 +21,9 @@ public:
     using TcxLabel::TcxLabel;
     int ValueWrites = 0;
 
-protected:
-    void AssignEditValue(const Variant& value) override {
+    void SetEditValue(const Variant& value) override {
         ++ValueWrites;
-        TcxLabel::AssignEditValue(value);
+        TcxLabel::SetEditValue(value);
     }
 };
 
