@@ -118,8 +118,8 @@ struct MinimizeCase {
 // The taskbar minimises and restores a program by sending its taskbar window WM_SYSCOMMAND with
 // SC_MINIMIZE and SC_RESTORE; the windows an owner owns are hidden while it is minimised.
 TEST(Activation, AfterAMinimiseAndARestoreTheKeysGoIntoTheStartField) {
-    for (const MinimizeCase& minimize : {MinimizeCase{"through the taskbar window", false},
-                                         MinimizeCase{"through the main window", true}}) {
+    for (const MinimizeCase& minimize : {MinimizeCase{"through the main window", true},
+                                         MinimizeCase{"through the taskbar window", false}}) {
         SCOPED_TRACE(minimize.Name);
         const OtherProgram other;
         ProgramUnderTest program(kConfigured);
@@ -130,6 +130,8 @@ TEST(Activation, AfterAMinimiseAndARestoreTheKeysGoIntoTheStartField) {
         PostMessageW(minimize.ByMainWindow ? main.Window : taskbarWindow, WM_SYSCOMMAND,
                      SC_MINIMIZE, 0);
         ASSERT_TRUE(WaitUntil([&] { return IsIconic(taskbarWindow) && Gone(main.Window); }));
+        // An operator restores it later: the window system's news of the minimise has arrived.
+        program.WaitIdle();
         PostMessageW(taskbarWindow, WM_SYSCOMMAND, SC_RESTORE, 0);
         ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main.Window) != FALSE; }));
         program.WaitIdle();

@@ -177,7 +177,8 @@ OtherProgram::OtherProgram() {
         throw std::runtime_error("cannot start the other program");
     }
     WaitForInputIdle(process_.hProcess, 10000);
-    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    // The first window of a session waits for the desktop to start: seconds under load.
+    const auto deadline = std::chrono::steady_clock::now() + 30s;
     while (window_ == nullptr && std::chrono::steady_clock::now() < deadline) {
         const std::vector<HWND> found = TopLevelWindows([&](HWND window) {
             DWORD owner = 0;
@@ -188,11 +189,16 @@ OtherProgram::OtherProgram() {
         std::this_thread::sleep_for(20ms);
     }
     if (window_ == nullptr) {
+        End();
         throw std::runtime_error("the other program shows no window");
     }
 }
 
 OtherProgram::~OtherProgram() {
+    End();
+}
+
+void OtherProgram::End() {
     TerminateProcess(process_.hProcess, 0);
     WaitForSingleObject(process_.hProcess, 5000);
     CloseHandle(process_.hThread);

@@ -70,6 +70,8 @@ public:
     int Activations() const;
 
 private:
+    void End();
+
     PROCESS_INFORMATION process_{};
     HWND window_ = nullptr;
 };
