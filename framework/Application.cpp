@@ -79,7 +79,65 @@ LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT message, WPARAM wPar
         application.mainForm_->Close();
         return 0;
     }
+    if (message == WM_SYSCOMMAND && application.HandleSystemCommand(wParam)) {
+        return 0;
+    }
+    if (message == WM_SETFOCUS) {
+        // Activated itself (switched to through the taskbar or the task switcher, or left active
+        // by a window of ours that went): the keyboard belongs to a form.
+        application.ActivateLastForm();
+        return 0;
+    }
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool TApplication::HandleSystemCommand(WPARAM command) {
+    switch (command & 0xFFF0) {
+    case SC_MINIMIZE:
+        Minimize();
+        return true;
+    case SC_RESTORE:
+        Restore();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TApplication::Minimize() {
+    if (IsIconic(handle_)) {
+        return;
+    }
+    // The forms go with it, as the system hides the windows an owner owns when it is minimised
+    // (the system's own minimising of the taskbar window hides them only when it is active,
+    // which it never is: a form is).
+    ShowOwnedPopups(handle_, FALSE);
+    ShowWindow(handle_, SW_MINIMIZE);
+}
+
+void TApplication::Restore() {
+    ShowOwnedPopups(handle_, TRUE);
+    ShowWindow(handle_, SW_RESTORE);
+    ActivateLastForm();
+}
+
+void TApplication::ActivateLastForm() {
+    if (IsIconic(handle_)) {
+        return;
+    }
+    for (const TForm* form : {lastActive_, mainForm_}) {
+        if (form != nullptr && form->HandleAllocated() && IsWindowVisible(form->Handle()) &&
+            IsWindowEnabled(form->Handle())) {
+            // Activated, it gives the focus back to the control that had it.
+            SetForegroundWindow(form->Handle());
+            return;
+        }
+    }
+}
+
+HWND TApplication::ReportOwner() const {
+    const HWND active = GetActiveWindow();
+    return active != nullptr ? active : handle_;
 }
 
 void TApplication::SetTitle(const std::wstring& title) {
@@ -99,6 +157,13 @@ void TApplication::FormDestroyed(TForm* form) {
     if (mainForm_ == form) {
         mainForm_ = nullptr;
     }
+    if (lastActive_ == form) {
+        lastActive_ = nullptr;
+    }
+}
+
+void TApplication::FormActivated(TForm* form) {
+    lastActive_ = form;
 }
 
 void TApplication::Run() {
@@ -174,8 +239,12 @@ void TApplication::HandleException(const std::exception& error) {
     }
     const std::wstring text = ErrorReportText(MessageOf(error));
     const TModalLoop modal;
-    TDisabledWindows disabled(nullptr);
-    ShowErrorBox(handle_, text, title_);
+    // Owned by the active form, the system's box disables it and, as it closes, enables and
+    // activates it again before it goes. Owned by a window of ours kept disabled, it would leave
+    // the activation to the next enabled window the system finds: another program's.
+    const HWND owner = ReportOwner();
+    TDisabledWindows disabled(owner);
+    ShowErrorBox(owner, text, title_);
 }
 
 void TApplication::ReportWhenSettled(std::exception_ptr error) {

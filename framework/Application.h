@@ -26,6 +26,14 @@ public:
     TForm* MainForm() const { return mainForm_; }
     void FormCreated(TForm* form);
     void FormDestroyed(TForm* form);
+    // The form activated last: it takes the activation back when the program is switched to
+    // through its taskbar window.
+    void FormActivated(TForm* form);
+
+    // Minimises the taskbar window with the forms it owns, as the taskbar's minimise does;
+    // restoring it activates the form that was active, with the focus where it was.
+    void Minimize();
+    void Restore();
 
     // Shows the main form and processes messages until it is closed.
     void Run();
@@ -52,10 +60,15 @@ private:
     bool ProcessMessage();
     bool IsKeyMessage(const MSG& message);
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool HandleSystemCommand(WPARAM command);
+    void ActivateLastForm();
+    // The window the error report is owned by: the active form, or this one when none is.
+    HWND ReportOwner() const;
 
     HWND handle_ = nullptr;
     std::wstring title_;
     TForm* mainForm_ = nullptr;
+    TForm* lastActive_ = nullptr;
     void ReportSettledErrors();
 
     bool terminated_ = false;

@@ -233,7 +233,6 @@ int TForm::ShowModal() {
         throw Exception(L"Cannot make a visible window modal");
     }
     const TModalLoop modal;
-    HWND previousActive = GetActiveWindow();
     TDisabledWindows disabled(Handle());
     modal_ = true;
     modalResult_ = mrNone;
@@ -246,18 +245,26 @@ int TForm::ShowModal() {
             }
         }
     } catch (...) {
-        modal_ = false;
-        ShowForm(false);
+        EndModal(disabled);
         throw;
     }
-    // Hidden while still modal, so that its controls see how it closes as the focus leaves them.
-    ShowForm(false);
-    modal_ = false;
-    disabled.Restore();
-    if (previousActive != nullptr && IsWindow(previousActive)) {
-        SetActiveWindow(previousActive);
-    }
+    EndModal(disabled);
     return modalResult_;
+}
+
+// As the system's dialog boxes end: the windows disabled for this one are enabled, and the window
+// that was active is activated, before this one is hidden. Hidden first, while ours are still
+// disabled, it would hand the activation to the next enabled window: another program's.
+void TForm::EndModal(TDisabledWindows& disabled) {
+    // Hidden for its controls while still modal, so that they see how it closes as the focus
+    // leaves them.
+    visible_ = false;
+    if (OnHide) {
+        OnHide(this);
+    }
+    disabled.Restore();
+    ShowWindow(Handle(), SW_HIDE);
+    modal_ = false;
 }
 
 void TForm::SetActiveControl(TControl* control) {
@@ -391,6 +398,9 @@ void TForm::MoveToScale(int pixelsPerInch, const RECT& suggested) {
 // Activating the window (unless it is minimised) puts the focus back on the control that had
 // it, or on the first one; only when none can take it does the system place it.
 LRESULT TForm::Activated(WPARAM wParam, LPARAM lParam) {
+    if (LOWORD(wParam) != WA_INACTIVE) {
+        Application().FormActivated(this);
+    }
     if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) {
         RestoreFocus();
         if (FocusedWindow() != nullptr) {
@@ -420,6 +430,13 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ACTIVATE:
         return Activated(wParam, lParam);
+    case WM_SYSCOMMAND:
+        // The forms are minimised together, as the taskbar window that stands for them.
+        if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+            Application().Minimize();
+            return 0;
+        }
+        break;
     default:
         break;
     }

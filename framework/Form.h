@@ -6,6 +6,8 @@
 
 namespace velkaro {
 
+class TDisabledWindows;
+
 enum TModalResult : int {
     mrNone = 0,
     mrOk = 1,
@@ -94,6 +96,7 @@ private:
     // The window moved to a monitor of another scale; the system suggests its new bounds.
     void MoveToScale(int pixelsPerInch, const RECT& suggested);
     LRESULT Activated(WPARAM wParam, LPARAM lParam);
+    void EndModal(TDisabledWindows& disabled);
     void RestoreFocus();
     // The area the form is centred in, or its own bounds when it keeps its place.
     RECT PlacementArea() const;

@@ -172,6 +172,48 @@ std::optional<DWORD> ProgramUnderTest::CloseAndWait(HWND mainWindow,
     return ExitCode(timeout);
 }
 
+OtherProgram::OtherProgram() {
+    std::wstring commandLine = L"\"" + HostPathInWine(VELKARO_OTHER_PROGRAM_PATH) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process_)) {
+        throw std::runtime_error("cannot start the other program");
+    }
+    WaitForInputIdle(process_.hProcess, 10000);
+    // The first window of a session waits for the desktop to start: seconds under load.
+    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    while (window_ == nullptr && std::chrono::steady_clock::now() < deadline) {
+        const std::vector<HWND> found = TopLevelWindows([&](HWND window) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            return owner == process_.dwProcessId && IsWindowVisible(window);
+        });
+        window_ = found.empty() ? nullptr : found.front();
+        std::this_thread::sleep_for(20ms);
+    }
+    if (window_ == nullptr) {
+        End();
+        throw std::runtime_error("the other program shows no window");
+    }
+}
+
+OtherProgram::~OtherProgram() {
+    End();
+}
+
+void OtherProgram::End() {
+    TerminateProcess(process_.hProcess, 0);
+    WaitForSingleObject(process_.hProcess, 5000);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+int OtherProgram::Activations() const {
+    const std::wstring caption = TextOf(window_);
+    return std::stoi(caption.substr(caption.find(L' ') + 1));
+}
+
 SIZE ClientSize(HWND window) {
     RECT rect{};
     GetClientRect(window, &rect);

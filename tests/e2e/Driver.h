@@ -58,6 +58,26 @@ private:
     PROCESS_INFORMATION process_{};
 };
 
+// Another program on the desktop (tests/e2e/OtherProgram.cpp), started in front: a window the
+// system may activate when one of the calculator's goes. It ends with the object.
+class OtherProgram {
+public:
+    OtherProgram();
+    ~OtherProgram();
+    OtherProgram(const OtherProgram&) = delete;
+    OtherProgram& operator=(const OtherProgram&) = delete;
+
+    HWND Window() const { return window_; }
+    // How often its window has been activated so far.
+    int Activations() const;
+
+private:
+    void End();
+
+    PROCESS_INFORMATION process_{};
+    HWND window_ = nullptr;
+};
+
 // A path of the build host (as the build passes it) in Wine's form, on drive Z:.
 std::wstring HostPathInWine(const std::wstring& hostPath);
 

@@ -36,40 +36,6 @@ TEST(Keyboard, TheArrowsChooseTheTariffAsAClickDoes) {
     EXPECT_FALSE(Checked(main.rb_fiyat2));
 }
 
-// Another program, as the operator switches to it and back.
-class OtherProgram {
-public:
-    OtherProgram() {
-        std::wstring command = L"notepad.exe";
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                           &startup, &process_)) {
-            WaitForInputIdle(process_.hProcess, 10000);
-            for (int round = 0; round < 100 && window_ == nullptr; ++round) {
-                window_ = FindWindowW(L"Notepad", nullptr);
-                std::this_thread::sleep_for(50ms);
-            }
-        }
-    }
-    ~OtherProgram() {
-        if (process_.hProcess != nullptr) {
-            TerminateProcess(process_.hProcess, 0);
-            WaitForSingleObject(process_.hProcess, 5000);
-            CloseHandle(process_.hThread);
-            CloseHandle(process_.hProcess);
-        }
-    }
-    OtherProgram(const OtherProgram&) = delete;
-    OtherProgram& operator=(const OtherProgram&) = delete;
-
-    HWND Window() const { return window_; }
-
-private:
-    PROCESS_INFORMATION process_{};
-    HWND window_ = nullptr;
-};
-
 bool BringToFront(HWND window) {
     SetForegroundWindow(window);
     for (int round = 0; round < 100; ++round) {

@@ -18,6 +18,9 @@ struct MainWindow {
     HWND Window, tx_saat, tx_para, lb_sure, lb_para, rb_fiyat1, rb_fiyat2;
 };
 
+// Chooses an item (counted from 0) of the menu that a left click on the bare background opens.
+void ChooseFromMenu(const ProgramUnderTest& program, HWND window, int item);
+
 // The start time `minutesBefore` minutes before the program's fixed clock (later in the day for a
 // negative count), as the four digits the operator types.
 std::wstring DigitsOfStartBefore(int minutesBefore);

@@ -72,9 +72,10 @@ public:
     long Run(long count, std::wstring& violation) {
         for (long index = 0; index < count; ++index) {
             const bool menuOpen = MenuOpen();
+            // Keys go to the foreground window: every dialog closed gives the activation back.
             if (!menuOpen && GetForegroundWindow() != main_.Window) {
-                // Keys go to the foreground window: a closed dialog may have left none.
-                SetForegroundWindow(main_.Window);
+                violation = L"the main window is not in front";
+                return index;
             }
             const MonkeyEvent event = events_.Next(menuOpen);
             lastEvent_ = event.Description;
@@ -177,7 +178,6 @@ int RunMonkey(long count, unsigned run) {
     // On the system's clock, as the operator's program runs: the checks need no known minute.
     ProgramUnderTest program(preset.Registry, Clock::System);
     const MainWindow main(program);
-    SetForegroundWindow(main.Window);
     Monkey monkey(program, main, run, preset.Settings);
     std::wstring violation;
     const long failed = monkey.Run(count, violation);

@@ -9,21 +9,6 @@ constexpr wchar_t kPrice1[] = L"1. fiyatı giriniz";
 constexpr wchar_t kPrice2[] = L"2. fiyatı giriniz";
 constexpr wchar_t kStep[] = L"Yuvarlama miktarını giriniz";
 
-// Chooses an item (counted from 0) of the menu that a left click on the bare background opens.
-void ChooseFromMenu(const ProgramUnderTest& program, HWND window, int item) {
-    Click(window, 5, 135);
-    // Once in a full run under Wine the menu of a posted click never came: once more before
-    // giving up.
-    if (program.WaitForWindow(L"#32768", {}, 5s) == nullptr) {
-        Click(window, 5, 135);
-        ASSERT_NE(program.WaitForWindow(L"#32768"), nullptr);
-    }
-    for (int down = 0; down <= item; ++down) {
-        SendKey(VK_DOWN);
-    }
-    SendKey(VK_RETURN);
-}
-
 // With the configured settings, 75 minutes cost 1.250.000 TL at the first tariff and 2.000.000
 // TL at the second.
 void ExpectTheConfiguredPricesCharged(const MainWindow& main) {

@@ -73,8 +73,10 @@ TEST_F(ErrorReportTest, AnErrorInAWindowHandlerIsReportedAndTheLoopGoesOn) {
     EXPECT_EQ(reported, (std::vector<std::wstring>{L"Division by zero.", L"Division by zero."}));
 }
 
-// The report as the operator sees it: a system message box owned by the application window.
-TEST_F(ErrorReportTest, TheReportIsAnErrorBoxOwnedByTheApplication) {
+// The report as the operator sees it: a system message box owned by the active form, which the
+// box disables while it is up and enables and activates again as it closes (as a dialog box does
+// with its owner).
+TEST_F(ErrorReportTest, TheReportIsAnErrorBoxOwnedByTheActiveForm) {
     Application().ShowErrorBox = systemBox_;
     TForm form;
     form.SetCaption(L"Ba\u015Fka pencere");
@@ -102,11 +104,12 @@ TEST_F(ErrorReportTest, TheReportIsAnErrorBoxOwnedByTheApplication) {
     ASSERT_TRUE(answer.Answered()) << "no message box";
     EXPECT_EQ(seen.Caption, L"Velkaro");
     EXPECT_EQ(seen.Text, L"'abc' is not a valid integer value.");
-    EXPECT_EQ(seen.Owner, Application().Handle());
+    EXPECT_EQ(seen.Owner, form.Handle());
     EXPECT_EQ(seen.Icon, LoadIconW(nullptr, IDI_HAND));
     EXPECT_FALSE(seen.HasCancel);
     EXPECT_FALSE(seen.FormEnabled) << "other windows take input while the box is up";
     EXPECT_TRUE(IsWindowEnabled(form.Handle())) << "not given back afterwards";
+    EXPECT_EQ(GetActiveWindow(), form.Handle());
 }
 
 } // namespace
