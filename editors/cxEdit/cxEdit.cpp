@@ -290,7 +290,7 @@ void TcxCustomEdit::ReportInputError(const std::wstring& errorText) {
                 ::SetFocus(Handle());
             }
         }
-        FocusChanged(FocusedWindow());
+        UpdateFocusState(FocusedWindow());
         SelectAllText();
     }
     if (ActiveProperties().BeepOnError()) {
@@ -409,8 +409,7 @@ void TcxCustomEdit::SetFocusAtOnce() {
 // still has it then: a focus that only passes through (a calculation's through the amount
 // field) makes and destroys no caret, a round of some dozen requests to the window server.
 bool TcxCustomEdit::DefersInnerFocus() const {
-    return WorkMayWait() && !innerFocusAtOnce_ && innerEdit_ != nullptr &&
-           !innerEdit_->Control().Visible();
+    return !innerFocusAtOnce_ && innerEdit_ != nullptr && !innerEdit_->Control().Visible();
 }
 
 // The typing belongs in the inner edit, when there is one to take it.
@@ -477,7 +476,7 @@ void TcxCustomEdit::LoseFocus() {
     SetTextModified(false);
 }
 
-void TcxCustomEdit::FocusChanged(HWND focusWindow) {
+void TcxCustomEdit::UpdateFocusState(HWND focusWindow) {
     if (destroying_ || showingError_) {
         return;
     }
@@ -516,7 +515,7 @@ void TcxCustomEdit::ShowInnerEditAsViewed() {
     if (innerEdit_ == nullptr) {
         return;
     }
-    if (!WorkMayWait() || !HandleAllocated()) {
+    if (!HandleAllocated()) {
         ApplyInnerEditShown();
     } else {
         pending_.InnerEditShown = true;
@@ -528,7 +527,7 @@ void TcxCustomEdit::ShowInnerEditAsViewed() {
 // the handler done, the look differs from the one painted last: a focus that comes and goes
 // repaints nothing.
 void TcxCustomEdit::InvalidateView() {
-    if (focusChanging_ && paintedLook_ && WorkMayWait() && HandleAllocated()) {
+    if (focusChanging_ && paintedLook_ && HandleAllocated()) {
         pending_.Look = true;
         viewSync_.Schedule();
     } else {
@@ -912,12 +911,13 @@ LRESULT TcxCustomEdit::AnswerSetText(LPARAM text) {
 // processed. Either way the typing belongs in the inner edit.
 LRESULT TcxCustomEdit::FocusArrived(WPARAM wParam, LPARAM lParam) {
     const auto from = reinterpret_cast<HWND>(wParam);
+    const TFocusGeneration arrival;
     const LRESULT result = from != nullptr && HasFocusWindow(from)
                                ? DefaultHandler(WM_SETFOCUS, wParam, lParam)
                                : TcxContainer::WndProc(WM_SETFOCUS, wParam, lParam);
     // Unless a step of the arrival moved the focus on (the control that had it took it back).
-    if (FocusedWindow() == Handle()) {
-        FocusChanged(Handle());
+    if (!arrival.Superseded()) {
+        UpdateFocusState(Handle());
         PassFocusToInnerEdit();
     }
     return result;
@@ -925,7 +925,7 @@ LRESULT TcxCustomEdit::FocusArrived(WPARAM wParam, LPARAM lParam) {
 
 void TcxCustomEdit::FocusLeaving(HWND to) {
     if (!HasFocusWindow(to)) {
-        FocusChanged(to);
+        UpdateFocusState(to);
     }
 }
 
