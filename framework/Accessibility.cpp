@@ -1,6 +1,5 @@
 #include "framework/Accessibility.h"
 
-#include "framework/Control.h"
 #include "framework/SystemLibrary.h"
 
 #include <oleacc.h>
@@ -57,14 +56,6 @@ bool IsSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
-std::optional<TAccessibleDescription> DescriptionOf(HWND window) {
-    TControl* control = TControl::FromHandle(window);
-    if (control == nullptr) { // the window outlived its control: the proxy alone answers
-        return std::nullopt;
-    }
-    return control->AccessibleDescription();
-}
-
 HRESULT ReturnText(const std::optional<std::wstring>& text, BSTR* result) {
     if (result == nullptr) {
         return E_INVALIDARG;
@@ -78,7 +69,8 @@ HRESULT ReturnText(const std::optional<std::wstring>& text, BSTR* result) {
 // (CHILDID_SELF); queries about children and every other member go to the proxy unchanged.
 class AnnotatedProxy final : public IAccessible {
 public:
-    AnnotatedProxy(HWND window, IAccessible* proxy) : window_(window), proxy_(proxy) {}
+    AnnotatedProxy(HWND window, IAccessible* proxy, TAccessibleDescriber describe)
+        : window_(window), proxy_(proxy), describe_(describe) {}
 
     // IUnknown: the proxy's further interfaces (child enumeration, window) are handed out as the
     // proxy's own.
@@ -123,7 +115,7 @@ public:
     // IAccessible: the overlaid members.
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         if (IsSelf(child)) {
-            if (const auto description = DescriptionOf(window_); description && description->Name) {
+            if (const auto description = describe_(window_); description && description->Name) {
                 return ReturnText(description->Name, name);
             }
         }
@@ -131,8 +123,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
         if (IsSelf(child)) {
-            if (const auto description = DescriptionOf(window_);
-                description && description->Value) {
+            if (const auto description = describe_(window_); description && description->Value) {
                 return ReturnText(description->Value, value);
             }
         }
@@ -140,7 +131,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         if (IsSelf(child) && role != nullptr) {
-            if (const auto description = DescriptionOf(window_); description && description->Role) {
+            if (const auto description = describe_(window_); description && description->Role) {
                 role->vt = VT_I4;
                 role->lVal = *description->Role;
                 return S_OK;
@@ -151,7 +142,7 @@ public:
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
         const HRESULT result = proxy_->get_accState(child, state);
         if (SUCCEEDED(result) && IsSelf(child) && state->vt == VT_I4) {
-            if (const auto description = DescriptionOf(window_)) {
+            if (const auto description = describe_(window_)) {
                 state->lVal |= description->State;
             }
         }
@@ -218,6 +209,7 @@ private:
     std::atomic<ULONG> references_{1};
     HWND window_;
     IAccessible* proxy_;
+    TAccessibleDescriber describe_;
 };
 
 } // namespace
@@ -232,7 +224,7 @@ TAccessibleDescription DescribeStaticText(TAccessibleDescription description,
     return description;
 }
 
-LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam) {
+LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam, TAccessibleDescriber describe) {
     const AccessibilityLibraries& libraries = AccessibilityLibraries::Get();
     IAccessible* proxy = nullptr;
     if (!libraries.Loaded() ||
@@ -240,7 +232,7 @@ LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam) {
                                                    reinterpret_cast<void**>(&proxy)))) {
         return 0;
     }
-    auto* annotated = new AnnotatedProxy(window, proxy);
+    auto* annotated = new AnnotatedProxy(window, proxy, describe);
     const LRESULT result = libraries.lresultFromObject(__uuidof(IAccessible), wParam, annotated);
     annotated->Release(); // LresultFromObject holds its own reference until the object is fetched
     return result >= 0 ? result : 0;

@@ -20,9 +20,13 @@ struct TAccessibleDescription {
 TAccessibleDescription DescribeStaticText(TAccessibleDescription description,
                                           const std::wstring& caption);
 
+// The description of the control behind a window, asked at every query; none once the window
+// has outlived its control, when the proxy alone answers.
+using TAccessibleDescriber = std::optional<TAccessibleDescription> (*)(HWND window);
+
 // Answers WM_GETOBJECT for the window's client object: the standard proxy overlaid with the
-// description of the control behind the window. Zero when the system cannot build the proxy.
-LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam);
+// description the describer gives. Zero when the system cannot build the proxy.
+LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam, TAccessibleDescriber describe);
 
 // Tells listening assistive technology that the client object of the window changed.
 void NotifyAccessibleEvent(HWND window, DWORD event);

@@ -1,7 +1,5 @@
 #include "framework/Actions.h"
 
-#include "framework/Control.h"
-
 namespace velkaro {
 
 TAction::~TAction() {
@@ -18,6 +16,14 @@ void TAction::SetChecked(bool value) {
     for (TControl* client : std::vector<TControl*>(clients_)) {
         client->ActionChanged();
     }
+}
+
+void TAction::Link(TControl& control) {
+    clients_.push_back(&control);
+}
+
+void TAction::Unlink(TControl& control) {
+    std::erase(clients_, &control);
 }
 
 bool TAction::Execute() {

@@ -2,7 +2,7 @@
 
 #include "framework/CommonControls.h"
 #include "framework/Control.h"
-#include "framework/Form.h"
+#include "framework/DeferredWork.h"
 #include "framework/ProgramIcon.h"
 #include "runtime/Exceptions.h"
 #include "runtime/FormatSettings.h"
@@ -27,6 +27,17 @@ std::wstring MessageOf(const std::exception& error) {
         return own->Message();
     }
     return FromUtf8(error.what());
+}
+
+// Whatever was thrown: an exception of another kind than ours still ends its handler only.
+void ReportAnyError(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(std::move(error));
+    } catch (const std::exception& thrown) {
+        Application().HandleException(thrown);
+    } catch (...) {
+        Application().HandleException(Exception(L"Unknown error"));
+    }
 }
 
 } // namespace
@@ -67,6 +78,7 @@ void TApplication::Initialize() {
     if (ShowErrorBox == nullptr) {
         ShowErrorBox = ShowSystemErrorBox;
     }
+    SetErrorReport(ReportAnyError);
 }
 
 LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -75,9 +87,10 @@ LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT message, WPARAM wPar
         lParam != 0 && std::wstring(reinterpret_cast<const wchar_t*>(lParam)) == L"intl") {
         LoadFormatSettings();
     }
-    if (message == WM_CLOSE && application.mainForm_ != nullptr) {
-        application.mainForm_->Close();
-        return 0;
+    // Closing the program's taskbar window closes the main form, as its own close would.
+    if (message == WM_CLOSE && application.mainForm_ != nullptr &&
+        application.mainForm_->HandleAllocated()) {
+        return SendMessageW(application.mainForm_->Handle(), WM_CLOSE, 0, 0);
     }
     if (message == WM_SYSCOMMAND && application.HandleSystemCommand(wParam)) {
         return 0;
@@ -125,7 +138,7 @@ void TApplication::ActivateLastForm() {
     if (IsIconic(handle_)) {
         return;
     }
-    for (const TForm* form : {lastActive_, mainForm_}) {
+    for (const TControl* form : {lastActive_, mainForm_}) {
         if (form != nullptr && form->HandleAllocated() && IsWindowVisible(form->Handle()) &&
             IsWindowEnabled(form->Handle())) {
             // Activated, it gives the focus back to the control that had it.
@@ -147,13 +160,13 @@ void TApplication::SetTitle(const std::wstring& title) {
     }
 }
 
-void TApplication::FormCreated(TForm* form) {
+void TApplication::FormCreated(TControl* form) {
     if (mainForm_ == nullptr) {
         mainForm_ = form;
     }
 }
 
-void TApplication::FormDestroyed(TForm* form) {
+void TApplication::FormDestroyed(TControl* form) {
     if (mainForm_ == form) {
         mainForm_ = nullptr;
     }
@@ -162,7 +175,7 @@ void TApplication::FormDestroyed(TForm* form) {
     }
 }
 
-void TApplication::FormActivated(TForm* form) {
+void TApplication::FormActivated(TControl* form) {
     lastActive_ = form;
 }
 
@@ -245,21 +258,6 @@ void TApplication::HandleException(const std::exception& error) {
     const HWND owner = ReportOwner();
     TDisabledWindows disabled(owner);
     ShowErrorBox(owner, text, title_);
-}
-
-void TApplication::ReportWhenSettled(std::exception_ptr error) {
-    unreported_.push_back(std::move(error));
-    settledReport_.Schedule();
-}
-
-void TApplication::ReportSettledErrors() {
-    for (const std::exception_ptr& error : std::exchange(unreported_, {})) {
-        try {
-            std::rethrow_exception(error);
-        } catch (const std::exception& thrown) {
-            HandleException(thrown);
-        }
-    }
 }
 
 TDisabledWindows::TDisabledWindows(HWND except) : active_(GetActiveWindow()), focus_(GetFocus()) {

@@ -1,8 +1,6 @@
 #pragma once
 // The application object: its title and owning window, the message loop shared by every modal
 // loop, and the report of errors that no handler caught.
-#include "framework/DeferredWork.h"
-
 #include <windows.h>
 
 #include <exception>
@@ -11,7 +9,7 @@
 
 namespace velkaro {
 
-class TForm;
+class TControl;
 
 class TApplication {
 public:
@@ -23,12 +21,12 @@ public:
     void SetTitle(const std::wstring& title);
 
     // The first form created is the main form; closing it ends the program.
-    TForm* MainForm() const { return mainForm_; }
-    void FormCreated(TForm* form);
-    void FormDestroyed(TForm* form);
+    TControl* MainForm() const { return mainForm_; }
+    void FormCreated(TControl* form);
+    void FormDestroyed(TControl* form);
     // The form activated last: it takes the activation back when the program is switched to
     // through its taskbar window.
-    void FormActivated(TForm* form);
+    void FormActivated(TControl* form);
 
     // Minimises the taskbar window with the forms it owns, as the taskbar's minimise does;
     // restoring it activates the form that was active, with the focus where it was.
@@ -44,11 +42,8 @@ public:
     void Terminate();
     bool Terminated() const { return terminated_; }
 
-    // The top-level error report.
+    // The top-level error report (installed into the deferred work service as it starts).
     void HandleException(const std::exception& error);
-    // Reports the error once the focus move being processed is settled: a report opened inside
-    // the focus messages would run its modal loop with the move half done.
-    void ReportWhenSettled(std::exception_ptr error);
     // Replaces the message box of the report (tests capture the text instead).
     void (*ShowErrorBox)(HWND owner, const std::wstring& text,
                          const std::wstring& caption) = nullptr;
@@ -67,26 +62,12 @@ private:
 
     HWND handle_ = nullptr;
     std::wstring title_;
-    TForm* mainForm_ = nullptr;
-    TForm* lastActive_ = nullptr;
-    void ReportSettledErrors();
-
+    TControl* mainForm_ = nullptr;
+    TControl* lastActive_ = nullptr;
     bool terminated_ = false;
-    std::vector<std::exception_ptr> unreported_;
-    TDeferred settledReport_{[this] { ReportSettledErrors(); }};
 };
 
 TApplication& Application();
-
-// Runs one step of processing a focus move (an exit, an enter, a focus-change event): an error it
-// raises is reported once the move is settled, and the processing goes on.
-template <class Step> void RunFocusStep(Step&& step) {
-    try {
-        step();
-    } catch (const std::exception&) {
-        Application().ReportWhenSettled(std::current_exception());
-    }
-}
 
 // The text of the report: the message with a full stop when its last character sorts after ".".
 std::wstring ErrorReportText(const std::wstring& message);

@@ -1,10 +1,7 @@
 #include "framework/Control.h"
 
-#include "framework/Actions.h"
-#include "framework/Application.h"
 #include "framework/CommonControls.h"
 #include "framework/DeferredWork.h"
-#include "framework/Form.h"
 #include "framework/Menus.h"
 #include "framework/ProgramIcon.h"
 #include "runtime/Exceptions.h"
@@ -73,23 +70,37 @@ bool HasBounds(HWND window, int left, int top, int width, int height) {
            rect.bottom - rect.top == height;
 }
 
-// The window of ours that has the keyboard focus, as our windows heard it; null when the focus
-// is elsewhere or not known.
-thread_local HWND knownFocus = nullptr;
-
-// The control holding back its native loss of the focus, and the window the focus went to.
-thread_local TControl* focusLossHolder = nullptr;
-thread_local HWND focusLossTo = nullptr;
-
 bool IsFocusMessage(UINT message) {
     return message == WM_SETFOCUS || message == WM_KILLFOCUS;
 }
 
-} // namespace
-
-HWND FocusedWindow() {
-    return knownFocus != nullptr ? knownFocus : GetFocus();
+// The description of the control behind a window, read afresh at every query; none once the
+// window has outlived its control.
+std::optional<TAccessibleDescription> DescriptionOf(HWND window) {
+    if (TControl* control = TControl::FromHandle(window)) {
+        return control->AccessibleDescription();
+    }
+    return std::nullopt;
 }
+
+// The system's own modal loops that a window's default handling of the message may run: the
+// move or size loop and the system menu (a command of the window's menu, by key or by mouse).
+bool StartsSystemModalLoop(UINT message, WPARAM wParam) {
+    if (message != WM_SYSCOMMAND) {
+        return false;
+    }
+    switch (wParam & 0xFFF0) {
+    case SC_MOVE:
+    case SC_SIZE:
+    case SC_KEYMENU:
+    case SC_MOUSEMENU:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
 
 LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
@@ -110,11 +121,11 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     LRESULT result = 0;
     try {
         result = control->WndProc(message, wParam, lParam);
-    } catch (const std::exception& error) {
+    } catch (...) {
         if (focusMessage) {
-            Application().ReportWhenSettled(std::current_exception());
+            ReportWhenSettled(std::current_exception());
         } else {
-            Application().HandleException(error);
+            ReportError(std::current_exception());
         }
     }
     if (message == WM_NCDESTROY) {
@@ -129,29 +140,27 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 // window.
 void TControl::MessageArriving(UINT message, WPARAM wParam) {
     switch (message) {
-    case WM_SETFOCUS:
-        knownFocus = handle_;
+    case WM_SETFOCUS: {
+        FocusArrivedAt(handle_);
         // The focus moves on from where it went: a held loss is given first.
-        if (focusLossHolder != nullptr && focusLossHolder != this && handle_ != focusLossTo) {
+        const THeldFocusLoss& held = HeldFocusLoss();
+        if (held.Holder != nullptr && held.Holder != this && handle_ != held.To) {
             SettleHeldFocusLoss();
         }
         break;
+    }
     case WM_KILLFOCUS: {
         const auto to = reinterpret_cast<HWND>(wParam);
-        knownFocus = FromHandle(to) != nullptr ? to : nullptr;
-        if (focusLossHolder != nullptr && focusLossHolder != this &&
-            to != focusLossHolder->handle_) {
+        FocusLeftFor(to, FromHandle(to) != nullptr);
+        const THeldFocusLoss& held = HeldFocusLoss();
+        if (held.Holder != nullptr && held.Holder != this && to != held.Holder->handle_) {
             SettleHeldFocusLoss();
         }
         break;
     }
     case WM_NCDESTROY:
-        if (knownFocus == handle_) {
-            knownFocus = nullptr;
-        }
-        if (focusLossHolder == this) {
-            TakeBackFocusLoss();
-        }
+        FocusWindowDestroyed(handle_);
+        TakeBackFocusLoss();
         break;
     case WM_NCCREATE:
     case WM_PAINT:
@@ -198,12 +207,20 @@ void TControl::SetParentInternal(TControl* parent) {
     }
 }
 
-TForm* TControl::ParentForm() {
+TControl& TControl::Root() {
     TControl* control = this;
     while (control->parent_ != nullptr) {
         control = control->parent_;
     }
-    return dynamic_cast<TForm*>(control);
+    return *control;
+}
+
+TForm* TControl::ParentForm() {
+    return Root().AsForm();
+}
+
+TControlHost* TControl::Host() {
+    return dynamic_cast<TControlHost*>(&Root());
 }
 
 TControl* TControl::FromHandle(HWND window) {
@@ -227,7 +244,6 @@ HWND TControl::HandleNeeded() {
 
 void TControl::DestroyHandle() {
     if (handle_ != nullptr) {
-        HandleDestroying();
         DestroyWindow(handle_);
         handle_ = nullptr;
     }
@@ -332,14 +348,16 @@ LRESULT TControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return PaintNonClientArea(wParam, lParam);
     case WM_ERASEBKGND:
         return EraseBackground(wParam, lParam);
-    case WM_SETFOCUS:
+    case WM_SETFOCUS: {
+        const TFocusGeneration arrival;
         TellFormOfFocus();
         // A move superseded while its arrival was processed (the control that had the focus
         // took it back): the native window does not hear of an arrival that is over.
-        if (FocusedWindow() != handle_) {
+        if (arrival.Superseded()) {
             return 0;
         }
         break;
+    }
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
     case WM_KEYUP:
@@ -368,10 +386,22 @@ LRESULT TControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETOBJECT:
         return AnswerGetObject(wParam, lParam);
     case WM_CONTEXTMENU:
-        return EventControl().ContextPopup(lParam) ? 0 : DefaultHandler(message, wParam, lParam);
+        if (EventControl().ContextPopup(lParam)) {
+            return 0;
+        }
+        // A native edit's own menu, or a form's system menu, is a modal loop of the system's.
+        return DefaultHandlerInModalLoop(message, wParam, lParam);
     default:
         break;
     }
+    if (StartsSystemModalLoop(message, wParam)) {
+        return DefaultHandlerInModalLoop(message, wParam, lParam);
+    }
+    return DefaultHandler(message, wParam, lParam);
+}
+
+LRESULT TControl::DefaultHandlerInModalLoop(UINT message, WPARAM wParam, LPARAM lParam) {
+    const TModalLoop systemLoop;
     return DefaultHandler(message, wParam, lParam);
 }
 
@@ -415,33 +445,34 @@ TDeferred& TControl::HeldFocusLossSettlement() {
 }
 
 void TControl::HoldFocusLoss(HWND to) {
-    if (focusLossHolder != nullptr && focusLossHolder != this) {
+    if (const TControl* holder = HeldFocusLoss().Holder; holder != nullptr && holder != this) {
         SettleHeldFocusLoss();
     }
-    focusLossHolder = this;
-    focusLossTo = to;
+    SetHeldFocusLoss({this, to});
     HeldFocusLossSettlement().Schedule();
 }
 
 void TControl::SettleHeldFocusLoss() {
     HeldFocusLossSettlement().Cancel();
-    if (TControl* holder = std::exchange(focusLossHolder, nullptr)) {
-        holder->SettleFocusLoss(focusLossTo);
+    const THeldFocusLoss held = HeldFocusLoss();
+    SetHeldFocusLoss({});
+    if (held.Holder != nullptr) {
+        held.Holder->SettleFocusLoss(held.To);
     }
 }
 
 bool TControl::TakeBackFocusLoss() {
-    if (focusLossHolder != this) {
+    if (HeldFocusLoss().Holder != this) {
         return false;
     }
-    focusLossHolder = nullptr;
+    SetHeldFocusLoss({});
     HeldFocusLossSettlement().Cancel();
     return true;
 }
 
 void TControl::TellFormOfFocus() {
-    if (TForm* form = ParentForm(); form != nullptr && form != this) {
-        form->FocusChanged(this);
+    if (TControlHost* host = Host(); host != nullptr && &Root() != this) {
+        host->ProcessFocusArrival(*this);
     }
 }
 
@@ -465,8 +496,7 @@ LRESULT TControl::OfferChar(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TControl::OfferAccelerator(WPARAM wParam, LPARAM lParam) {
-    if (TControl* root = ParentForm();
-        root != nullptr && root->DialogChar(static_cast<wchar_t>(wParam))) {
+    if (Host() != nullptr && Root().DialogChar(static_cast<wchar_t>(wParam))) {
         return 0;
     }
     return DefaultHandler(WM_SYSCHAR, wParam, lParam);
@@ -523,7 +553,8 @@ LRESULT TControl::AnswerSetCursor(WPARAM wParam, LPARAM lParam) {
 
 LRESULT TControl::AnswerGetObject(WPARAM wParam, LPARAM lParam) {
     if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
-        if (const LRESULT object = AnswerAccessibleObject(handle_, wParam); object != 0) {
+        if (const LRESULT object = AnswerAccessibleObject(handle_, wParam, DescriptionOf);
+            object != 0) {
             return object;
         }
     }
@@ -622,16 +653,16 @@ void TControl::Changed() {
     }
 }
 
-void TControl::SetAction(TAction* action) {
+void TControl::SetAction(TControlAction* action) {
     if (action == action_) {
         return;
     }
     if (action_ != nullptr) {
-        std::erase(action_->clients_, this);
+        action_->Unlink(*this);
     }
     action_ = action;
     if (action_ != nullptr) {
-        action_->clients_.push_back(this);
+        action_->Link(*this);
         ActionChanged();
     }
 }
@@ -663,7 +694,7 @@ void TControl::Click() {
 
 bool TControl::PreKeyDown(std::uint16_t key, TShiftState shift) {
     if (!WantsKey(key)) {
-        if (TForm* form = ParentForm(); form != nullptr && form->DialogKey(key, shift)) {
+        if (TControlHost* host = Host(); host != nullptr && host->DialogKey(key, shift)) {
             return true;
         }
     }
@@ -941,8 +972,8 @@ bool TControl::Focused() const {
 }
 
 void TControl::SetFocus() {
-    if (TForm* form = ParentForm(); form != nullptr && form != this && !form->Visible()) {
-        form->SetActiveControl(this);
+    if (TControlHost* host = Host(); host != nullptr && &Root() != this && !Root().Visible()) {
+        host->SetActiveControl(this);
         return;
     }
     ::SetFocus(HandleNeeded());
@@ -954,12 +985,6 @@ void TControl::Invalidate() {
     if (handle_ != nullptr && !invalidated_ && IsWindowVisible(handle_)) {
         InvalidateRect(handle_, nullptr, TRUE);
         invalidated_ = true;
-    }
-}
-
-void TControl::Update() {
-    if (handle_ != nullptr) {
-        UpdateWindow(handle_);
     }
 }
 

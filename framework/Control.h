@@ -7,6 +7,7 @@
 #include "framework/Canvas.h"
 #include "framework/Color.h"
 #include "framework/Dpi.h"
+#include "framework/FocusState.h"
 #include "framework/Font.h"
 #include "runtime/Events.h"
 
@@ -18,7 +19,7 @@
 
 namespace velkaro {
 
-class TAction;
+class TControl;
 class TDeferred;
 class TForm;
 class TPopupMenu;
@@ -47,6 +48,37 @@ struct TCreateParams {
     int X = 0, Y = 0, Width = 0, Height = 0;
 };
 
+// What a control asks of the form it sits on; the form implements it.
+class TControlHost {
+public:
+    // One of its controls received the focus: the controls left are left and the controls
+    // reached are entered.
+    virtual void ProcessFocusArrival(TControl& control) = 0;
+    // Tab, Enter and Esc when the focused control does not take them itself.
+    virtual bool DialogKey(std::uint16_t key, TShiftState shift) = 0;
+    // The control that has, or gets when the form is shown, the keyboard focus.
+    virtual void SetActiveControl(TControl* control) = 0;
+
+protected:
+    ~TControlHost() = default;
+};
+
+// What a click on a control runs when the control has no click handler of its own, and a checked
+// state the controls linked to it share; an action implements it.
+class TControlAction {
+public:
+    // Answers whether there was anything to run.
+    virtual bool Execute() = 0;
+    virtual bool Checked() const = 0;
+    virtual void SetChecked(bool value) = 0;
+    // The control hears of every change of the state (ActionChanged) until it is unlinked.
+    virtual void Link(TControl& control) = 0;
+    virtual void Unlink(TControl& control) = 0;
+
+protected:
+    ~TControlAction() = default;
+};
+
 class TControl : public TObject {
 public:
     explicit TControl(TControl* parent);
@@ -58,6 +90,8 @@ public:
     TControl* Parent() const { return parent_; }
     const std::vector<TControl*>& Controls() const { return children_; }
     TForm* ParentForm();
+    // The form this control sits on, as the control asks it; none without a form.
+    TControlHost* Host();
 
     // Window
     HWND Handle() const { return handle_; }
@@ -113,7 +147,6 @@ public:
     bool Visible() const { return visible_; }
     virtual void SetVisible(bool value);
     void Show() { SetVisible(true); }
-    void Hide() { SetVisible(false); }
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool value);
     int TabOrder() const;
@@ -128,8 +161,8 @@ public:
     void SetPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }
 
     // What a click runs when OnClick is not assigned; the control follows its state.
-    TAction* Action() const { return action_; }
-    void SetAction(TAction* action);
+    TControlAction* Action() const { return action_; }
+    void SetAction(TControlAction* action);
     // The linked action's state changed (and when it is linked).
     virtual void ActionChanged() {}
 
@@ -141,7 +174,6 @@ public:
     virtual void SetFocus();
 
     void Invalidate();
-    void Update();
 
     // Events
     TNotifyEvent OnClick;
@@ -195,7 +227,8 @@ protected:
     virtual void CreateWnd();
     // After the window exists: children are created and state is applied.
     virtual void HandleCreated();
-    virtual void HandleDestroying() {}
+    // The form a root control is: the form's own answer.
+    virtual TForm* AsForm() { return nullptr; }
     // The form learns that this control has the focus now.
     void TellFormOfFocus();
     // Inside an event handler, a native window losing the focus to a window that makes no caret
@@ -240,9 +273,12 @@ private:
     static void SettleHeldFocusLoss();
     // Gives the held loss when the message is handled, if nothing gave it before.
     static TDeferred& HeldFocusLossSettlement();
-    friend class TForm;
     friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
 
+    // The control at the top of the tree: the form, when the control sits on one.
+    TControl& Root();
+    // The window's own handling of a message that runs a modal loop of the system's.
+    LRESULT DefaultHandlerInModalLoop(UINT message, WPARAM wParam, LPARAM lParam);
     // Bookkeeping on every message before the control handles it.
     void MessageArriving(UINT message, WPARAM wParam);
     void RegisterClassFor(const TCreateParams& params);
@@ -287,15 +323,11 @@ private:
     bool leaveTracked_ = false;
     bool invalidated_ = false; // marked whole for painting, not painted since
     TPopupMenu* popupMenu_ = nullptr;
-    TAction* action_ = nullptr;
+    TControlAction* action_ = nullptr;
     HCURSOR cursor_ = nullptr;
     TGdiObject<HBRUSH> brush_;
     std::uint32_t brushRgb_ = 0;
 };
-
-// The window with the keyboard focus on this thread, as GetFocus answers it; while one of our
-// windows has the focus, known without a round trip to the window server.
-HWND FocusedWindow();
 
 // The keyboard state as shift flags.
 TShiftState KeyboardShiftState();

@@ -1,25 +1,46 @@
 #include "framework/DeferredWork.h"
 
-#include "framework/Application.h"
+#include "framework/FocusState.h"
+#include "runtime/ScopedRestore.h"
 
-#include <exception>
 #include <utility>
+#include <vector>
 
 namespace velkaro {
 
 namespace {
 
-// The pending entries, oldest first, linked through the entries themselves: nothing to allocate
-// and nothing to destroy at the end of the program, whatever the order its objects go in.
-TDeferred* first = nullptr;
-TDeferred* last = nullptr;
+struct {
+    // The pending entries, oldest first, linked through the entries themselves: nothing to
+    // allocate and nothing to destroy at the end of the program, whatever the order its objects
+    // go in.
+    TDeferred* first = nullptr;
+    TDeferred* last = nullptr;
+    // Since the innermost modal loop started: the messages taken from the queue by a loop of
+    // ours and being handled, the focus messages being handled, and whether pending work is
+    // being run.
+    int dispatchDepth = 0;
+    int focusMessageDepth = 0;
+    bool running = false;
+    TErrorReport report = nullptr;
+    // Errors of focus moves, reported once the moves are settled.
+    std::vector<std::exception_ptr> unsettled;
+} service;
 
-// Messages taken from the queue by a loop of ours and being handled, since the innermost modal
-// loop started; focus messages being handled likewise.
-int dispatchDepth = 0;
-int focusMessageDepth = 0;
+bool WorkMayWait() {
+    return service.dispatchDepth > 0 || service.focusMessageDepth > 0 || service.running;
+}
 
-unsigned interruptions = 0;
+void ReportSettledErrors() {
+    for (const std::exception_ptr& error : std::exchange(service.unsettled, {})) {
+        ReportError(error);
+    }
+}
+
+TDeferred& SettledReport() {
+    static TDeferred report([] { ReportSettledErrors(); });
+    return report;
+}
 
 } // namespace
 
@@ -34,14 +55,17 @@ void TDeferred::Schedule() {
         return;
     }
     pending_ = true;
-    previous_ = last;
-    (last != nullptr ? last->next_ : first) = this;
-    last = this;
+    previous_ = service.last;
+    (service.last != nullptr ? service.last->next_ : service.first) = this;
+    service.last = this;
+    if (!WorkMayWait()) {
+        RunDeferredWork();
+    }
 }
 
 void TDeferred::Unlink() {
-    (previous_ != nullptr ? previous_->next_ : first) = next_;
-    (next_ != nullptr ? next_->previous_ : last) = previous_;
+    (previous_ != nullptr ? previous_->next_ : service.first) = next_;
+    (next_ != nullptr ? next_->previous_ : service.last) = previous_;
     previous_ = next_ = nullptr;
     pending_ = false;
 }
@@ -54,62 +78,68 @@ bool TDeferred::Cancel() {
     return true;
 }
 
-bool WorkMayWait() {
-    return dispatchDepth > 0;
-}
-
 void RunDeferredWork() {
-    while (first != nullptr) {
-        TDeferred* next = first;
+    const auto running = ScopedValue(service.running, true);
+    while (service.first != nullptr) {
+        TDeferred* next = service.first;
         next->Unlink();
         try {
             next->work_();
-        } catch (const std::exception& error) {
-            Application().HandleException(error);
+        } catch (...) {
+            ReportError(std::current_exception());
         }
     }
 }
 
+void SetErrorReport(TErrorReport report) {
+    service.report = report;
+}
+
+void ReportError(std::exception_ptr error) {
+    if (service.report != nullptr) {
+        service.report(std::move(error));
+    }
+}
+
+void ReportWhenSettled(std::exception_ptr error) {
+    service.unsettled.push_back(std::move(error));
+    SettledReport().Schedule();
+}
+
 TMessageDispatch::TMessageDispatch() {
-    ++dispatchDepth;
+    ++service.dispatchDepth;
 }
 
 TMessageDispatch::~TMessageDispatch() {
-    if (--dispatchDepth == 0) {
+    --service.dispatchDepth;
+    if (!WorkMayWait()) {
         RunDeferredWork();
     }
 }
 
 TFocusMessage::TFocusMessage() {
-    ++focusMessageDepth;
+    ++service.focusMessageDepth;
 }
 
 TFocusMessage::~TFocusMessage() {
-    if (--focusMessageDepth == 0 && dispatchDepth == 0) {
+    --service.focusMessageDepth;
+    if (!WorkMayWait()) {
         RunDeferredWork();
     }
 }
 
 TModalLoop::TModalLoop()
-    : dispatchDepth_(std::exchange(dispatchDepth, 0)),
-      focusMessageDepth_(std::exchange(focusMessageDepth, 0)) {
-    ++interruptions;
+    : dispatchDepth_(std::exchange(service.dispatchDepth, 0)),
+      focusMessageDepth_(std::exchange(service.focusMessageDepth, 0)),
+      running_(std::exchange(service.running, false)) {
+    NoteInputInterrupted();
     RunDeferredWork();
 }
 
 TModalLoop::~TModalLoop() {
-    dispatchDepth = dispatchDepth_;
-    focusMessageDepth = focusMessageDepth_;
-}
-
-TInputWatch::TInputWatch() : interruptions_(interruptions) {}
-
-bool TInputWatch::Interrupted() const {
-    return interruptions != interruptions_;
-}
-
-void NoteFocusMoveRefused() {
-    ++interruptions;
+    service.dispatchDepth = dispatchDepth_;
+    service.focusMessageDepth = focusMessageDepth_;
+    service.running = running_;
 }
 
 } // namespace velkaro

@@ -1,6 +1,7 @@
 #include "framework/Form.h"
 
 #include "framework/Application.h"
+#include "framework/DeferredWork.h"
 #include "runtime/Exceptions.h"
 
 #include <algorithm>
@@ -118,7 +119,7 @@ void TForm::SetClientSize(int width, int height) {
 }
 
 std::optional<RECT> TForm::OpenerBounds() const {
-    const TForm* mainForm = Application().MainForm();
+    const TControl* mainForm = Application().MainForm();
     if (mainForm == this) {
         return std::nullopt;
     }
@@ -275,9 +276,9 @@ void TForm::SetActiveControl(TControl* control) {
     control->SetFocus();
 }
 
-void TForm::FocusChanged(TControl* control) {
+void TForm::ProcessFocusArrival(TControl& arrived) {
+    TControl* control = &arrived;
     activeControl_ = control;
-    const unsigned move = ++focusMoves_;
     TControl* previous = enteredControl_;
     focusReturned_ = previous == control;
     if (focusReturned_) {
@@ -285,7 +286,7 @@ void TForm::FocusChanged(TControl* control) {
     }
     // A focus change started by a step of this one (a modal window's closing gives the focus
     // back, an invalid leave takes it back, an enter handler moves it on) has done the rest.
-    const auto superseded = [&] { return focusMoves_ != move || activeControl_ != control; };
+    const TFocusGeneration move;
     const std::vector<TControl*> oldChain = Ancestry(previous);
     const std::vector<TControl*> newChain = Ancestry(control);
     const auto inNew = [&](TControl* c) {
@@ -301,8 +302,8 @@ void TForm::FocusChanged(TControl* control) {
         }
         enteredControl_ = c->Parent();
         RunFocusStep([c] { c->DoExit(); });
-        if (superseded()) {
-            NoteFocusMoveRefused();
+        if (move.Superseded()) {
+            NoteInputInterrupted(); // the control left refused the move
             return;
         }
     }
@@ -310,7 +311,7 @@ void TForm::FocusChanged(TControl* control) {
         if (*it != this && !inOld(*it)) {
             enteredControl_ = *it;
             RunFocusStep([it] { (*it)->DoEnter(); });
-            if (superseded()) {
+            if (move.Superseded()) {
                 return;
             }
         }

@@ -27,7 +27,7 @@ enum class TFormBorderStyle { bsDialog, bsSingle, bsNone };
 // from (the primary for the main form), so that it opens whole on one screen.
 enum class TFormPosition { poDesigned, poScreenCenter };
 
-class TForm : public TControl {
+class TForm : public TControl, public TControlHost {
 public:
     TForm();
     ~TForm() override;
@@ -48,7 +48,7 @@ public:
 
     // The control that has, or gets on activation, the keyboard focus.
     TControl* ActiveControl() const { return activeControl_; }
-    void SetActiveControl(TControl* control);
+    void SetActiveControl(TControl* control) override;
 
     void Close();
     int ShowModal();
@@ -59,14 +59,15 @@ public:
     // Moves the focus to the next (or previous) tab stop after the given control.
     void SelectNext(TControl* current, bool forward);
     // Tab, Enter and Esc when the focused control does not take them itself.
-    virtual bool DialogKey(std::uint16_t key, TShiftState shift);
+    bool DialogKey(std::uint16_t key, TShiftState shift) override;
 
     TNotifyEvent OnShow;
     TNotifyEvent OnHide;
     TNotifyEvent OnClose;
 
-    // Called by a control of this form that received the focus.
-    void FocusChanged(TControl* control);
+    // A control of this form received the focus: the controls left are left (innermost first),
+    // then the controls reached are entered (outermost first), each once per real move.
+    void ProcessFocusArrival(TControl& control) override;
     // Whether the last focus arrival gave the focus back to the control that had it when the
     // window was left (the window was re-activated), rather than moving it within the window.
     bool FocusReturned() const { return focusReturned_; }
@@ -78,6 +79,7 @@ protected:
     // A form keeps its place and its frame is the system's: only the client size scales.
     void ScaleBounds(int multiplier, int divisor) override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    TForm* AsForm() override { return this; }
     virtual void DoShow();
     void ShowForm(bool visible);
     // The monitor the form opens on: that of the window it is opened from (the program's active
@@ -115,8 +117,6 @@ private:
     // The innermost control whose enter processing has run and whose exit has not.
     TControl* enteredControl_ = nullptr;
     int clientWidth_ = 0, clientHeight_ = 0;
-    // Counts the focus moves processed, so that a move can tell that another superseded it.
-    unsigned focusMoves_ = 0;
     int modalResult_ = mrNone;
     bool modal_ = false;
     bool focusReturned_ = false;

@@ -1,7 +1,5 @@
 #include "framework/RadioButton.h"
 
-#include "framework/Actions.h"
-#include "framework/DeferredWork.h"
 #include "runtime/ScopedRestore.h"
 
 #include <oleacc.h>

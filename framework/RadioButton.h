@@ -43,7 +43,6 @@ protected:
     void HandleCreated() override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     virtual DWORD ButtonStyle() const { return BS_RADIOBUTTON; }
-    bool ClicksDisabled() const { return clicksDisabled_; }
 
 private:
     void RecreateStyle();

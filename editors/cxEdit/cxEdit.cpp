@@ -168,7 +168,7 @@ void TcxCustomEdit::ReportInputError(const TcxInputVerdict& verdict) {
                 ::SetFocus(Handle());
             }
         }
-        FocusChanged(FocusedWindow());
+        UpdateFocusState(FocusedWindow());
         SelectAllText();
     }
     if (ActiveProperties().BeepOnError()) {
@@ -255,8 +255,7 @@ void TcxCustomEdit::SetFocusAtOnce() {
 // still has it then: a focus that only passes through (a calculation's through the amount
 // field) makes and destroys no caret, a round of some dozen requests to the window server.
 bool TcxCustomEdit::DefersInnerFocus() const {
-    return WorkMayWait() && !innerFocusAtOnce_ && innerEdit_ != nullptr &&
-           !innerEdit_->Control().Visible();
+    return !innerFocusAtOnce_ && innerEdit_ != nullptr && !innerEdit_->Control().Visible();
 }
 
 // The typing belongs in the inner edit, when there is one to take it.
@@ -311,7 +310,7 @@ void TcxCustomEdit::LoseFocus() {
     value_.Left();
 }
 
-void TcxCustomEdit::FocusChanged(HWND focusWindow) {
+void TcxCustomEdit::UpdateFocusState(HWND focusWindow) {
     if (destroying_ || showingError_) {
         return;
     }
@@ -350,7 +349,7 @@ void TcxCustomEdit::ShowInnerEditAsViewed() {
     if (innerEdit_ == nullptr) {
         return;
     }
-    if (!WorkMayWait() || !HandleAllocated()) {
+    if (!HandleAllocated()) {
         ApplyInnerEditShown();
     } else {
         pending_.InnerEditShown = true;
@@ -362,7 +361,7 @@ void TcxCustomEdit::ShowInnerEditAsViewed() {
 // the handler done, the look differs from the one painted last: a focus that comes and goes
 // repaints nothing.
 void TcxCustomEdit::InvalidateView() {
-    if (focusChanging_ && paintedLook_ && WorkMayWait() && HandleAllocated()) {
+    if (focusChanging_ && paintedLook_ && HandleAllocated()) {
         pending_.Look = true;
         viewSync_.Schedule();
     } else {
@@ -746,12 +745,13 @@ LRESULT TcxCustomEdit::AnswerSetText(LPARAM text) {
 // processed. Either way the typing belongs in the inner edit.
 LRESULT TcxCustomEdit::FocusArrived(WPARAM wParam, LPARAM lParam) {
     const auto from = reinterpret_cast<HWND>(wParam);
+    const TFocusGeneration arrival;
     const LRESULT result = from != nullptr && HasFocusWindow(from)
                                ? DefaultHandler(WM_SETFOCUS, wParam, lParam)
                                : TcxContainer::WndProc(WM_SETFOCUS, wParam, lParam);
     // Unless a step of the arrival moved the focus on (the control that had it took it back).
-    if (FocusedWindow() == Handle()) {
-        FocusChanged(Handle());
+    if (!arrival.Superseded()) {
+        UpdateFocusState(Handle());
         PassFocusToInnerEdit();
     }
     return result;
@@ -759,7 +759,7 @@ LRESULT TcxCustomEdit::FocusArrived(WPARAM wParam, LPARAM lParam) {
 
 void TcxCustomEdit::FocusLeaving(HWND to) {
     if (!HasFocusWindow(to)) {
-        FocusChanged(to);
+        UpdateFocusState(to);
     }
 }
 

@@ -170,7 +170,7 @@ protected:
     // Entering, leaving, and between the control and its inner edit (focusWindow has, or is
     // about to get, the focus): OnFocusChanged and the view, once per real change. May change
     // the view and the selection; must not move the focus, which is changing as it runs.
-    virtual void FocusChanged(HWND focusWindow);
+    virtual void UpdateFocusState(HWND focusWindow);
 
     // Focus leaving, through the form's exit processing, and Enter with ValidateOnEnter.
     void DoExit() override;

@@ -258,8 +258,8 @@ void TcxCustomMaskEdit::GainFocus() {
     TcxCustomTextEdit::GainFocus();
 }
 
-void TcxCustomMaskEdit::FocusChanged(HWND focusWindow) {
-    TcxCustomTextEdit::FocusChanged(focusWindow);
+void TcxCustomMaskEdit::UpdateFocusState(HWND focusWindow) {
+    TcxCustomTextEdit::UpdateFocusState(focusWindow);
     if (IsMasked() && focusWindow == InnerHandle()) {
         mode_->EnsureBlockCursor();
     }

@@ -65,7 +65,7 @@ protected:
     void ReplaceSelection(const std::wstring& text) override;
     std::size_t PasteRoom() const override;
     void GainFocus() override;
-    void FocusChanged(HWND focusWindow) override;
+    void UpdateFocusState(HWND focusWindow) override;
     void InnerMouseMessage(UINT message, WPARAM wParam) override;
 
 private:

@@ -377,6 +377,7 @@ LRESULT TcxCustomInnerTextEdit::ForwardMouseButton(UINT message, WPARAM wParam, 
 }
 
 LRESULT TcxCustomInnerTextEdit::FocusArrived(WPARAM wParam, LPARAM lParam) {
+    const TFocusGeneration arrival;
     LRESULT result = 0;
     if (TakeBackFocusLoss()) {
         // The native edit never heard that it lost the focus: its caret is still there.
@@ -385,10 +386,10 @@ LRESULT TcxCustomInnerTextEdit::FocusArrived(WPARAM wParam, LPARAM lParam) {
         result = TEdit::WndProc(WM_SETFOCUS, wParam, lParam);
     }
     // A step of the arrival moved the focus on (the control that had it took it back).
-    if (FocusedWindow() != Handle()) {
+    if (arrival.Superseded()) {
         return result;
     }
-    container_.FocusChanged(Handle());
+    container_.UpdateFocusState(Handle());
     if (SelectsAllOnFocus()) {
         SelectAll();
     }
@@ -409,7 +410,7 @@ LRESULT TcxCustomInnerTextEdit::FocusLeft(WPARAM wParam, LPARAM lParam) {
     const auto to = reinterpret_cast<HWND>(wParam);
     const TControl* receiver = FromHandle(to);
     LRESULT result = 0;
-    if (WorkMayWait() && receiver != nullptr && receiver->MakesNoCaret()) {
+    if (receiver != nullptr && receiver->MakesNoCaret()) {
         HoldFocusLoss(to);
     } else {
         result = TEdit::WndProc(WM_KILLFOCUS, wParam, lParam);

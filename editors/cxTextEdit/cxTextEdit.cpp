@@ -374,9 +374,9 @@ void TcxCustomTextEdit::LoseFocus() {
     ResetLookupSelection();
 }
 
-void TcxCustomTextEdit::FocusChanged(HWND focusWindow) {
+void TcxCustomTextEdit::UpdateFocusState(HWND focusWindow) {
     if (!recreatingInner_) {
-        TcxCustomEdit::FocusChanged(focusWindow);
+        TcxCustomEdit::UpdateFocusState(focusWindow);
     }
 }
 

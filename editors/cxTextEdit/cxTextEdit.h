@@ -182,7 +182,7 @@ protected:
     void DeleteSelection() override;
     Variant MakeEditValue(const Variant& DisplayValue, bool InEditForm) override;
     void LoseFocus() override;
-    void FocusChanged(HWND focusWindow) override;
+    void UpdateFocusState(HWND focusWindow) override;
 
     // The text edit's own slots.
     // Font and colours to the inner edit.

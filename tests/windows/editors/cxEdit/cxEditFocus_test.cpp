@@ -23,6 +23,13 @@ void RejectBadTexts(TcxCustomEditProperties& properties, int& validations) {
     };
 }
 
+HWND CaretWindow() {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(GetCurrentThreadId(), &info);
+    return info.hwndCaret;
+}
+
 struct TabCase {
     const char* name;
     TShiftState shift;
@@ -72,6 +79,8 @@ TEST_F(EditFocusTest, LeavingWithInvalidTextKeepsTheFocusAndSkipsOnExit) {
     PressKey(VK_TAB);
     EXPECT_EQ(ReportedErrors(), std::vector<std::wstring>{kInvalidInput});
     EXPECT_TRUE(HasFocus(edit));
+    // The edit the focus was refused to never heard that it arrived: it made no caret.
+    EXPECT_EQ(CaretWindow(), InnerWindow(edit));
     EXPECT_EQ(edit.SelStart(), 0);
     EXPECT_EQ(edit.SelLength(), 3);
     EXPECT_EQ(beeps.Count(), 1);
@@ -204,13 +213,6 @@ TEST_F(EditFocusTest, TheCentredInnerEditIsShownOnlyWhileFocused) {
     form.Edit(0).SetFocus();
     EXPECT_FALSE(IsWindowVisible(inner));
     EXPECT_TRUE(IsWindowVisible(leftInner));
-}
-
-HWND CaretWindow() {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof(info);
-    GetGUIThreadInfo(GetCurrentThreadId(), &info);
-    return info.hwndCaret;
 }
 
 // The focus inside a menu of one item opened here, closed from inside its loop.
