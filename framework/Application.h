@@ -41,6 +41,8 @@ public:
     // Reports the error once the focus move being processed is settled: a report opened inside
     // the focus messages would run its modal loop with the move half done.
     void ReportWhenSettled(std::exception_ptr error);
+    // How many errors have been put off so, ever: code that asked for a focus move compares.
+    unsigned ErrorsPutOff() const { return errorsPutOff_; }
     // Replaces the message box of the report (tests capture the text instead).
     void (*ShowErrorBox)(HWND owner, const std::wstring& text,
                          const std::wstring& caption) = nullptr;
@@ -60,6 +62,7 @@ private:
 
     bool terminated_ = false;
     std::vector<std::exception_ptr> unreported_;
+    unsigned errorsPutOff_ = 0;
     TDeferred settledReport_{[this] { ReportSettledErrors(); }};
 };
 

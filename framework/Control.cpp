@@ -945,7 +945,24 @@ void TControl::SetFocus() {
         form->SetActiveControl(this);
         return;
     }
+    const TFocusRequest request(*this);
     ::SetFocus(HandleNeeded());
+    request.EndIfRefused();
+}
+
+TFocusRequest::TFocusRequest(const TControl& target)
+    : target_(target), errors_(Application().ErrorsPutOff()) {}
+
+void TFocusRequest::EndIfRefused() const {
+    if (Application().ErrorsPutOff() == errors_) {
+        return;
+    }
+    const HWND window = target_.Handle();
+    const HWND focus = FocusedWindow();
+    if (window != nullptr && focus != nullptr && (focus == window || IsChild(window, focus))) {
+        return;
+    }
+    throw EAbort();
 }
 
 void TControl::Invalidate() {
