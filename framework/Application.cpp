@@ -180,8 +180,6 @@ void TApplication::HandleException(const std::exception& error) {
 
 void TApplication::ReportWhenSettled(std::exception_ptr error) {
     ++errorsPutOff_;
-    // The input that asked for the move is over, as after a refusal: a press goes no further.
-    NoteFocusMoveRefused();
     unreported_.push_back(std::move(error));
     settledReport_.Schedule();
 }

@@ -77,10 +77,9 @@ private:
     int focusMessageDepth_;
 };
 
-// Input is over once it has been interrupted: a focus move it asked for was refused or raised an
-// error, or a modal window ran while it was handled. A press or a key compares before and after
-// asking for the focus, so that it neither tries again nor goes on (taking the mouse capture) after
-// a report.
+// Input is over once it has been interrupted: a focus move it asked for was refused, or a modal
+// window ran while it was handled. A press or a key compares before and after asking for the
+// focus, so that it neither tries again nor goes on (taking the mouse capture) after a report.
 class TInputWatch {
 public:
     TInputWatch();
@@ -90,7 +89,7 @@ private:
     unsigned interruptions_;
 };
 
-// A focus move was refused (the control that had the focus kept it), or raised an error.
+// A focus move was refused: the control that had the focus kept it.
 void NoteFocusMoveRefused();
 
 // The handling of a focus message (WM_SETFOCUS, WM_KILLFOCUS): outside the handling of a
