@@ -1,5 +1,6 @@
 #include "app/un_hakkinda.h"
 
+#include "framework/SystemLibrary.h"
 #include "runtime/Exceptions.h"
 
 namespace velkaro {
@@ -12,8 +13,8 @@ namespace {
 // every start of the program slower.
 HINSTANCE WINAPI ShellExecuteOnDemand(HWND window, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters,
                                       LPCWSTR directory, INT show) {
-    static const auto execute = reinterpret_cast<decltype(&ShellExecuteW)>(
-        reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"shell32.dll"), "ShellExecuteW")));
+    static const auto execute =
+        SystemFunction<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
     if (execute == nullptr) {
         throw Exception(L"The shell cannot be reached");
     }
@@ -52,9 +53,9 @@ Tfr_hakkinda::Tfr_hakkinda()
       Label5(&Panel1), Label6(&Panel1), Label7(&Panel1), BitBtn1(this) {
     SetCaption(L"Hakkında ...");
     SetBorderStyle(TFormBorderStyle::bsDialog);
-    SetPosition(TFormPosition::poDesktopCenter);
+    SetPosition(TFormPosition::poScreenCenter);
     SetColor(clBtnFace);
-    Font().SetName(L"MS Sans Serif");
+    Font().SetName(kDialogFontName);
     Font().SetHeight(11);
     Font().SetColor(clWindowText);
     // Designed at 96 pixels per inch and laid out at the monitor's, with fonts of the point size
@@ -84,7 +85,7 @@ Tfr_hakkinda::Tfr_hakkinda()
     }
 
     Label6.SetAlignment(TAlignment::taCenter);
-    Label6.Font().SetName(L"MS Sans Serif");
+    Label6.Font().SetName(kDialogFontName);
     Label6.Font().SetHeight(ScaledFontHeight(11, PixelsPerInch(), kDesignPixelsPerInch));
     Label6.Font().SetStyle(0);
     Label6.Font().SetColor(clWindowText);

@@ -21,10 +21,10 @@ Tfr_velkaro::Tfr_velkaro(std::unique_ptr<SettingsKeyOpener> keys,
       settings_(Ayarlar, *settingsKeys_, *settingsPrompt_, *this) {
     SetCaption(L"Velkaro 2 - Dorimex\u00AE");
     SetBorderStyle(TFormBorderStyle::bsDialog);
-    SetPosition(TFormPosition::poDesktopCenter);
+    SetPosition(TFormPosition::poScreenCenter);
     SetClientSize(220, 139);
     SetColor(clBtnFace);
-    Font().SetName(L"MS Sans Serif");
+    Font().SetName(kDialogFontName);
     Font().SetHeight(11);
     Font().SetColor(clWindowText);
     LayOutControls();
@@ -42,7 +42,7 @@ Tfr_velkaro::Tfr_velkaro(std::unique_ptr<SettingsKeyOpener> keys,
 
 void Tfr_velkaro::LayOutControls() {
     const auto font = [](TFont& font, TColor color, int height) {
-        font.SetName(L"MS Sans Serif");
+        font.SetName(kDialogFontName);
         font.SetColor(color);
         font.SetHeight(height);
     };

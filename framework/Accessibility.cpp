@@ -1,6 +1,7 @@
 #include "framework/Accessibility.h"
 
 #include "framework/Control.h"
+#include "framework/SystemLibrary.h"
 
 #include <oleacc.h>
 
@@ -29,9 +30,9 @@ public:
 
 private:
     AccessibilityLibraries() {
-        HMODULE com = LoadLibraryW(L"ole32.dll");
-        HMODULE automation = LoadLibraryW(L"oleaut32.dll");
-        HMODULE accessibility = LoadLibraryW(L"oleacc.dll");
+        HMODULE com = LoadSystemLibrary(L"ole32.dll");
+        HMODULE automation = LoadSystemLibrary(L"oleaut32.dll");
+        HMODULE accessibility = LoadSystemLibrary(L"oleacc.dll");
         if (com == nullptr || automation == nullptr || accessibility == nullptr) {
             return;
         }

@@ -58,7 +58,7 @@ struct TLabelForm {
         label.Properties().Alignment().SetHorz(taCenter);
         label.Properties().Alignment().SetVert(taVCenter);
         TFont& font = label.Style().Font();
-        font.SetName(L"MS Sans Serif");
+        font.SetName(kDialogFontName);
         font.SetHeight(fontHeight);
         font.SetColor(clBlue);
     }
