@@ -976,7 +976,24 @@ void TControl::SetFocus() {
         host->SetActiveControl(this);
         return;
     }
+    const TFocusRequest request(*this);
     ::SetFocus(HandleNeeded());
+    request.EndIfRefused();
+}
+
+TFocusRequest::TFocusRequest(const TControl& target)
+    : target_(target), errors_(ErrorsPutOff()) {}
+
+void TFocusRequest::EndIfRefused() const {
+    if (ErrorsPutOff() == errors_) {
+        return;
+    }
+    const HWND window = target_.Handle();
+    const HWND focus = FocusedWindow();
+    if (window != nullptr && focus != nullptr && (focus == window || IsChild(window, focus))) {
+        return;
+    }
+    throw EAbort();
 }
 
 void TControl::Invalidate() {

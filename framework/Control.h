@@ -329,6 +329,21 @@ private:
     std::uint32_t brushRgb_ = 0;
 };
 
+// A focus move that code asks for (SetFocus, and so the form's active control and its tab
+// order). When the control that had the focus refused to let it go, having raised an error,
+// the code that asked ends there: the request raises a silent abort once the move is settled,
+// and the error itself is reported once, as every error of a focus move is.
+class TFocusRequest {
+public:
+    explicit TFocusRequest(const TControl& target);
+    // Raises EAbort when the move raised an error and the focus is not on the target.
+    void EndIfRefused() const;
+
+private:
+    const TControl& target_;
+    unsigned errors_;
+};
+
 // The keyboard state as shift flags.
 TShiftState KeyboardShiftState();
 // The keyboard state and the buttons a mouse message reports (its wParam) as shift flags.

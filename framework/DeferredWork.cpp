@@ -23,8 +23,9 @@ struct {
     int focusMessageDepth = 0;
     bool running = false;
     TErrorReport report = nullptr;
-    // Errors of focus moves, reported once the moves are settled.
+    // Errors of focus moves, reported once the moves are settled, and how many there were ever.
     std::vector<std::exception_ptr> unsettled;
+    unsigned putOff = 0;
 } service;
 
 bool WorkMayWait() {
@@ -102,8 +103,13 @@ void ReportError(std::exception_ptr error) {
 }
 
 void ReportWhenSettled(std::exception_ptr error) {
+    ++service.putOff;
     service.unsettled.push_back(std::move(error));
     SettledReport().Schedule();
+}
+
+unsigned ErrorsPutOff() {
+    return service.putOff;
 }
 
 TMessageDispatch::TMessageDispatch() {

@@ -62,6 +62,8 @@ void ReportError(std::exception_ptr error);
 // Reports the error once the focus move being processed is settled: a report opened inside the
 // focus messages would run its modal loop with the move half done.
 void ReportWhenSettled(std::exception_ptr error);
+// How many errors have been put off so, ever: code that asked for a focus move compares.
+unsigned ErrorsPutOff();
 
 // Runs one step of processing a focus move (an exit, an enter, a focus-change event): an error it
 // raises is reported once the move is settled, and the processing goes on.

@@ -171,9 +171,10 @@ void TRadioButton::NotifyCommand(WORD code) {
 LRESULT TRadioButton::Pressed(UINT message, WPARAM wParam, LPARAM lParam) {
     if (!Focused()) {
         const TInputWatch press;
-        clicksDisabled_ = true;
-        SetFocus();
-        clicksDisabled_ = false;
+        {
+            const auto noClicks = ScopedValue(clicksDisabled_, true);
+            SetFocus();
+        }
         if (!Focused() || press.Interrupted()) {
             return 0;
         }

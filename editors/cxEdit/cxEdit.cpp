@@ -239,7 +239,9 @@ void TcxCustomEdit::SetFocus() {
     const TForm* form = ParentForm();
     if (innerEdit_ != nullptr && innerEdit_->Control().HandleAllocated() && HandleAllocated() &&
         form != nullptr && form->Visible() && CanFocus() && !DefersInnerFocus()) {
+        const TFocusRequest request(*this);
         innerEdit_->SafelySetFocus();
+        request.EndIfRefused();
         return;
     }
     TcxContainer::SetFocus();

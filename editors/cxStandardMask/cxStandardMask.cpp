@@ -168,10 +168,11 @@ void TcxStandardMask::FitText(std::wstring& text, bool useConverted,
                 continue;
             }
             const bool many = LiteralAt(j) == nullptr;
-            const bool accepted = !(gap && many) && items_[j]->Check(converted);
+            const bool content = items_[j]->BlankIsContent();
+            const bool accepted = !(gap && many && !content) && items_[j]->Check(converted);
             if (accepted) {
                 result[j] = useConverted ? converted : original;
-                placed[j] = IsBlank(result[j]);
+                placed[j] = IsBlank(result[j]) && !content;
             }
             // A blank or space leaves the first open user position blank instead of being dropped.
             if (accepted || (IsBlank(original) && many)) {
@@ -196,7 +197,7 @@ bool TcxStandardMask::IsFullText(std::wstring& text, const TcxEnteredBlanks& ent
     for (std::size_t i = 0; i < items_.size(); ++i) {
         const auto* many = items_[i]->AsMany();
         const wchar_t original = text[i];
-        const bool gap = many != nullptr && IsGap(text, entered, i);
+        const bool gap = many != nullptr && !many->BlankIsContent() && IsGap(text, entered, i);
         if (!gap && items_[i]->Check(text[i])) {
             continue;
         }
@@ -217,7 +218,10 @@ void TcxStandardMask::ToEditValue(std::wstring& text, const TcxEnteredBlanks& en
     value.reserve(length);
     for (std::size_t i = 0; i < length; ++i) {
         if (!LiteralAt(i)) {
-            value += IsGap(text, entered, i) ? L' ' : text[i];
+            // A blank that is content still reads as a space.
+            const bool space =
+                items_[i]->BlankIsContent() ? text[i] == blankChar_ : IsGap(text, entered, i);
+            value += space ? L' ' : text[i];
         } else if (saveLiterals_) {
             value += text[i];
         }

@@ -42,7 +42,8 @@ public:
     // The same, told what the text alone cannot tell: which of its blanks (the blank character
     // or a space) were entered as characters rather than left as the mark of an unfilled
     // position. A blank not entered is a gap even where its position would take it; any other
-    // character counts as entered. FitText gives back the entered blanks of the fitted text.
+    // character counts as entered. Where any character goes, a blank is content, entered or not.
+    // FitText gives back the entered blanks of the fitted text.
     void FitText(std::wstring& text, bool useConverted, TcxEnteredBlanks& entered) const;
     bool IsFullText(std::wstring& text, const TcxEnteredBlanks& entered) const;
     void ToEditValue(std::wstring& text, const TcxEnteredBlanks& entered) const;

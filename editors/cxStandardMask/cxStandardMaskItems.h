@@ -15,6 +15,9 @@ public:
     // The kind of a position without a dynamic_cast: fitting asks it for every character.
     virtual const TcxStandardMaskLiteralItem* AsLiteral() const { return nullptr; }
     virtual const TcxStandardMaskManyItem* AsMany() const { return nullptr; }
+    // Whether a blank or a space there is a character like any other, never an unfilled
+    // position.
+    virtual bool BlankIsContent() const { return false; }
 };
 
 class TcxStandardMaskLiteralItem final : public TcxStandardMaskCustomItem {
@@ -60,6 +63,7 @@ class TcxStandardMaskASCIIItem final : public TcxStandardMaskManyItem {
 public:
     using TcxStandardMaskManyItem::TcxStandardMaskManyItem;
     bool Check(wchar_t& c) const override;
+    bool BlankIsContent() const override { return true; }
 };
 
 class TcxStandardMaskNumericItem final : public TcxStandardMaskManyItem {

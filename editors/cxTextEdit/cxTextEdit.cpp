@@ -557,7 +557,7 @@ void TcxCustomTextEdit::ClearSelection() {
 LRESULT TcxCustomTextEdit::LeftButtonDown(WPARAM wParam, LPARAM lParam) {
     if (!InEditForm() && CanFocus()) {
         const TInputWatch press;
-        if (FocusInnerEditByMouse()) {
+        if (FocusInnerEditByMouse() && !press.Interrupted()) {
             POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
             MapWindowPoints(Handle(), innerControl_->Handle(), &point, 1);
             return SendMessageW(innerControl_->Handle(), WM_LBUTTONDOWN, wParam,

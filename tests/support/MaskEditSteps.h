@@ -230,14 +230,15 @@ inline std::string BrokenInvariant(MaskEditModel& edit, const TcxStandardMask& m
                 return "the edit value holds a character no key, paste or write entered";
             }
         }
-        if (inPlace && many != nullptr && shadow.Must(static_cast<std::size_t>(i)) &&
+        // Where any character goes, a blank is content and reads as a space.
+        const bool gapless = many != nullptr && many->BlankIsContent();
+        if (inPlace && many != nullptr && !gapless && shadow.Must(static_cast<std::size_t>(i)) &&
             mask.IsBlank(shown[i]) && text[k] != shown[i]) {
             return "a blank typed into a position reads as a gap";
         }
-        full = full && (many == nullptr || many->Optional || text[k] != L' ');
-        // A space typed where any character goes is a character, though the value shows a gap.
-        if (inPlace && many != nullptr && !many->Optional && text[k] == L' ' && shown[i] != L' ' &&
-            edit.Mode().IsTextValid(shown)) {
+        full = full && (many == nullptr || many->Optional || gapless || text[k] != L' ');
+        if (inPlace && many != nullptr && !many->Optional && !gapless && text[k] == L' ' &&
+            shown[i] != L' ' && edit.Mode().IsTextValid(shown)) {
             return "a text with a position unfilled passes validation";
         }
         ++k;

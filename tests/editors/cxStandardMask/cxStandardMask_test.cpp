@@ -181,8 +181,10 @@ TEST_F(StandardMaskTest, EnteredBlanksAreCharactersAndOthersGaps) {
         {L"00;1;0", L"00", L"10", L"00", L"10", false, L"0 "},
         {L"90;1;0", L"00", L"01", L"00", L"01", true, L" 0"},
         {L"0-0;0;0", L"0-0", L"001", L"0-0", L"001", false, L" 0"},
-        {L"CC", L"__", L"", L"__", L"00", false, L"  "},
-        {L"CC", L"_ ", L"11", L"_ ", L"11", true, L"_ "},
+        // Where any character goes, a blank is content, entered or not, and reads as a space.
+        {L"CC", L"__", L"", L"__", L"00", true, L"  "},
+        {L"CC", L"_ ", L"11", L"_ ", L"00", true, L"  "},
+        {L"CCCC", L"ab  ", L"", L"ab  ", L"0000", true, L"ab  "},
         {L">LL;1;a", L"aa", L"11", L"AA", L"00", true, L"AA"},
         {L"#;1;+", L"+", L"", L"+", L"0", true, L" "},
         // A blank its position refuses stays a gap, entered or not.

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 namespace velkaro::test {
 namespace {
 
@@ -282,6 +285,31 @@ TEST_F(EditFocusTest, FocusMovedByAHandlerSettlesWhenTheHandlerIsDone) {
             EXPECT_EQ(exits, inCentred ? 0 : 1) << c.name;
         }
     }
+}
+
+// An enter handler that moves the focus on supersedes the move that entered it: the form follows
+// the nested move to its end, so the edit it ends in is the one left next.
+TEST_F(EditFocusTest, AnEnterHandlerMovingTheFocusOnIsFollowedToTheEnd) {
+    TEditForm form(3);
+    std::string log;
+    for (int index = 0; index < 3; ++index) {
+        const char digit = static_cast<char>('0' + index);
+        form.Edit(index).OnEnter = [&log, digit](TObject*) { log += {digit, '+'}; };
+        form.Edit(index).OnExit = [&log, digit](TObject*) { log += {digit, '-'}; };
+    }
+    form.Show();
+    log.clear();
+    bool passOn = true;
+    form.Edit(1).OnEnter = [&](TObject*) {
+        log += "1+";
+        if (std::exchange(passOn, false)) {
+            form.Edit(2).SetFocus();
+        }
+    };
+    PressKey(VK_TAB);
+    form.Edit(0).SetFocus();
+    EXPECT_EQ(log, "0-1+1-2+2-0+");
+    EXPECT_TRUE(HasFocus(form.Edit(0)));
 }
 
 TEST_F(EditFocusTest, WithoutLeftAlignmentOnEditingTheInnerEditIsRecreatedCentred) {

@@ -1,6 +1,8 @@
 // Handlers that open real modal windows (a form shown modally, the error report's message box)
 // while the focus moves between edits, each closed by a key posted from inside its own loop.
+#include "editors/cxRadioGroup/cxRadioGroup.h"
 #include "framework/Buttons.h"
+#include "framework/Label.h"
 #include "runtime/Exceptions.h"
 #include "tests/windows/support/ApplicationTest.h"
 #include "tests/windows/support/EditTestForm.h"
@@ -11,6 +13,8 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <utility>
 
 namespace velkaro::test {
 namespace {
@@ -19,9 +23,13 @@ using ModalLoopTest = SystemErrorBoxTest;
 
 const std::vector<std::wstring> kModalForms = {L"#32770", L"TForm"};
 
-// A small form the operator closes with Enter on its default button.
-void ShowModalForm() {
+// A small form the operator closes with Enter on its default button; what the operator does
+// while it is up runs as it shows.
+void ShowModalForm(const std::function<void()>& whileShown = {}) {
     TForm dialog;
+    if (whileShown) {
+        dialog.OnShow = [whileShown](TObject*) { whileShown(); };
+    }
     dialog.SetClientSize(120, 60);
     TButton ok(&dialog);
     ok.SetBounds(20, 15, 75, 25);
@@ -179,6 +187,153 @@ TEST_F(ModalLoopTest, AnErrorInAFocusHandlerIsReportedOnceAfterTheMove) {
                 << "reported from inside WM_SETFOCUS or WM_KILLFOCUS";
         });
     }
+}
+
+// A press into an edit whose focus move ran a modal window is over: the operator let the button go
+// while the window was up, so the edit must not take the mouse afterwards. Pressed on a centred
+// edit's painted text, whose inner edit then takes the focus.
+TEST_F(ModalLoopTest, APressWhoseFocusMoveRanAModalWindowIsOver) {
+    for (const bool onExit : {true, false}) {
+        SCOPED_TRACE(onExit ? "OnExit of the edit left" : "OnEnter of the edit entered");
+        TEditForm form;
+        form.Edit(1).Properties().Alignment().SetHorz(taCenter);
+        bool armed = true;
+        (onExit ? form.Edit(0).OnExit : form.Edit(1).OnEnter) = [&armed](TObject*) {
+            if (std::exchange(armed, false)) {
+                ShowModalForm(ReleaseLeftButton);
+            }
+        };
+        form.Show();
+        const TModalWatch watch(kModalForms);
+        MovePointer(form.Edit(1).Handle(), 20, 10);
+        PressLeftButton();
+        Pump();
+        ASSERT_EQ(watch.Shown().size(), 1u);
+        EXPECT_EQ(GetCapture(), nullptr) << "the edit took the mouse after the window closed";
+        QueueClickAt(form.Edit(0).Handle(), 20, 10);
+        Pump();
+        EXPECT_TRUE(HasFocus(form.Edit(0))) << "the next click was swallowed";
+    }
+}
+
+// Code that moves the focus away from invalid text ends there: the edit's report comes once
+// the move is settled, and the rest of the handler does not run.
+TEST_F(ModalLoopTest, AMoveRefusedByInvalidTextEndsTheHandlerThatAskedForIt) {
+    const struct {
+        const char* name;
+        std::function<void(TEditForm&)> move;
+    } cases[] = {
+        {"SetFocus", [](TEditForm& form) { form.Edit(1).SetFocus(); }},
+        {"the active control", [](TEditForm& form) { form.Form.SetActiveControl(&form.Edit(1)); }},
+        {"the next tab stop", [](TEditForm& form) { form.Form.SelectNext(&form.Edit(0), true); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TBeepCounter beeps;
+        TEditForm form;
+        TLabel label(&form.Form);
+        label.SetBounds(170, 10, 100, 20);
+        TcxTextEditProperties& properties = form.Edit(0).Properties();
+        properties.SetBeepOnError(true);
+        properties.OnValidate = [](TObject*, Variant&, std::wstring& errorText, bool& error) {
+            error = true;
+            errorText = L"Not a value";
+        };
+        form.Edit(0).OnKeyPress = [&](TObject*, wchar_t& key) {
+            if (key == L'\r') {
+                c.move(form);
+                label.SetCaption(L"written");
+            }
+        };
+        form.Show();
+        TypeText(L"abc");
+        const TModalWatch watch;
+        PressKey(VK_RETURN);
+        Pump();
+        EXPECT_EQ(label.Caption(), L"");
+        ASSERT_EQ(watch.Texts(), std::vector<std::wstring>{L"Not a value."});
+        EXPECT_FALSE(watch.Shown()[0].DuringFocusMessage)
+            << "reported from inside WM_SETFOCUS or WM_KILLFOCUS";
+        EXPECT_EQ(beeps.Count(), 1);
+        EXPECT_TRUE(HasFocus(form.Edit(0)));
+    }
+}
+
+// A press on a native button whose focus handlers fail leaves nothing behind: the error is
+// reported once after it, no window holds the mouse, the button is not drawn pushed, and the next
+// click goes where it is aimed. (A native
+// button takes the capture and draws itself pushed on the press, and lets both go on the release or
+// when it loses the capture: the button control's documented behaviour.)
+TEST_F(ModalLoopTest, APressWhoseFocusHandlersFailLeavesNothingBehind) {
+    enum class TKind { PushButton, RadioButton };
+    enum class TThrower { ExitOfTheEditLeft, EnterOfTheButton };
+    for (const TKind kind : {TKind::PushButton, TKind::RadioButton}) {
+        for (const TThrower thrower : {TThrower::ExitOfTheEditLeft, TThrower::EnterOfTheButton}) {
+            SCOPED_TRACE(std::string(kind == TKind::PushButton ? "push button" : "radio button") +
+                         (thrower == TThrower::ExitOfTheEditLeft ? ", OnExit of the edit left"
+                                                                 : ", OnEnter of the button"));
+            TEditForm form(1);
+            TButton push(&form.Form);
+            push.SetBounds(170, 10, 100, 25);
+            push.SetCaption(L"Push");
+            TcxRadioButton radio(&form.Form);
+            radio.SetBounds(170, 40, 100, 20);
+            radio.SetCaption(L"Radio");
+            TControl& button = kind == TKind::PushButton ? static_cast<TControl&>(push) : radio;
+            bool armed = true;
+            const TNotifyEvent throwOnce = [&armed](TObject*) {
+                if (std::exchange(armed, false)) {
+                    throw Exception(L"The handler failed");
+                }
+            };
+            (thrower == TThrower::ExitOfTheEditLeft ? form.Edit(0).OnExit : button.OnEnter) =
+                throwOnce;
+            form.Show();
+            {
+                const TModalWatch watch;
+                QueueClickAt(button.Handle(), 10, 10);
+                Pump();
+                EXPECT_EQ(watch.Texts(), std::vector<std::wstring>{L"The handler failed."});
+            }
+            EXPECT_EQ(GetCapture(), nullptr) << "a window still holds the mouse";
+            EXPECT_EQ(SendMessageW(button.Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED, 0)
+                << "the button is drawn pushed";
+            QueueClickAt(form.Edit(0).Handle(), 20, 10);
+            Pump();
+            EXPECT_TRUE(HasFocus(form.Edit(0))) << "the next click was swallowed";
+        }
+    }
+}
+
+// A window whose focus arrival fails outside the form's enter and exit steps.
+class TFailingArrival : public TControl {
+public:
+    using TControl::TControl;
+    bool Armed = false;
+
+protected:
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_SETFOCUS && std::exchange(Armed, false)) {
+            throw Exception(L"The arrival failed");
+        }
+        return TControl::WndProc(message, wParam, lParam);
+    }
+};
+
+// An error that escapes a focus message is reported once the message is done, not from inside it.
+TEST_F(ModalLoopTest, AnErrorEscapingAFocusMessageIsReportedAfterIt) {
+    TEditForm form(1);
+    TFailingArrival failing(&form.Form);
+    failing.SetBounds(170, 10, 50, 20);
+    failing.SetTabStop(true);
+    form.Show();
+    const TModalWatch watch;
+    failing.Armed = true;
+    PressKey(VK_TAB);
+    Pump();
+    ASSERT_EQ(watch.Texts(), std::vector<std::wstring>{L"The arrival failed."});
+    EXPECT_FALSE(watch.Shown()[0].DuringFocusMessage)
+        << "reported from inside WM_SETFOCUS or WM_KILLFOCUS";
 }
 
 // A form destroyed by a handler of another one, inside one message, with the work its windows
