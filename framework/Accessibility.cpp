@@ -1,8 +1,8 @@
 #include "framework/Accessibility.h"
 
+#include "framework/AccessibilityLibraries.h"
+#include "framework/AccessibleAnnotation.h"
 #include "framework/Control.h"
-
-#include <oleacc.h>
 
 #include <atomic>
 
@@ -10,66 +10,16 @@ namespace velkaro {
 
 namespace {
 
-// The system's accessibility libraries are loaded when assistive technology first asks for an
-// object, so that a start without a screen reader does not pay for them.
-class AccessibilityLibraries {
-public:
-    static const AccessibilityLibraries& Get() {
-        static const AccessibilityLibraries libraries;
-        return libraries;
-    }
-
-    bool Loaded() const {
-        return createStdAccessibleObject && lresultFromObject && sysAllocStringLen;
-    }
-
-    decltype(&::CreateStdAccessibleObject) createStdAccessibleObject = nullptr;
-    decltype(&::LresultFromObject) lresultFromObject = nullptr;
-    decltype(&::SysAllocStringLen) sysAllocStringLen = nullptr;
-
-private:
-    AccessibilityLibraries() {
-        HMODULE com = LoadLibraryW(L"ole32.dll");
-        HMODULE automation = LoadLibraryW(L"oleaut32.dll");
-        HMODULE accessibility = LoadLibraryW(L"oleacc.dll");
-        if (com == nullptr || automation == nullptr || accessibility == nullptr) {
-            return;
-        }
-        // The objects are handed to other processes through COM on this (the interface) thread.
-        if (const auto initialize = Function<decltype(&::CoInitializeEx)>(com, "CoInitializeEx");
-            initialize == nullptr || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED))) {
-            return;
-        }
-        createStdAccessibleObject = Function<decltype(createStdAccessibleObject)>(
-            accessibility, "CreateStdAccessibleObject");
-        lresultFromObject =
-            Function<decltype(lresultFromObject)>(accessibility, "LresultFromObject");
-        sysAllocStringLen = Function<decltype(sysAllocStringLen)>(automation, "SysAllocStringLen");
-    }
-
-    template <class T> static T Function(HMODULE module, const char* name) {
-        return reinterpret_cast<T>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-    }
-};
-
 bool IsSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
-}
-
-std::optional<TAccessibleDescription> DescriptionOf(HWND window) {
-    TControl* control = TControl::FromHandle(window);
-    if (control == nullptr) { // the window outlived its control: the proxy alone answers
-        return std::nullopt;
-    }
-    return control->AccessibleDescription();
 }
 
 HRESULT ReturnText(const std::optional<std::wstring>& text, BSTR* result) {
     if (result == nullptr) {
         return E_INVALIDARG;
     }
-    *result = AccessibilityLibraries::Get().sysAllocStringLen(text->data(),
-                                                              static_cast<UINT>(text->size()));
+    *result = TAccessibilityLibraries::Get().sysAllocStringLen(text->data(),
+                                                               static_cast<UINT>(text->size()));
     return *result != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -122,7 +72,8 @@ public:
     // IAccessible: the overlaid members.
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         if (IsSelf(child)) {
-            if (const auto description = DescriptionOf(window_); description && description->Name) {
+            if (const auto description = AccessibleDescriptionOf(window_);
+                description && description->Name) {
                 return ReturnText(description->Name, name);
             }
         }
@@ -130,16 +81,26 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
         if (IsSelf(child)) {
-            if (const auto description = DescriptionOf(window_);
+            if (const auto description = AccessibleDescriptionOf(window_);
                 description && description->Value) {
                 return ReturnText(description->Value, value);
             }
         }
         return proxy_->get_accValue(child, value);
     }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+        if (IsSelf(child)) {
+            if (const auto description = AccessibleDescriptionOf(window_);
+                description && description->Description) {
+                return ReturnText(description->Description, text);
+            }
+        }
+        return proxy_->get_accDescription(child, text);
+    }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         if (IsSelf(child) && role != nullptr) {
-            if (const auto description = DescriptionOf(window_); description && description->Role) {
+            if (const auto description = AccessibleDescriptionOf(window_);
+                description && description->Role) {
                 role->vt = VT_I4;
                 role->lVal = *description->Role;
                 return S_OK;
@@ -150,7 +111,7 @@ public:
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
         const HRESULT result = proxy_->get_accState(child, state);
         if (SUCCEEDED(result) && IsSelf(child) && state->vt == VT_I4) {
-            if (const auto description = DescriptionOf(window_)) {
+            if (const auto description = AccessibleDescriptionOf(window_)) {
                 state->lVal |= description->State;
             }
         }
@@ -166,9 +127,6 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
         return proxy_->get_accChild(child, object);
-    }
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
-        return proxy_->get_accDescription(child, description);
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
         return proxy_->get_accHelp(child, help);
@@ -221,6 +179,14 @@ private:
 
 } // namespace
 
+std::optional<TAccessibleDescription> AccessibleDescriptionOf(HWND window) {
+    TControl* control = TControl::FromHandle(window);
+    if (control == nullptr) { // the window outlived its control: the proxy alone answers
+        return std::nullopt;
+    }
+    return control->AccessibleDescription();
+}
+
 TAccessibleDescription DescribeStaticText(TAccessibleDescription description,
                                           const std::wstring& caption) {
     description.Role = ROLE_SYSTEM_STATICTEXT;
@@ -232,7 +198,7 @@ TAccessibleDescription DescribeStaticText(TAccessibleDescription description,
 }
 
 LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam) {
-    const AccessibilityLibraries& libraries = AccessibilityLibraries::Get();
+    const TAccessibilityLibraries& libraries = TAccessibilityLibraries::Get();
     IAccessible* proxy = nullptr;
     if (!libraries.Loaded() ||
         FAILED(libraries.createStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
@@ -247,6 +213,7 @@ LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam) {
 
 void NotifyAccessibleEvent(HWND window, DWORD event) {
     if (window != nullptr) {
+        AnnotateAccessible(window);
         NotifyWinEvent(event, window, OBJID_CLIENT, CHILDID_SELF);
     }
 }

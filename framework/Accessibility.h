@@ -13,18 +13,23 @@ struct TAccessibleDescription {
     std::optional<long> Role; // ROLE_SYSTEM_*; none keeps the proxy's
     std::optional<std::wstring> Name;
     std::optional<std::wstring> Value;
-    long State = 0; // STATE_SYSTEM_* flags added to the proxy's
+    std::optional<std::wstring> Description; // what the control is for, where its name cannot say
+    long State = 0;                          // STATE_SYSTEM_* flags added to the proxy's
 };
 
 // A static text, named by its caption unless the control was given a name of its own.
 TAccessibleDescription DescribeStaticText(TAccessibleDescription description,
                                           const std::wstring& caption);
 
+// The description of the control behind the window; none for a window that is not ours.
+std::optional<TAccessibleDescription> AccessibleDescriptionOf(HWND window);
+
 // Answers WM_GETOBJECT for the window's client object: the standard proxy overlaid with the
 // description of the control behind the window. Zero when the system cannot build the proxy.
 LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam);
 
-// Tells listening assistive technology that the client object of the window changed.
+// Tells listening assistive technology that the client object of the window changed, once the
+// window's annotation (AccessibleAnnotation.h) has taken the change.
 void NotifyAccessibleEvent(HWND window, DWORD event);
 
 } // namespace velkaro

@@ -1,5 +1,6 @@
 #include "framework/Control.h"
 
+#include "framework/AccessibleAnnotation.h"
 #include "framework/Actions.h"
 #include "framework/Application.h"
 #include "framework/CommonControls.h"
@@ -131,6 +132,7 @@ void TControl::MessageArriving(UINT message, WPARAM wParam) {
     switch (message) {
     case WM_SETFOCUS:
         knownFocus = handle_;
+        AnnotateAccessible(handle_); // a state written for screen readers tells the focus too
         // The focus moves on from where it went: a held loss is given first.
         if (focusLossHolder != nullptr && focusLossHolder != this && handle_ != focusLossTo) {
             SettleHeldFocusLoss();
@@ -139,6 +141,7 @@ void TControl::MessageArriving(UINT message, WPARAM wParam) {
     case WM_KILLFOCUS: {
         const auto to = reinterpret_cast<HWND>(wParam);
         knownFocus = FromHandle(to) != nullptr ? to : nullptr;
+        AnnotateAccessible(handle_);
         if (focusLossHolder != nullptr && focusLossHolder != this &&
             to != focusLossHolder->handle_) {
             SettleHeldFocusLoss();
@@ -146,6 +149,7 @@ void TControl::MessageArriving(UINT message, WPARAM wParam) {
         break;
     }
     case WM_NCDESTROY:
+        ClearAccessibleAnnotation(handle_);
         if (knownFocus == handle_) {
             knownFocus = nullptr;
         }
@@ -221,6 +225,7 @@ HWND TControl::HandleNeeded() {
         }
         CreateWnd();
         HandleCreated();
+        AnnotateAccessible(handle_);
     }
     return handle_;
 }
@@ -522,6 +527,7 @@ LRESULT TControl::AnswerSetCursor(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TControl::AnswerGetObject(WPARAM wParam, LPARAM lParam) {
+    AccessibilityRequested();
     if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
         if (const LRESULT object = AnswerAccessibleObject(handle_, wParam); object != 0) {
             return object;
@@ -824,10 +830,20 @@ void TControl::SetAccessibleName(const std::wstring& name) {
     }
 }
 
+void TControl::SetAccessibleDescription(const std::wstring& text) {
+    if (text != accessibleDescription_) {
+        accessibleDescription_ = text;
+        NotifyAccessibleEvent(handle_, EVENT_OBJECT_DESCRIPTIONCHANGE);
+    }
+}
+
 TAccessibleDescription TControl::AccessibleDescription() {
     TAccessibleDescription description;
     if (!accessibleName_.empty()) {
         description.Name = accessibleName_;
+    }
+    if (!accessibleDescription_.empty()) {
+        description.Description = accessibleDescription_;
     }
     return description;
 }
