@@ -71,31 +71,15 @@ public:
 
     // IAccessible: the overlaid members.
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        if (IsSelf(child)) {
-            if (const auto description = AccessibleDescriptionOf(window_);
-                description && description->Name) {
-                return ReturnText(description->Name, name);
-            }
-        }
-        return proxy_->get_accName(child, name);
+        return OverlaidText(child, name, &TAccessibleDescription::Name, &IAccessible::get_accName);
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        if (IsSelf(child)) {
-            if (const auto description = AccessibleDescriptionOf(window_);
-                description && description->Value) {
-                return ReturnText(description->Value, value);
-            }
-        }
-        return proxy_->get_accValue(child, value);
+        return OverlaidText(child, value, &TAccessibleDescription::Value,
+                            &IAccessible::get_accValue);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-        if (IsSelf(child)) {
-            if (const auto description = AccessibleDescriptionOf(window_);
-                description && description->Description) {
-                return ReturnText(description->Description, text);
-            }
-        }
-        return proxy_->get_accDescription(child, text);
+        return OverlaidText(child, text, &TAccessibleDescription::Description,
+                            &IAccessible::get_accDescription);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         if (IsSelf(child) && role != nullptr) {
@@ -171,6 +155,19 @@ public:
 
 private:
     ~AnnotatedProxy() { proxy_->Release(); }
+
+    // The control's text where its description has one for the object itself, else the proxy's.
+    HRESULT OverlaidText(VARIANT child, BSTR* result,
+                         std::optional<std::wstring> TAccessibleDescription::*text,
+                         HRESULT (STDMETHODCALLTYPE IAccessible::*proxyText)(VARIANT, BSTR*)) {
+        if (IsSelf(child)) {
+            if (const auto description = AccessibleDescriptionOf(window_);
+                description && *description.*text) {
+                return ReturnText(*description.*text, result);
+            }
+        }
+        return (proxy_->*proxyText)(child, result);
+    }
 
     std::atomic<ULONG> references_{1};
     HWND window_;
