@@ -1,5 +1,6 @@
 #include "app/un_hakkinda.h"
 
+#include "framework/SystemLibrary.h"
 #include "runtime/Exceptions.h"
 
 namespace velkaro {
@@ -12,8 +13,8 @@ namespace {
 // every start of the program slower.
 HINSTANCE WINAPI ShellExecuteOnDemand(HWND window, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters,
                                       LPCWSTR directory, INT show) {
-    static const auto execute = reinterpret_cast<decltype(&ShellExecuteW)>(
-        reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"shell32.dll"), "ShellExecuteW")));
+    static const auto execute =
+        SystemFunction<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
     if (execute == nullptr) {
         throw Exception(L"The shell cannot be reached");
     }

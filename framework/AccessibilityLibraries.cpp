@@ -1,5 +1,7 @@
 #include "framework/AccessibilityLibraries.h"
 
+#include "framework/SystemLibrary.h"
+
 namespace velkaro {
 
 const TAccessibilityLibraries& TAccessibilityLibraries::Get() {
@@ -13,22 +15,20 @@ bool TAccessibilityLibraries::Loaded() const {
 }
 
 TAccessibilityLibraries::TAccessibilityLibraries() {
-    HMODULE com = LoadLibraryW(L"ole32.dll");
-    HMODULE automation = LoadLibraryW(L"oleaut32.dll");
-    HMODULE accessibility = LoadLibraryW(L"oleacc.dll");
     // The objects are handed to other processes through COM on this (the interface) thread.
-    if (const auto initialize = LibraryFunction<decltype(&::CoInitializeEx)>(com, "CoInitializeEx");
+    if (const auto initialize =
+            SystemFunction<decltype(&::CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
         initialize == nullptr || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED))) {
         return;
     }
-    createStdAccessibleObject = LibraryFunction<decltype(createStdAccessibleObject)>(
-        accessibility, "CreateStdAccessibleObject");
+    createStdAccessibleObject = SystemFunction<decltype(createStdAccessibleObject)>(
+        L"oleacc.dll", "CreateStdAccessibleObject");
     lresultFromObject =
-        LibraryFunction<decltype(lresultFromObject)>(accessibility, "LresultFromObject");
+        SystemFunction<decltype(lresultFromObject)>(L"oleacc.dll", "LresultFromObject");
     sysAllocStringLen =
-        LibraryFunction<decltype(sysAllocStringLen)>(automation, "SysAllocStringLen");
-    sysFreeString = LibraryFunction<decltype(sysFreeString)>(automation, "SysFreeString");
-    coCreateInstance = LibraryFunction<decltype(coCreateInstance)>(com, "CoCreateInstance");
+        SystemFunction<decltype(sysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen");
+    sysFreeString = SystemFunction<decltype(sysFreeString)>(L"oleaut32.dll", "SysFreeString");
+    coCreateInstance = SystemFunction<decltype(coCreateInstance)>(L"ole32.dll", "CoCreateInstance");
 }
 
 } // namespace velkaro

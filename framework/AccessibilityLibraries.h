@@ -24,11 +24,4 @@ private:
     TAccessibilityLibraries();
 };
 
-// A function of a loaded library; null when the library is missing or lacks it.
-template <class T> T LibraryFunction(HMODULE module, const char* name) {
-    return module != nullptr
-               ? reinterpret_cast<T>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)))
-               : nullptr;
-}
-
 } // namespace velkaro

@@ -3,6 +3,7 @@
 #include "framework/Accessibility.h"
 #include "framework/AccessibilityLibraries.h"
 #include "framework/AccessibleAnnotation.h"
+#include "framework/SystemLibrary.h"
 
 #include <uiautomationcore.h>
 

@@ -1,6 +1,7 @@
 #include "framework/Dpi.h"
 
 #include "framework/Canvas.h"
+#include "framework/SystemLibrary.h"
 
 namespace velkaro {
 
@@ -8,8 +9,7 @@ namespace {
 
 // Per-monitor scaling came with later systems than the program runs on: looked up, not linked.
 template <class Function> Function User32Function(const char* name) {
-    return reinterpret_cast<Function>(
-        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+    return SystemFunction<Function>(L"user32.dll", name);
 }
 
 int ScreenPixelsPerInch() {
@@ -45,8 +45,7 @@ int MonitorPixelsPerInch(POINT point) {
     }
     using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
     static const auto getDpiForMonitor =
-        reinterpret_cast<GetDpiForMonitorFunction>(reinterpret_cast<void (*)()>(
-            GetProcAddress(LoadLibraryW(L"shcore.dll"), "GetDpiForMonitor")));
+        SystemFunction<GetDpiForMonitorFunction>(L"shcore.dll", "GetDpiForMonitor");
     constexpr int kEffectiveDpi = 0;
     UINT dpiX = 0, dpiY = 0;
     if (getDpiForMonitor != nullptr &&

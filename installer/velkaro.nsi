@@ -8,12 +8,15 @@ RequestExecutionLevel user
 
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
+!include "LogicLib.nsh"
 
 !define PRODUCT "Velkaro 2"
 !define PUBLISHER "Dorimex"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 ; The program's settings; the uninstaller leaves them for a later installation.
 !define SETTINGS_KEY "Software\${PRODUCT}"
+; Where a silent installation says why it failed.
+!define LOG "$TEMP\${PRODUCT} kurulum.log"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -48,8 +51,37 @@ Function un.onInit
     SetShellVarContext current
 FunctionEnd
 
+; A running copy of the program being replaced: Windows opens no running program's file for
+; writing, so the file could not be replaced. Interactively the user is asked to close it; a silent
+; installation fails (exit code 2) with a line in the log, and the installed file stays as it is.
+Function CloseRunningCopy
+    ${Do}
+        ${IfNot} ${FileExists} "$INSTDIR\velkaro.exe"
+            Return
+        ${EndIf}
+        ClearErrors
+        FileOpen $0 "$INSTDIR\velkaro.exe" a
+        ${IfNot} ${Errors}
+            FileClose $0
+            Return
+        ${EndIf}
+        ${If} ${Silent}
+            FileOpen $0 "${LOG}" a
+            FileWriteUTF16LE /BOM $0 "${PRODUCT} çalışıyor ($INSTDIR\velkaro.exe): kurulum yapılmadı. Programı kapatıp kurulumu yeniden başlatın.$\r$\n"
+            FileClose $0
+            SetErrorLevel 2
+            Quit
+        ${EndIf}
+        ${If} ${Cmd} `MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${PRODUCT} çalışıyor. Kurulumun sürmesi için programı kapatıp Yeniden Dene'ye basın." IDCANCEL`
+            SetErrorLevel 1
+            Quit
+        ${EndIf}
+    ${Loop}
+FunctionEnd
+
 Section "${PRODUCT}"
     SetOutPath "$INSTDIR"
+    Call CloseRunningCopy
     File "/oname=velkaro.exe" "${PROGRAM}"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\velkaro.exe" "" "$INSTDIR\velkaro.exe" 0

@@ -1,8 +1,8 @@
 #include "lookandfeel/cxEditPainter.h"
 
 #include "framework/Canvas.h"
+#include "lookandfeel/ThemeLibrary.h"
 
-#include <uxtheme.h>
 #include <vssym32.h>
 
 namespace velkaro {
@@ -30,7 +30,8 @@ bool ThemePaintsFrame(const TcxEditFrame& frame) {
 
 // The themed edit frame; false when the theme does not draw one.
 bool DrawThemedFrame(HDC dc, HWND window, const RECT& bounds, const TcxEditFrame& frame) {
-    const HTHEME theme = OpenThemeData(window, L"EDIT");
+    const TThemeLibrary& themes = ThemeLibrary();
+    const HTHEME theme = themes.Loaded() ? themes.OpenThemeData(window, L"EDIT") : nullptr;
     if (theme == nullptr) {
         return false;
     }
@@ -38,9 +39,9 @@ bool DrawThemedFrame(HDC dc, HWND window, const RECT& bounds, const TcxEditFrame
     const TSavedDC saved(dc);
     ExcludeClipRect(dc, bounds.left + border, bounds.top + border, bounds.right - border,
                     bounds.bottom - border);
-    const HRESULT result = DrawThemeBackground(
+    const HRESULT result = themes.DrawThemeBackground(
         theme, dc, EP_EDITTEXT, frame.Focused ? ETS_FOCUSED : ETS_NORMAL, &bounds, nullptr);
-    CloseThemeData(theme);
+    themes.CloseThemeData(theme);
     return SUCCEEDED(result);
 }
 
@@ -85,7 +86,8 @@ int DesignedBorderWidth(const TcxEditFrame& frame) {
 } // namespace
 
 bool AreVisualStylesActive() {
-    return IsThemeActive() && IsAppThemed();
+    const TThemeLibrary& themes = ThemeLibrary();
+    return themes.Loaded() && themes.IsThemeActive() && themes.IsAppThemed();
 }
 
 int EditBorderWidth(const TcxEditFrame& frame) {

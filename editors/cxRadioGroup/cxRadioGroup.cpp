@@ -3,9 +3,9 @@
 
 #include "framework/Accelerator.h"
 #include "framework/Canvas.h"
+#include "lookandfeel/ThemeLibrary.h"
 #include "runtime/Exceptions.h"
 
-#include <uxtheme.h>
 #include <vssym32.h>
 #include <windowsx.h>
 
@@ -392,10 +392,11 @@ void TcxRadioButton::Paint(HDC dc, const RECT& client) {
 }
 
 bool TcxRadioButton::PaintThemedMark(HDC dc, const RECT& client) {
-    if (!IsThemeActive()) {
+    const TThemeLibrary& themes = ThemeLibrary();
+    if (!themes.Loaded() || !themes.IsThemeActive()) {
         return false;
     }
-    HTHEME theme = OpenThemeData(Handle(), L"BUTTON");
+    HTHEME theme = themes.OpenThemeData(Handle(), L"BUTTON");
     if (theme == nullptr) {
         return false;
     }
@@ -404,19 +405,19 @@ bool TcxRadioButton::PaintThemedMark(HDC dc, const RECT& client) {
     const int themeState = kThemeStates[static_cast<int>(state_)] +
                            (Checked() ? RBS_CHECKEDNORMAL - RBS_UNCHECKEDNORMAL : 0);
     SIZE size{};
-    GetThemePartSize(theme, dc, BP_RADIOBUTTON, themeState, nullptr, TS_DRAW, &size);
+    themes.GetThemePartSize(theme, dc, BP_RADIOBUTTON, themeState, nullptr, TS_DRAW, &size);
     const int top = (client.bottom - client.top - size.cy) / 2;
     const int left = MarkLeft(client, size.cx);
     markRect_ = {left, top, left + size.cx, top + size.cy};
     // The background first: the themed mark blends its edges with what lies under it.
     if (parentBackground_) {
         RECT area = client;
-        DrawThemeParentBackground(Handle(), dc, &area);
+        themes.DrawThemeParentBackground(Handle(), dc, &area);
     } else {
         FillSolid(dc, client, ColorToRGB(Color()));
     }
-    DrawThemeBackground(theme, dc, BP_RADIOBUTTON, themeState, &markRect_, nullptr);
-    CloseThemeData(theme);
+    themes.DrawThemeBackground(theme, dc, BP_RADIOBUTTON, themeState, &markRect_, nullptr);
+    themes.CloseThemeData(theme);
     return true;
 }
 

@@ -157,15 +157,19 @@ bool ProgramUnderTest::WaitForExit(std::chrono::milliseconds timeout) const {
            WAIT_OBJECT_0;
 }
 
-std::optional<DWORD> ProgramUnderTest::CloseAndWait(HWND mainWindow,
-                                                    std::chrono::milliseconds timeout) {
-    PostMessageW(mainWindow, WM_CLOSE, 0, 0);
+std::optional<DWORD> ProgramUnderTest::ExitCode(std::chrono::milliseconds timeout) const {
     if (!WaitForExit(timeout)) {
         return std::nullopt;
     }
     DWORD code = 0;
     GetExitCodeProcess(process_.hProcess, &code);
     return code;
+}
+
+std::optional<DWORD> ProgramUnderTest::CloseAndWait(HWND mainWindow,
+                                                    std::chrono::milliseconds timeout) {
+    PostMessageW(mainWindow, WM_CLOSE, 0, 0);
+    return ExitCode(timeout);
 }
 
 SIZE ClientSize(HWND window) {

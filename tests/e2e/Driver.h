@@ -49,6 +49,8 @@ public:
                        std::chrono::milliseconds timeout = 10s) const;
     // Whether the program has ended within the time.
     bool WaitForExit(std::chrono::milliseconds timeout) const;
+    // The exit code once the program has ended within the time, else nullopt.
+    std::optional<DWORD> ExitCode(std::chrono::milliseconds timeout) const;
     // Asks the main window to close and returns the exit code (nullopt if it did not end).
     std::optional<DWORD> CloseAndWait(HWND mainWindow, std::chrono::milliseconds timeout = 10s);
 

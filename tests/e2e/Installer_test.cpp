@@ -1,19 +1,26 @@
 // The installer as a user without administrator rights runs it: silently, then the installed
-// program, then the uninstaller from the entry the system's program list uses.
+// program, then the uninstaller from the entry the system's program list uses; and over a copy of
+// the program that is still running.
 #include "tests/e2e/Driver.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <knownfolders.h>
 #include <objbase.h>
 #include <shlobj.h>
 
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <thread>
 
 namespace velkaro::test {
 namespace {
 
 namespace fs = std::filesystem;
+using ::testing::EndsWith;
+using ::testing::StartsWith;
 
 constexpr wchar_t kUninstallKey[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Velkaro 2";
@@ -108,6 +115,28 @@ bool SamePath(const fs::path& a, const fs::path& b) {
     return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
 }
 
+std::wstring Quoted(const std::wstring& path) {
+    return L"\"" + path + L"\"";
+}
+
+std::wstring InstallerPath() {
+    return HostPathInWine(VELKARO_INSTALLER_PATH);
+}
+
+// Runs the uninstaller as the program list does, and waits for the copy of itself it hands over
+// to: its entry in the list goes last.
+void Uninstall() {
+    const auto quietUninstall =
+        RegistryString(HKEY_CURRENT_USER, kUninstallKey, L"QuietUninstallString");
+    ASSERT_TRUE(quietUninstall.has_value());
+    ASSERT_EQ(RunAndWait(*quietUninstall, 60s), 0u);
+    const auto deadline = std::chrono::steady_clock::now() + 60s;
+    while (KeyExists(HKEY_CURRENT_USER, kUninstallKey) &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(100ms);
+    }
+}
+
 class Installer : public ::testing::Test {
 protected:
     void SetUp() override { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
@@ -120,7 +149,7 @@ TEST_F(Installer, InstallsForTheUserRunsAndUninstallsKeepingTheSettings) {
     const fs::path program = folder / L"velkaro.exe";
     const fs::path uninstaller = folder / L"uninstall.exe";
 
-    ASSERT_EQ(RunAndWait(L"\"" + HostPathInWine(VELKARO_INSTALLER_PATH) + L"\" /S", 120s), 0u);
+    ASSERT_EQ(RunAndWait(Quoted(InstallerPath()) + L" /S", 120s), 0u);
 
     ASSERT_TRUE(fs::exists(program));
     EXPECT_TRUE(fs::exists(uninstaller));
@@ -146,23 +175,155 @@ TEST_F(Installer, InstallsForTheUserRunsAndUninstallsKeepingTheSettings) {
         EXPECT_EQ(installed.CloseAndWait(window), 0u);
     }
 
-    const auto quietUninstall =
-        RegistryString(HKEY_CURRENT_USER, kUninstallKey, L"QuietUninstallString");
-    ASSERT_TRUE(quietUninstall.has_value());
-    ASSERT_EQ(RunAndWait(*quietUninstall, 60s), 0u);
-    // The uninstaller hands over to a copy of itself in the temporary folder and returns at once;
-    // its entry in the program list goes last.
-    const auto deadline = std::chrono::steady_clock::now() + 60s;
-    while (KeyExists(HKEY_CURRENT_USER, kUninstallKey) &&
-           std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(100ms);
-    }
+    Uninstall();
 
     EXPECT_FALSE(fs::exists(folder));
     EXPECT_FALSE(fs::exists(StartMenuShortcut()));
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUninstallKey));
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kSettingsKey));
     EXPECT_EQ(ReadRegistry(), kConfigured);
+}
+
+// The installed program, one byte longer than the one the installer carries (a program's file
+// may have more after its image), and running.
+class InstallerOverRunningCopy : public Installer {
+protected:
+    void SetUp() override {
+        Installer::SetUp();
+        ASSERT_EQ(RunAndWait(Quoted(InstallerPath()) + L" /S", 120s), 0u);
+        std::ofstream(program_, std::ios::binary | std::ios::app).put('\0');
+        running_.emplace(kConfigured, program_.c_str());
+        ASSERT_NE(running_->WaitForWindow(L"Tfr_velkaro"), nullptr);
+    }
+    void TearDown() override {
+        running_.reset();
+        Uninstall();
+        Installer::TearDown();
+    }
+
+    // The installed file is the one of the copy that runs.
+    bool Replaced() const {
+        return fs::file_size(program_) == fs::file_size(HostPathInWine(VELKARO_PROGRAM_PATH));
+    }
+
+    const fs::path program_ = InstallFolder() / L"velkaro.exe";
+    std::optional<ProgramUnderTest> running_;
+};
+
+std::wstring ReadLog(const fs::path& log) {
+    std::ifstream file(log, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    std::wstring text(bytes.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(text.data(), bytes.data(), text.size() * sizeof(wchar_t));
+    return text;
+}
+
+TEST_F(InstallerOverRunningCopy, SilentInstallationFailsWithALineInTheLog) {
+    const fs::path log = fs::temp_directory_path() / L"Velkaro 2 kurulum.log";
+    fs::remove(log);
+
+    EXPECT_EQ(RunAndWait(Quoted(InstallerPath()) + L" /S", 120s), 2u);
+
+    EXPECT_FALSE(Replaced());
+    EXPECT_FALSE(running_->WaitForExit(0ms));
+    // The folder as the installer spells it, which may differ in case from the known folder's.
+    const std::wstring line = ReadLog(log);
+    EXPECT_THAT(line, StartsWith(L"\uFEFFVelkaro 2 çalışıyor ("));
+    EXPECT_THAT(line, EndsWith(L"\\velkaro.exe): kurulum yapılmadı. Programı kapatıp kurulumu "
+                               L"yeniden başlatın.\r\n"));
+}
+
+// A window of the installer that the predicate keeps, waiting for it to appear.
+HWND WaitForInstallerWindow(const ProgramUnderTest& installer,
+                            const std::function<bool(HWND)>& keep) {
+    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    do {
+        const std::vector<HWND> found = TopLevelWindows([&](HWND window) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            return owner == installer.ProcessId() && IsWindowVisible(window) && keep(window);
+        });
+        if (!found.empty()) {
+            return found.front();
+        }
+        std::this_thread::sleep_for(50ms);
+    } while (std::chrono::steady_clock::now() < deadline);
+    return nullptr;
+}
+
+// The message box asking to close the program: the one window with a Retry button.
+HWND WaitForCloseRequest(const ProgramUnderTest& installer) {
+    return WaitForInstallerWindow(
+        installer, [](HWND window) { return GetDlgItem(window, IDRETRY) != nullptr; });
+}
+
+// Starts the installer as a user does and takes it through its one page: the folder, then
+// "Kur" (its button's id is IDOK).
+HWND StartInstalling(const ProgramUnderTest& installer) {
+    HWND wizard = WaitForInstallerWindow(installer, [](HWND window) {
+        return GetDlgItem(window, IDOK) != nullptr && GetDlgItem(window, IDRETRY) == nullptr;
+    });
+    if (wizard != nullptr) {
+        PostMessageW(GetDlgItem(wizard, IDOK), BM_CLICK, 0, 0);
+    }
+    return wizard;
+}
+
+bool WaitUntilGone(HWND window) {
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    while (IsWindow(window) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(20ms);
+    }
+    return !IsWindow(window);
+}
+
+// The request is asked again as long as the copy runs; Escape in the message box cancels the
+// installation.
+TEST_F(InstallerOverRunningCopy, InteractiveInstallationAsksAgainUntilCancelled) {
+    ProgramUnderTest installer(kConfigured, InstallerPath().c_str());
+    ASSERT_NE(StartInstalling(installer), nullptr);
+
+    HWND request = WaitForCloseRequest(installer);
+    ASSERT_NE(request, nullptr);
+    EXPECT_EQ(
+        MessageBoxText(request),
+        L"Velkaro 2 çalışıyor. Kurulumun sürmesi için programı kapatıp Yeniden Dene'ye basın.");
+    PressKey(request, VK_RETURN, L'\r'); // the default button, Retry
+    ASSERT_TRUE(WaitUntilGone(request));
+    request = WaitForCloseRequest(installer);
+    ASSERT_NE(request, nullptr);
+    PressKey(request, VK_ESCAPE, L'\x1B');
+
+    EXPECT_EQ(installer.ExitCode(30s), 1u);
+    EXPECT_FALSE(Replaced());
+    EXPECT_FALSE(running_->WaitForExit(0ms));
+}
+
+TEST_F(InstallerOverRunningCopy, InteractiveInstallationGoesOnOnceTheCopyIsClosed) {
+    ProgramUnderTest installer(kConfigured, InstallerPath().c_str());
+    HWND wizard = StartInstalling(installer);
+    ASSERT_NE(wizard, nullptr);
+    HWND request = WaitForCloseRequest(installer);
+    ASSERT_NE(request, nullptr);
+
+    EXPECT_EQ(running_->CloseAndWait(running_->WaitForWindow(L"Tfr_velkaro")), 0u);
+    PressKey(request, VK_RETURN, L'\r');
+
+    // The last page offers to start the program (check box 1203 of the page's own dialog): not
+    // in a test.
+    HWND page = FindWindowExW(wizard, nullptr, L"#32770", nullptr);
+    const auto deadline = std::chrono::steady_clock::now() + 60s;
+    while ((page == nullptr || GetDlgItem(page, 1203) == nullptr) &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(50ms);
+        page = FindWindowExW(wizard, nullptr, L"#32770", nullptr);
+    }
+    ASSERT_NE(page, nullptr);
+    ASSERT_NE(GetDlgItem(page, 1203), nullptr);
+    EXPECT_TRUE(Replaced());
+    SendMessageW(GetDlgItem(page, 1203), BM_SETCHECK, BST_UNCHECKED, 0);
+    PostMessageW(GetDlgItem(wizard, IDOK), BM_CLICK, 0, 0);
+    EXPECT_EQ(installer.ExitCode(30s), 0u);
 }
 
 } // namespace
