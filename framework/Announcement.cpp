@@ -34,11 +34,10 @@ public:
 
 private:
     TNotifications() {
-        HMODULE automation = LoadLibraryW(L"uiautomationcore.dll");
-        hostProviderFromHwnd =
-            LibraryFunction<decltype(hostProviderFromHwnd)>(automation, "UiaHostProviderFromHwnd");
-        raiseNotificationEvent = LibraryFunction<decltype(raiseNotificationEvent)>(
-            automation, "UiaRaiseNotificationEvent");
+        hostProviderFromHwnd = SystemFunction<decltype(hostProviderFromHwnd)>(
+            L"uiautomationcore.dll", "UiaHostProviderFromHwnd");
+        raiseNotificationEvent = SystemFunction<decltype(raiseNotificationEvent)>(
+            L"uiautomationcore.dll", "UiaRaiseNotificationEvent");
     }
 };
 
