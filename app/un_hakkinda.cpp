@@ -53,9 +53,9 @@ Tfr_hakkinda::Tfr_hakkinda()
       Label5(&Panel1), Label6(&Panel1), Label7(&Panel1), BitBtn1(this) {
     SetCaption(L"Hakkında ...");
     SetBorderStyle(TFormBorderStyle::bsDialog);
-    SetPosition(TFormPosition::poDesktopCenter);
+    SetPosition(TFormPosition::poScreenCenter);
     SetColor(clBtnFace);
-    Font().SetName(L"MS Sans Serif");
+    Font().SetName(kDialogFontName);
     Font().SetHeight(11);
     Font().SetColor(clWindowText);
     // Designed at 96 pixels per inch and laid out at the monitor's, with fonts of the point size
@@ -85,7 +85,7 @@ Tfr_hakkinda::Tfr_hakkinda()
     }
 
     Label6.SetAlignment(TAlignment::taCenter);
-    Label6.Font().SetName(L"MS Sans Serif");
+    Label6.Font().SetName(kDialogFontName);
     Label6.Font().SetHeight(ScaledFontHeight(11, PixelsPerInch(), kDesignPixelsPerInch));
     Label6.Font().SetStyle(0);
     Label6.Font().SetColor(clWindowText);

@@ -22,10 +22,10 @@ Tfr_velkaro::Tfr_velkaro(std::unique_ptr<SettingsKeyOpener> keys,
       settings_(Ayarlar, *settingsKeys_, *settingsPrompt_, *this) {
     SetCaption(L"Velkaro 2 - Dorimex\u00AE");
     SetBorderStyle(TFormBorderStyle::bsDialog);
-    SetPosition(TFormPosition::poDesktopCenter);
+    SetPosition(TFormPosition::poScreenCenter);
     SetClientSize(220, 139);
     SetColor(clBtnFace);
-    Font().SetName(L"MS Sans Serif");
+    Font().SetName(kDialogFontName);
     Font().SetHeight(11);
     Font().SetColor(clWindowText);
     LayOutControls();
@@ -43,7 +43,7 @@ Tfr_velkaro::Tfr_velkaro(std::unique_ptr<SettingsKeyOpener> keys,
 
 void Tfr_velkaro::LayOutControls() {
     const auto font = [](TFont& font, TColor color, int height) {
-        font.SetName(L"MS Sans Serif");
+        font.SetName(kDialogFontName);
         font.SetColor(color);
         font.SetHeight(height);
     };
@@ -111,7 +111,7 @@ void Tfr_velkaro::tx_saatKeyPress(TObject*, wchar_t& key) {
     }
     // The field's own check of this Enter failed and has been reported: the typed text is left
     // selected for correcting rather than charged as a start time the operator never typed.
-    if (tx_saat.TextModified() && !tx_saat.InputChecked()) {
+    if (tx_saat.ValueModel().TextModified() && !tx_saat.ValueModel().InputChecked()) {
         tx_saat.SelectAll();
         return;
     }

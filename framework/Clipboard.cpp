@@ -15,11 +15,33 @@ namespace {
 
 constexpr wchar_t kCannotOpenClipboard[] = L"Pano açılamıyor";
 
+// Clipboard managers, clipboard histories and remote desktops hold the clipboard for a moment:
+// it is tried again every 100 ms, as the platform's managed clipboard does, for a little over a
+// second, so that a hold of a second is outlasted, before giving up.
+constexpr int kOpenRetries = 12;
+constexpr DWORD kOpenRetryDelay = 100; // milliseconds
+
+// Waits without dispatching posted messages or input: a pumped loop would run the keys typed
+// meanwhile, and the work put off till the message is handled, before the clipboard operation
+// that came first. Messages sent from other programs are answered, though: the holder may be
+// waiting for this program (the owner hears that the clipboard is emptied) before it lets go.
+void WaitAnsweringSentMessages(DWORD milliseconds) {
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_SENDMESSAGE);
+        MSG message;
+        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+}
+
 class TOpenClipboard {
 public:
     TOpenClipboard() {
-        if (!OpenClipboard(Application().Handle())) {
-            throw Exception(kCannotOpenClipboard);
+        for (int retry = 0; !OpenClipboard(Application().Handle()); ++retry) {
+            if (retry == kOpenRetries) {
+                throw Exception(kCannotOpenClipboard);
+            }
+            WaitAnsweringSentMessages(kOpenRetryDelay);
         }
     }
     ~TOpenClipboard() { CloseClipboard(); }

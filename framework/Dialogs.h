@@ -32,7 +32,8 @@ constexpr TMsgDlgButtons MsgDlgButton(TMsgDlgBtn button) {
     return 1u << button;
 }
 
-// Shows the message centred on the screen and returns the modal result of the button pressed.
+// Shows the message centred on the monitor of the window it is opened from and returns the modal
+// result of the button pressed.
 // Ctrl+C in the dialog copies its caption, message and buttons to the clipboard.
 int MessageDlg(const std::wstring& message, TMsgDlgType type, TMsgDlgButtons buttons,
                int helpContext);

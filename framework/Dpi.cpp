@@ -17,6 +17,20 @@ int ScreenPixelsPerInch() {
     return dpi > 0 ? dpi : kDesignPixelsPerInch;
 }
 
+// The monitor's own scale as it is now (from Windows 8.1 on), or 0 where the system cannot tell.
+int PixelsPerInchOf(HMONITOR monitor) {
+    using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    static const auto getDpiForMonitor =
+        SystemFunction<GetDpiForMonitorFunction>(L"shcore.dll", "GetDpiForMonitor");
+    constexpr int kEffectiveDpi = 0;
+    UINT dpiX = 0, dpiY = 0;
+    if (getDpiForMonitor == nullptr || monitor == nullptr ||
+        FAILED(getDpiForMonitor(monitor, kEffectiveDpi, &dpiX, &dpiY))) {
+        return 0;
+    }
+    return static_cast<int>(dpiY);
+}
+
 } // namespace
 
 int SystemPixelsPerInch() {
@@ -34,27 +48,35 @@ int WindowPixelsPerInch(HWND window) {
             return static_cast<int>(dpi);
         }
     }
+    // Windows 8.1 and the first releases of 10 have no scale per window, but one per monitor.
+    if (const int dpi = PixelsPerInchOf(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
+        dpi != 0) {
+        return dpi;
+    }
     return SystemPixelsPerInch();
 }
 
 int MonitorPixelsPerInch(POINT point) {
-    // One monitor is the primary; only with more is the monitor asked, whose library would
-    // otherwise slow every start.
-    if (GetSystemMetrics(SM_CMONITORS) <= 1) {
-        return SystemPixelsPerInch();
-    }
-    using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-    static const auto getDpiForMonitor =
-        SystemFunction<GetDpiForMonitorFunction>(L"shcore.dll", "GetDpiForMonitor");
-    constexpr int kEffectiveDpi = 0;
-    UINT dpiX = 0, dpiY = 0;
-    if (getDpiForMonitor != nullptr &&
-        SUCCEEDED(getDpiForMonitor(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), kEffectiveDpi,
-                                   &dpiX, &dpiY)) &&
-        dpiY != 0) {
-        return static_cast<int>(dpiY);
+    // The monitor is asked even when it is the only one: the system's scale stays what it was at
+    // sign-in, while the user may have changed the monitor's since.
+    if (const int dpi = PixelsPerInchOf(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST));
+        dpi != 0) {
+        return dpi;
     }
     return SystemPixelsPerInch();
+}
+
+std::optional<SIZE> WindowSizeAt(HWND window, SIZE client, int pixelsPerInch) {
+    using AdjustFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    static const auto adjust = User32Function<AdjustFunction>("AdjustWindowRectExForDpi");
+    RECT rect = {0, 0, client.cx, client.cy};
+    if (adjust == nullptr ||
+        !adjust(&rect, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), FALSE,
+                static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)),
+                static_cast<UINT>(pixelsPerInch))) {
+        return std::nullopt;
+    }
+    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }
 
 int ScaledFontHeight(int height, int toPixelsPerInch, int fromPixelsPerInch) {

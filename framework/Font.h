@@ -11,6 +11,12 @@
 
 namespace velkaro {
 
+// The dialog font of the layouts, by the name of its outline version: the bitmap face of the same
+// design comes in a few sizes and in the system code page's letters only, so at other scales its
+// text snaps to sizes the layout did not measure, and where the code page is not Turkish, ğ, ş and
+// ı are missing.
+inline constexpr wchar_t kDialogFontName[] = L"Microsoft Sans Serif";
+
 enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 using TFontStyles = std::uint8_t;
 
@@ -39,7 +45,7 @@ public:
 private:
     void Changed();
 
-    std::wstring name_ = L"MS Sans Serif";
+    std::wstring name_ = kDialogFontName;
     int height_ = 11;
     TFontStyles style_ = 0;
     TColor color_ = clWindowText;

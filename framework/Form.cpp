@@ -31,7 +31,7 @@ void CollectTabStops(TControl* parent, std::vector<TControl*>& list) {
 
 TForm::TForm() : TControl(nullptr) {
     visible_ = false;
-    Font().SetName(L"MS Sans Serif");
+    Font().SetName(kDialogFontName);
     Font().SetHeight(11);
     SetColor(clBtnFace);
     Application().FormCreated(this);
@@ -63,10 +63,15 @@ void TForm::CreateParams(TCreateParams& params) {
 
 void TForm::CreateWnd() {
     ScaleTo(OpeningPixelsPerInch());
+    ApplyClientSize();
     // Made where it will be shown, so that the window starts on the monitor it was scaled for.
     PlaceOnScreen();
     TControl::CreateWnd();
-    ScaleTo(WindowPixelsPerInch(Handle())); // the system placed it on a monitor of another scale
+    const int pixelsPerInch = WindowPixelsPerInch(Handle());
+    if (pixelsPerInch != PixelsPerInch()) { // the system placed it on a monitor of another scale
+        ScaleTo(pixelsPerInch);
+        ApplyClientSize();
+    }
 }
 
 void TForm::LayOutAtMonitorScale() {
@@ -82,16 +87,18 @@ void TForm::ScaleTo(int pixelsPerInch) {
 }
 
 void TForm::ScaleBounds(int multiplier, int divisor) {
+    clientWidth_ = MulDiv(clientWidth_, multiplier, divisor);
+    clientHeight_ = MulDiv(clientHeight_, multiplier, divisor);
+}
+
+void TForm::ApplyClientSize() {
     if (clientWidth_ > 0) {
-        SetClientSize(MulDiv(clientWidth_, multiplier, divisor),
-                      MulDiv(clientHeight_, multiplier, divisor));
+        SetClientSize(clientWidth_, clientHeight_);
     }
 }
 
 void TForm::HandleCreated() {
-    if (clientWidth_ > 0) {
-        SetClientSize(clientWidth_, clientHeight_);
-    }
+    ApplyClientSize();
     TControl::HandleCreated();
 }
 
@@ -110,18 +117,38 @@ void TForm::SetClientSize(int width, int height) {
     TControl::SetClientSize(width, height);
 }
 
-RECT TForm::PlacementArea() const {
-    switch (position_) {
-    case TFormPosition::poDesigned:
-        break;
-    case TFormPosition::poScreenCenter:
-        return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    case TFormPosition::poDesktopCenter: {
-        const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-        const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-        return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+std::optional<RECT> TForm::OpenerBounds() const {
+    const TForm* mainForm = Application().MainForm();
+    if (mainForm == this) {
+        return std::nullopt;
     }
+    // The zero-sized application window stands for the program, not for a place on the screen.
+    HWND opener = GetActiveWindow();
+    if (opener == nullptr || opener == Application().Handle() ||
+        (HandleAllocated() && opener == Handle())) {
+        opener = mainForm != nullptr && mainForm->HandleAllocated() ? mainForm->Handle() : nullptr;
+    }
+    if (opener == nullptr) {
+        return std::nullopt;
+    }
+    // A minimised window is where it will come back to.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    if (IsIconic(opener) && GetWindowPlacement(opener, &placement)) {
+        return placement.rcNormalPosition;
+    }
+    RECT bounds{};
+    GetWindowRect(opener, &bounds);
+    return bounds;
+}
+
+TMonitor TForm::OpeningMonitor() const {
+    return MonitorOfWindow(DisplayMonitors(), OpenerBounds());
+}
+
+RECT TForm::PlacementArea() const {
+    if (position_ == TFormPosition::poScreenCenter) {
+        return OpeningMonitor().WorkArea;
     }
     return {Left(), Top(), Left() + Width(), Top() + Height()};
 }
@@ -135,9 +162,8 @@ void TForm::PlaceOnScreen() {
     if (position_ == TFormPosition::poDesigned) {
         return;
     }
-    const RECT area = PlacementArea();
-    SetBounds(area.left + (area.right - area.left - Width()) / 2,
-              area.top + (area.bottom - area.top - Height()) / 2, Width(), Height());
+    const RECT placed = CentredIn(PlacementArea(), {Width(), Height()});
+    SetBounds(placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top);
 }
 
 void TForm::DoShow() {
@@ -165,6 +191,7 @@ void TForm::ShowForm(bool visible) {
         } catch (const std::exception& error) {
             Application().HandleException(error);
         }
+        InitializeFocusCues();
         ShowWindow(Handle(), SW_SHOWNORMAL);
         SetForegroundWindow(Handle());
         if (activeControl_ == nullptr) {
@@ -176,6 +203,15 @@ void TForm::ShowForm(bool visible) {
         }
         ShowWindow(Handle(), SW_HIDE);
     }
+}
+
+// As in a native dialog, the focus rectangle is hidden until the keyboard is used, unless the
+// operator asked to see it always. Told outright: Wine does not hide it on UIS_INITIALIZE.
+void TForm::InitializeFocusCues() {
+    BOOL alwaysShown = FALSE;
+    SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &alwaysShown, 0);
+    SendMessageW(Handle(), WM_CHANGEUISTATE,
+                 MAKEWPARAM(alwaysShown ? UIS_CLEAR : UIS_SET, UISF_HIDEFOCUS), 0);
 }
 
 void TForm::Close() {
@@ -313,6 +349,8 @@ void TForm::SelectNext(TControl* current, bool forward) {
 
 bool TForm::DialogKey(std::uint16_t key, TShiftState shift) {
     if (key == VK_TAB && (shift & (ssCtrl | ssAlt)) == 0) {
+        // The keyboard is in use: the control reached shows that it has the focus.
+        SendMessageW(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
         SelectNext(activeControl_, (shift & ssShift) == 0);
         return true;
     }
@@ -322,11 +360,32 @@ bool TForm::DialogKey(std::uint16_t key, TShiftState shift) {
     return false;
 }
 
+bool TForm::ProposeScaledSize(int pixelsPerInch, SIZE& size) const {
+    if (clientWidth_ <= 0) {
+        return false;
+    }
+    // The client size that scaling the layout will give (ScaleBounds), in its frame there.
+    const std::optional<SIZE> scaled =
+        WindowSizeAt(Handle(),
+                     {MulDiv(clientWidth_, pixelsPerInch, PixelsPerInch()),
+                      MulDiv(clientHeight_, pixelsPerInch, PixelsPerInch())},
+                     pixelsPerInch);
+    if (scaled) {
+        size = *scaled;
+    }
+    return scaled.has_value();
+}
+
 void TForm::MoveToScale(int pixelsPerInch, const RECT& suggested) {
     ScaleTo(pixelsPerInch);
-    SetBounds(suggested.left, suggested.top, suggested.right - suggested.left,
-              suggested.bottom - suggested.top);
-    SetClientSize(clientWidth_, clientHeight_); // exact, whatever the frame at this scale
+    // Straight to the suggested place at the size of the scaled layout, in one move: a resize at
+    // the old place first could carry the window back over to the monitor it came from.
+    const std::optional<SIZE> size =
+        clientWidth_ > 0 ? WindowSizeAt(Handle(), {clientWidth_, clientHeight_}, pixelsPerInch)
+                         : std::nullopt;
+    SetBounds(suggested.left, suggested.top, size ? size->cx : suggested.right - suggested.left,
+              size ? size->cy : suggested.bottom - suggested.top);
+    ApplyClientSize(); // exact where the frame at this scale could not be measured beforehand
 }
 
 // Activating the window (unless it is minimised) puts the focus back on the control that had
@@ -354,6 +413,8 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         Close();
         return 0;
+    case kGetDpiScaledSizeMessage:
+        return ProposeScaledSize(static_cast<int>(wParam), *reinterpret_cast<SIZE*>(lParam));
     case WM_DPICHANGED:
         MoveToScale(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;

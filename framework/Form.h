@@ -2,6 +2,7 @@
 // A top-level window: border, client size, centring, show events, the focused control, keyboard
 // navigation and modal showing.
 #include "framework/Control.h"
+#include "framework/Monitors.h"
 
 namespace velkaro {
 
@@ -20,7 +21,9 @@ enum TModalResult : int {
 };
 
 enum class TFormBorderStyle { bsDialog, bsSingle, bsNone };
-enum class TFormPosition { poDesigned, poScreenCenter, poDesktopCenter };
+// poScreenCenter: centred on the work area of one monitor, that of the window the form is opened
+// from (the primary for the main form), so that it opens whole on one screen.
+enum class TFormPosition { poDesigned, poScreenCenter };
 
 class TForm : public TControl {
 public:
@@ -75,18 +78,31 @@ protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     virtual void DoShow();
     void ShowForm(bool visible);
+    // The monitor the form opens on: that of the window it is opened from (the program's active
+    // form, else its main form); the primary for the main form itself and when there is none.
+    TMonitor OpeningMonitor() const;
 
 private:
+    // Scales the layout. The form's own client size is only recorded: the window is resized by
+    // the caller, in the one move it makes.
     void ScaleTo(int pixelsPerInch);
+    // Gives the window the recorded client size (estimates its bounds when it has no window).
+    void ApplyClientSize();
+    // The window is about to move to a monitor of another scale: proposes its size there (the
+    // system suggests the new bounds from it). False where it leaves the system's proposal.
+    bool ProposeScaledSize(int pixelsPerInch, SIZE& size) const;
     // The window moved to a monitor of another scale; the system suggests its new bounds.
     void MoveToScale(int pixelsPerInch, const RECT& suggested);
     LRESULT Activated(WPARAM wParam, LPARAM lParam);
     void RestoreFocus();
     // The area the form is centred in, or its own bounds when it keeps its place.
     RECT PlacementArea() const;
+    // The bounds of the window the form is opened from, if there is one.
+    std::optional<RECT> OpenerBounds() const;
     // The scale of the monitor the form opens on: the one holding the centre of its area.
     int OpeningPixelsPerInch() const;
     void PlaceOnScreen();
+    void InitializeFocusCues();
     void FocusFirstControl();
     std::vector<TControl*> TabList();
 

@@ -120,7 +120,8 @@ public:
 
         message_.SetCaption(message);
         message_.SetWordWrap(true);
-        const SIZE text = message_.TextSize(GetSystemMetrics(SM_CXSCREEN) / 2);
+        const RECT screen = OpeningMonitor().Bounds;
+        const SIZE text = message_.TextSize((screen.right - screen.left) / 2);
 
         std::vector<TMsgDlgBtn> shown;
         std::vector<int> captionWidths;
@@ -138,8 +139,8 @@ public:
         SetClientSize(layout.ClientWidth, layout.ClientHeight);
         if (iconName != nullptr) {
             icon_ = std::make_unique<TImage>(this);
-            icon_->SetIcon(LoadIconW(nullptr, iconName));
             Place(*icon_, layout.Icon);
+            icon_->SetSystemIcon(iconName); // at the size of the dialog's scale
         }
         Place(message_, layout.Message);
         AddButtons(shown, buttons, layout.Buttons);

@@ -11,7 +11,7 @@ namespace {
 
 void CreateControls(HWND window) {
     const HFONT font = CreateFontW(-21, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0,
-                                   0, 0, 0, L"MS Sans Serif");
+                                   0, 0, 0, L"Microsoft Sans Serif");
     for (const velkaro::bench::NativeControl& control : velkaro::bench::kNativeControls) {
         const HWND child = velkaro::bench::CreateNativeControl(control, window);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);

@@ -61,7 +61,7 @@ public:
         for (int k = 0; k < bench::ncCount; ++k) {
             controls_[k] = bench::CreateNativeControl(bench::kNativeControls[k], form_.Handle());
             fonts_[k].Reset(CreateFontW(-kFonts[k].first, 0, 0, 0, kFonts[k].second, FALSE, FALSE,
-                                        FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Sans Serif"));
+                                        FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, kDialogFontName));
             SendMessageW(controls_[k], WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[k].Handle()),
                          FALSE);
         }

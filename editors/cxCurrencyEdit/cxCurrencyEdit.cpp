@@ -63,7 +63,7 @@ bool TcxCustomCurrencyEdit::KeyPress(wchar_t& key) {
 }
 
 void TcxCustomCurrencyEdit::PasteText() {
-    if (!CanChangeValue()) {
+    if (!ValueModel().CanChangeValue()) {
         return;
     }
     const std::wstring previous = GetDisplayText();
@@ -96,7 +96,7 @@ void TcxCustomCurrencyEdit::ApplyPropertiesChange() {
 void TcxCustomCurrencyEdit::LocaleFormatsChanged() {
     Properties().SetDisplayFormat(formatController_.CurrencyFormat());
     // Text the user is still typing is kept; it is read in the new format when committed.
-    if (!TextModified()) {
+    if (!ValueModel().TextModified()) {
         DataBinding().UpdateDisplayValue();
     }
 }

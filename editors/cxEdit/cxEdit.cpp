@@ -30,34 +30,15 @@ const bool kStringTableLoaderInstalled = (SetResourceStringLoader(LoadEditString
 
 } // namespace
 
-TcxChangeEventsLock::TcxChangeEventsLock(TcxCustomEdit& edit)
-    : edit_(edit), exceptionsAtStart_(std::uncaught_exceptions()) {
-    edit_.LockChangeEvents();
-    depth_ = edit_.changeEvents_.LockCount();
-}
-
-TcxChangeEventsLock::~TcxChangeEventsLock() noexcept(false) {
-    assert(edit_.changeEvents_.LockCount() == depth_ && "an operation left the lock unbalanced");
-    if (std::uncaught_exceptions() == exceptionsAtStart_) {
-        edit_.UnlockChangeEvents(true);
-        return;
-    }
-    try {
-        edit_.UnlockChangeEvents(true);
-    } catch (...) {
-        // The error already on its way is the one reported.
-    }
-}
-
 TcxCustomEdit::TcxCustomEdit(TControl* parent, const TcxEditPropertiesFactory& createProperties)
-    : TcxContainer(parent) {
+    : TcxContainer(parent),
+      value_(*this, *this, [this]() -> TcxCustomEditProperties& { return ActiveProperties(); }) {
     (void)kStringTableLoaderInstalled;
     properties_ = createProperties(this);
     SetTabStop(true);
     // Like a native edit, it takes the platform's visual style where one is active.
     LookAndFeel().SetNativeStyle(true);
-    dataBinding_ = std::make_unique<TcxEditDataBinding>(*this);
-    changeEvents_.CanFire = [this] { return !loading_ && !destroying_; };
+    value_.ChangeEvents().CanFire = [this] { return !loading_ && !destroying_; };
     AttachPropertiesHook();
 }
 
@@ -74,10 +55,10 @@ TcxCustomEdit::~TcxCustomEdit() {
 }
 
 void TcxCustomEdit::AfterConstruction() {
-    properties_->SetDefaultValuesProvider(dataBinding_->DefaultValuesProvider());
-    dataBinding_->Initialize();
+    properties_->SetDefaultValuesProvider(DataBinding().DefaultValuesProvider());
+    DataBinding().Initialize();
     ApplyPropertiesChange();
-    dataBinding_->UpdateDisplayValue();
+    DataBinding().UpdateDisplayValue();
 }
 
 void TcxCustomEdit::AttachPropertiesHook() {
@@ -139,7 +120,7 @@ void TcxCustomEdit::BeginLoad() {
 
 void TcxCustomEdit::EndLoad() {
     loading_ = false;
-    dataBinding_->Initialize();
+    DataBinding().Initialize();
     ApplyAutoSize();
     if (repositoryItem_ == nullptr) {
         AttachPropertiesHook();
@@ -148,139 +129,36 @@ void TcxCustomEdit::EndLoad() {
     StyleChanged();
 }
 
-// Writing EditValue.
-
-void TcxCustomEdit::SetEditValue(const Variant& value) {
-    if (inEditingCheck_ || (changeByUser_ && !RequestEditing())) {
-        return;
+void TcxCustomEdit::SetDisplayValue(const Variant& value) {
+    if (innerEdit_ != nullptr) {
+        innerEdit_->SetEditValue(value);
     }
-    AssignEditValue(value);
-}
-
-void TcxCustomEdit::AssignEditValue(const Variant& value) {
-    if (changeByUser_ && !RequestEditing()) {
-        return;
-    }
-    const TcxCustomEditProperties& properties = ActiveProperties();
-    const bool changed = properties.ComparesEditValues() && !(editValue_ == value);
-    editValue_ = value;
-    RefreshDisplayFromValue();
-    if (changeByUser_) {
-        MarkModified();
-    } else {
-        MarkSetByCode();
-    }
-    if (changed) {
-        FireEditValueChanged();
-        if (!properties.ChangeFollowsText()) {
-            FireChange();
-        }
-    }
-}
-
-Variant TcxCustomEdit::MakeEditValue(const Variant&, bool) {
-    return Variant();
-}
-
-void TcxCustomEdit::CommitDisplayValue(const Variant& DisplayValue) {
-    const TcxModifiedStateSave saved(state_);
-    StoreDisplayValue(DisplayValue);
-}
-
-// Change events.
-
-void TcxCustomEdit::FireChange() {
-    const TcxCustomEditProperties& properties = ActiveProperties();
-    changeEvents_.FireChange(properties.OnChange, this);
-    if (!properties.ChangeFollowsText() && !properties.ComparesEditValues()) {
-        FireEditValueChanged();
-    }
-}
-
-void TcxCustomEdit::FireEditValueChanged() {
-    changeEvents_.FireEditValueChanged(ActiveProperties().OnEditValueChanged, this);
-}
-
-void TcxCustomEdit::LockChangeEvents() {
-    changeEvents_.Lock();
-}
-
-void TcxCustomEdit::UnlockChangeEvents(bool fire) {
-    const TcxCustomEditProperties& properties = ActiveProperties();
-    changeEvents_.Unlock(fire, properties.OnChange, properties.OnEditValueChanged, this);
 }
 
 void TcxCustomEdit::InnerTextChanged() {
-    if (HasInputFocus()) {
-        MarkModified();
-    }
+    const bool focused = HasInputFocus();
     // Both the control and the native field the user may be in announce the new content.
     NotifyAccessibleEvent(Handle(), EVENT_OBJECT_VALUECHANGE);
     if (innerEdit_ != nullptr && &innerEdit_->Control() != this) {
         NotifyAccessibleEvent(innerEdit_->Control().Handle(), EVENT_OBJECT_VALUECHANGE);
     }
-    FireChange();
+    value_.TextChanged(focused);
 }
 
-// Permission, validation, errors, posting.
+// Permission, errors.
 
-bool TcxCustomEdit::RequestEditing() {
-    if (!AllowsEditing()) {
-        return false;
-    }
-    if (dataBinding_->Modified()) {
-        return true;
-    }
-    const auto checking = ScopedValue(inEditingCheck_, true);
-    bool result = CanChangeValue();
-    if (result && OnEditing) {
-        bool canEdit = true;
+bool TcxCustomEdit::EditingPermitted() {
+    bool canEdit = true;
+    if (OnEditing) {
         OnEditing(this, canEdit);
-        result = canEdit;
     }
-    if (result && !IsInPlace()) {
-        result = dataBinding_->SetEditMode();
-    }
-    return result;
+    return canEdit;
 }
 
-bool TcxCustomEdit::CanChangeValue() {
-    const TcxCustomEditProperties& properties = ActiveProperties();
-    if (properties.AssignedValues().ReadOnly) {
-        return !properties.ReadOnly();
+void TcxCustomEdit::ReportInputError(const TcxInputVerdict& verdict) {
+    if (verdict.IsValid()) {
+        return;
     }
-    const auto& provider = properties.DefaultValuesProvider();
-    return (provider == nullptr || provider->DefaultCanModify()) && dataBinding_->CanModify();
-}
-
-bool TcxCustomEdit::CheckInput(bool report) {
-    if (!TextModified() || InputChecked()) {
-        return true;
-    }
-    TcxCustomEditProperties& properties = ActiveProperties();
-    Variant displayValue(GetDisplayText());
-    bool error = false;
-    std::wstring errorText;
-    if (properties.UsesDisplayValue()) {
-        properties.CheckDisplayValue(displayValue, errorText, this, error);
-    }
-    if (!error) {
-        SetInputChecked(true);
-        if (!changeByUser_ || RequestEditing()) {
-            CommitDisplayValue(displayValue);
-            if (!InEditForm()) {
-                SetTextModified(false);
-            }
-        }
-        return true;
-    }
-    if (report) {
-        ReportInputError(errorText);
-    }
-    return false;
-}
-
-void TcxCustomEdit::ReportInputError(const std::wstring& errorText) {
     if (!InEditForm() && HandleAllocated() && IsWindowVisible(Handle())) {
         {
             const auto showing = ScopedValue(showingError_, true);
@@ -296,48 +174,16 @@ void TcxCustomEdit::ReportInputError(const std::wstring& errorText) {
     if (ActiveProperties().BeepOnError()) {
         EditBeep();
     }
-    if (!errorText.empty()) {
-        throw Exception(errorText);
+    if (verdict.PostError) {
+        std::rethrow_exception(verdict.PostError);
     }
-}
-
-void TcxCustomEdit::PostValue() {
-    try {
-        BeginPosting();
-        const TScopedRestore posted([this] { EndPosting(); });
-        dataBinding_->StoreValue(EditValue());
-    } catch (...) {
-        // A value the binding refuses takes the focus back, as invalid text does.
-        ReportInputError({});
-        throw;
-    }
-}
-
-bool TcxCustomEdit::ValidateAndPost() {
-    const TcxChangeEventsLock lock(*this);
-    const bool ok = CheckInput(true);
-    if (ok && dataBinding_->Modified()) {
-        PostValue();
-    }
-    return ok;
-}
-
-void TcxCustomEdit::RevertToValueAtEnter() {
-    if (!TextModified() || !ActiveProperties().CanRevert()) {
-        return;
-    }
-    const TcxChangeEventsLock lock(*this);
-    SetTextModified(false);
-    SetEditValue(valueAtEnter_);
-    MarkEditing();
-    SelectAllText();
-    if (ActiveProperties().ImmediatePost() && dataBinding_->Modified()) {
-        PostValue();
+    if (!verdict.ErrorText.empty()) {
+        throw Exception(verdict.ErrorText);
     }
 }
 
 void TcxCustomEdit::ApplyPropertiesChange() {
-    SetInputChecked(false);
+    value_.SetInputChecked(false);
     if (innerEdit_ != nullptr) {
         innerEdit_->SetReadOnly(ActiveProperties().ReadOnly());
     }
@@ -441,18 +287,7 @@ void TcxCustomEdit::GainFocus() {
     }
     const auto changing = ScopedValue(focusChanging_, true);
     if (!showingError_) {
-        {
-            const TcxModifiedStateSave saved(state_);
-            TcxContainer::DoEnter();
-            // The binding shows its source's value (a bound edit's value comes from there);
-            // that is the value Escape returns to, shown in its edit form.
-            dataBinding_->UpdateDisplayValue();
-            if (ActiveProperties().CanRevert()) {
-                valueAtEnter_ = EditValue();
-            }
-            RefreshDisplayFromValue();
-        }
-        SetTextModified(false);
+        value_.Enter([this] { TcxContainer::DoEnter(); });
     }
     UpdateViewState();
 }
@@ -462,19 +297,18 @@ void TcxCustomEdit::LoseFocus() {
         return;
     }
     const auto changing = ScopedValue(focusChanging_, true);
-    {
-        const TcxModifiedStateSave saved(state_);
-        // Invalid text keeps the focus (taken back by the error report): no exit.
-        if (TextModified() && !ValidateAndPost()) {
-            return;
-        }
-        dataBinding_->UpdateDisplayValue();
+    const TcxInputVerdict verdict = value_.Leave([this] {
         RefreshView();
         UpdateViewState();
+    });
+    if (!verdict.IsValid()) {
+        // Invalid text keeps the focus (taken back by the report): no exit.
+        ReportInputError(verdict);
+        return;
     }
     // OnExit sees the span's flags as the user left them; only then is the text unmodified.
     TcxContainer::DoExit();
-    SetTextModified(false);
+    value_.Left();
 }
 
 void TcxCustomEdit::FocusChanged(HWND focusWindow) {
@@ -499,7 +333,7 @@ void TcxCustomEdit::FocusChanged(HWND focusWindow) {
     TForm* form = ParentForm();
     if (form != nullptr && !form->Visible() && form->Modal() && form->ModalResult() != mrNone &&
         form->ModalResult() != mrCancel) {
-        CheckInput(false);
+        value_.CheckInput();
     }
 }
 
@@ -674,7 +508,7 @@ bool TcxCustomEdit::AcceptsChar(wchar_t c) const {
 }
 
 bool TcxCustomEdit::IsKeyPermitted(std::uint16_t key, TShiftState shift) {
-    return dataBinding_->Modified() || !IsEditingKey(key, shift) || RequestEditing();
+    return DataBinding().Modified() || !IsEditingKey(key, shift) || value_.RequestEditing();
 }
 
 bool TcxCustomEdit::IsCharPermitted(wchar_t& c) {
@@ -682,7 +516,7 @@ bool TcxCustomEdit::IsCharPermitted(wchar_t& c) {
         c = 0;
         return false;
     }
-    if (!dataBinding_->Modified() && IsEditingChar(c) && !RequestEditing()) {
+    if (!DataBinding().Modified() && IsEditingChar(c) && !value_.RequestEditing()) {
         c = 0;
         return false;
     }
@@ -725,7 +559,7 @@ void TcxCustomEdit::HandleKeyDown(std::uint16_t& key, TShiftState shift) {
     TcxCustomEditProperties& properties = ActiveProperties();
     const std::uint16_t shortCut = ShortCutOf(key, shift);
     if (properties.ClearKey() != 0 && shortCut == properties.ClearKey()) {
-        const auto byUser = UserChange();
+        const auto byUser = value_.UserChange();
         SetEditValue(Variant());
         key = 0;
     }
@@ -753,12 +587,12 @@ void TcxCustomEdit::HandleKeyDown(std::uint16_t& key, TShiftState shift) {
     case VK_RETURN:
         if (properties.ValidateOnEnter()) {
             key = 0;
-            ValidateAndPost();
+            ReportInputError(value_.ValidateAndPost());
         }
         break;
     case VK_ESCAPE:
-        if (EditingActive()) {
-            RevertToValueAtEnter();
+        if (value_.EditingActive()) {
+            ReportInputError(value_.RevertToValueAtEnter());
             key = 0;
         }
         break;
@@ -825,7 +659,7 @@ void TcxCustomEdit::SetRepositoryItem(TcxEditRepositoryItem* item) {
         if (!loading_ && !destroying_) {
             AttachPropertiesHook();
         }
-        properties_->SetDefaultValuesProvider(dataBinding_->DefaultValuesProvider());
+        properties_->SetDefaultValuesProvider(DataBinding().DefaultValuesProvider());
     }
 }
 
@@ -876,7 +710,7 @@ LRESULT TcxCustomEdit::AnswerGetTextLength() const {
 }
 
 void TcxCustomEdit::HandleClipboardMessage(UINT message) {
-    const auto byUser = UserChange();
+    const auto byUser = value_.UserChange();
     const bool readOnly = ActiveProperties().ReadOnly();
     switch (message) {
     case WM_CUT:

@@ -1,19 +1,18 @@
 #pragma once
-// The base of every edit control of the family: its value (EditValue), the display value that
-// the user sees and types, the properties object, validation with its errors, the change
-// events and their deferral, focus, keys and the clipboard. A kind adds its own conversions and
-// keys by overriding the slots below; a kind with an inner native edit (the text edit) reaches
-// it only through IcxCustomInnerEdit / IcxInnerTextEdit.
+// The base of every edit control of the family: the window of an edit value (its rules in
+// TcxEditValue, which the window only asks and tells), the properties object, the report of
+// invalid input, focus, keys, the clipboard and the view. A kind adds its own conversions
+// (IcxEditValueText) and keys by overriding the slots below; a kind with an inner native edit
+// (the text edit) reaches it only through IcxCustomInnerEdit / IcxInnerTextEdit.
 #include "editors/cxEdit/cxContainer.h"
 #include "editors/cxEdit/cxEditDataBinding.h"
 #include "editors/cxEdit/cxEditProperties.h"
 #include "editors/cxEdit/cxEditRepository.h"
-#include "editors/cxEdit/cxEditState.h"
 #include "editors/cxEdit/cxEditStyle.h"
+#include "editors/cxEdit/cxEditValue.h"
 #include "editors/cxEdit/cxEditValueSource.h"
 #include "editors/cxEdit/cxInnerEdit.h"
 #include "framework/DeferredWork.h"
-#include "runtime/ScopedRestore.h"
 
 #include <cstdint>
 #include <functional>
@@ -51,6 +50,7 @@ struct TcxEditLook {
 
 class TcxCustomEdit : public TcxContainer,
                       public IcxEditValueSource,
+                      protected IcxEditValueText,
                       protected IcxEditPropertiesOwner,
                       private IcxEditRepositoryItemListener {
 public:
@@ -65,10 +65,12 @@ public:
     // Copies into the own style.
     void SetStyle(const TcxContainerStyle& value);
 
-    virtual Variant EditValue() const { return editValue_; }
-    // Ignored while OnEditing is asked, and for a change of the user's the edit may not take;
-    // otherwise AssignEditValue.
-    virtual void SetEditValue(const Variant& value);
+    virtual Variant EditValue() const { return value_.EditValue(); }
+    // Ignored while OnEditing is asked, and for a change of the user's the edit may not take.
+    virtual void SetEditValue(const Variant& value) { value_.SetEditValue(value); }
+    // The value with its editing span, the change events, validation and posting.
+    TcxEditValue& ValueModel() { return value_; }
+    const TcxEditValue& ValueModel() const { return value_; }
     // The display text (the window text).
     std::wstring Text() const { return ReadWindowText(); }
     // Answers whether the text was taken.
@@ -79,20 +81,14 @@ public:
     void SetAutoSize(bool value);
     TcxEditRepositoryItem* RepositoryItem() const { return repositoryItem_; }
     void SetRepositoryItem(TcxEditRepositoryItem* item);
-    TcxEditDataBinding& DataBinding() const { return *dataBinding_; }
+    TcxEditDataBinding& DataBinding() const { return value_.DataBinding(); }
     IcxCustomInnerEdit* InnerEdit() const { return innerEdit_; }
 
     // The edit form is shown exactly while the control or its inner edit has the focus.
     bool InEditForm() const override;
     virtual bool HasInputFocus() const;
-    bool ChangeByUser() const { return changeByUser_; }
-    bool EditingActive() const { return state_.EditingActive(); }
-    bool TextModified() const { return state_.TextModified(); }
-    bool InputChecked() const { return state_.InputChecked(); }
     bool IsInPlace() const { return false; }
-    bool IsPosting() const { return posting_; }
     bool ShowingError() const { return showingError_; }
-    const Variant& ValueAtEnter() const { return valueAtEnter_; }
     bool IsDestroying() const override { return destroying_; }
     bool IsLoading() const { return loading_; }
 
@@ -101,23 +97,13 @@ public:
     void BeginLoad();
     virtual void EndLoad();
 
-    // Permission to change the value now (OnEditing, read-only, the binding).
-    bool RequestEditing();
-    // Validates typed text and commits it; false when it is invalid (report: raise the error).
-    bool CheckInput(bool report);
-    void PostValue();
-    void LockChangeEvents();
-    void UnlockChangeEvents(bool fire = true);
-    void MarkModified() { state_.MarkModified(); }
-    void MarkSetByCode() { state_.MarkSetByCode(); }
-    void MarkEditing() { state_.MarkEditing(); }
     // Hands a key the edit does not use to the host key hook.
     void NotifyHostKey(std::uint16_t& key, TShiftState shift);
 
     void SetFocus() override;
 
     // Converts a display value into an edit value (the text edit: a copy).
-    Variant MakeEditValue(const Variant& DisplayValue, bool InEditForm) override;
+    Variant MakeEditValue(const Variant&, bool) override { return {}; }
 
     TcxEditEditingEvent OnEditing;
     // Stored only.
@@ -164,14 +150,6 @@ protected:
     virtual bool AcceptsChar(wchar_t c) const;
     // A question: Tab stays in the edit instead of moving the focus.
     virtual bool KeepsAllKeys() const { return false; }
-    // Escape while the user edits: the value at entering back, all selected, the change events
-    // held until done. Must not validate.
-    virtual void RevertToValueAtEnter();
-    // Asked before each change of the user's, questions: the kind can be edited at all (a
-    // lookup-only text edit cannot); read-only and the binding let the value change (OnEditing
-    // is asked after this).
-    virtual bool AllowsEditing() const { return true; }
-    virtual bool CanChangeValue();
     // The clipboard messages, from a key (the text edit turns Ctrl+C, Ctrl+X, Ctrl+V into them)
     // or from code; each runs as the user's change, and a read-only edit only copies. They change
     // the text as typing does, never the value.
@@ -193,34 +171,21 @@ protected:
     // about to get, the focus): OnFocusChanged and the view, once per real change. May change
     // the view and the selection; must not move the focus, which is changing as it runs.
     virtual void FocusChanged(HWND focusWindow);
-    // Selects the whole text (entering, Escape, an error report); changes the selection only.
-    virtual void SelectAllText() {}
 
     // Focus leaving, through the form's exit processing, and Enter with ValidateOnEnter.
     void DoExit() override;
     // Validates typed text and posts it, shows the value in its display form and fires OnExit.
     // Skipped while an error is shown; invalid text ends it before OnExit, the focus taken back.
     virtual void LoseFocus();
-    // The text validation checks and the window text reads; a question.
-    virtual std::wstring GetDisplayText() const { return {}; }
-    // Valid text becomes the value: stores the text as checked (OnValidate may have changed
-    // it), the span's flags restored after it so that the span still counts as modified.
-    virtual void CommitDisplayValue(const Variant& DisplayValue);
-    // Invalid text: the focus taken back with all selected, the beep, then the error raised
-    // with its text. Returns only for an empty text.
-    virtual void ReportInputError(const std::wstring& errorText);
-    // Around handing the value to the binding; only the posting flag.
-    virtual void BeginPosting() { posting_ = true; }
-    virtual void EndPosting() { posting_ = false; }
+    // Acts on a verdict of validation or posting: unless valid, the focus taken back with all
+    // selected, the beep, then the error raised. Returns only for valid and a handler's refusal.
+    void ReportInputError(const TcxInputVerdict& verdict);
 
-    // Writing a value: EditValue by code or the clear shortcut (SetEditValue, AssignEditValue),
-    // the window text by code or the user (WriteWindowText, ApplyDisplayText,
-    // StoreDisplayValue), and the inner edit's own text changing (InnerTextChanged). A value
-    // written is shown at once; a text written by code makes the value; typed text changes only
-    // the text until validation commits it.
-    // Stores the value, shows it, marks the span and fires the change events (held under the
-    // lock). Refused for a change of the user's the edit may not take.
-    virtual void AssignEditValue(const Variant& value);
+    // Writing a value: EditValue by code or the clear shortcut (the model's SetEditValue), the
+    // window text by code or the user (WriteWindowText, ApplyDisplayText, StoreDisplayValue),
+    // and the inner edit's own text changing (InnerTextChanged). A value written is shown at
+    // once; a text written by code makes the value; typed text changes only the text until
+    // validation commits it. The conversions between them are the IcxEditValueText slots.
     // The window text written (WM_SETTEXT, SetText); answers whether it was taken.
     virtual bool WriteWindowText(const std::wstring& text) { return ApplyDisplayText(text); }
     // The window text read (WM_GETTEXT, Text); a question.
@@ -228,17 +193,11 @@ protected:
     // A display text offered: converted by the kind and stored, or refused (a change of the
     // user's also needs the permission); answers whether it was taken.
     virtual bool ApplyDisplayText(const std::wstring&) { return false; }
-    // Puts a display value into the inner edit. By code the value follows and the span counts
-    // as set by code; by the user only the text changes.
-    virtual void StoreDisplayValue(const Variant&) {}
     // Shows a display value without making a value of it; no path of the core calls it.
     virtual void ShowDisplayValue(const Variant&) {}
     // The inner edit's text changed (typing, the clipboard, code): marks the span modified while
     // focused and fires OnChange. Must not change the value: typed text waits for validation.
     virtual void InnerTextChanged();
-    // Shows the value in the form the focus asks for, the span's flags kept. Must not change
-    // the value.
-    virtual void RefreshDisplayFromValue() {}
     // Makes the value from the text shown and fires OnEditValueChanged when it changed. Must not
     // change the text.
     virtual void RefreshValueFromDisplay() {}
@@ -286,8 +245,6 @@ protected:
     // A question: the item's properties are of this kind's class.
     virtual bool IsRepositoryItemAcceptable(TcxEditRepositoryItem& item) const;
 
-    // Stores the edit value without any of the steps of writing it.
-    void SetStoredEditValue(const Variant& value) { editValue_ = value; }
     // Destruction has begun: events and focus processing stop.
     void BeginDestroy() { destroying_ = true; }
 
@@ -311,19 +268,13 @@ protected:
 
     // The inner edit, set by kinds that have one (before AfterConstruction).
     void SetInnerEdit(IcxCustomInnerEdit* innerEdit);
-    // Marks what follows, to the end of the caller's scope, as a change the user makes.
-    [[nodiscard]] auto UserChange() { return ScopedValue(changeByUser_, true); }
-    void SetInputChecked(bool value) { state_.SetInputChecked(value); }
-    void SetTextModified(bool value) { state_.SetTextModified(value); }
-    void FireChange();
-    void FireEditValueChanged();
-    TcxEditChangeEvents& ChangeEvents() { return changeEvents_; }
-    TcxEditState& EditState() { return state_; }
     bool HasFocusWindow(HWND window) const;
 
+    // IcxEditValueText: the text is the inner edit's, OnEditing the permission.
+    void SetDisplayValue(const Variant& value) override;
+    bool EditingPermitted() override;
+
 private:
-    friend class TcxChangeEventsLock;
-    friend class TcxEditDataBinding;
     void ItemPropertiesChanged(TcxEditRepositoryItem& item) override;
     void ItemRemoved(TcxEditRepositoryItem& item) override;
     void AttachPropertiesHook();
@@ -341,24 +292,15 @@ private:
     void SyncView();
     void TabToNextControl(bool forward);
     void ClickDefaultButton();
-    // Validates typed text and posts a valid one, the change events held back until both are done.
-    bool ValidateAndPost();
     void Paint();
 
     std::unique_ptr<TcxCustomEditProperties> properties_;
-    std::unique_ptr<TcxEditDataBinding> dataBinding_;
+    TcxEditValue value_;
     TcxEditRepositoryItem* repositoryItem_ = nullptr;
     IcxCustomInnerEdit* innerEdit_ = nullptr;
-    TcxEditState state_;
-    TcxEditChangeEvents changeEvents_;
-    Variant editValue_;
-    Variant valueAtEnter_;
     bool autoSize_ = true;
     int pressedButton_ = -1;
-    bool inEditingCheck_ = false;
     bool focusReported_ = false;
-    bool posting_ = false;
-    bool changeByUser_ = false;
     bool showingError_ = false;
     bool focusChanging_ = false;
     std::optional<TcxEditLook> paintedLook_;
@@ -372,23 +314,6 @@ private:
     bool innerFocusAtOnce_ = false;
     bool destroying_ = false;
     bool loading_ = false;
-};
-
-// Holds the edit's change events back for a multi-step operation. On every way out the lock is
-// released and what it held back fires, once each; leaving by an error, they fire as the error
-// passes, and one of them failing then is not heard: the first error is the one reported. The
-// operation must leave the lock as it found it.
-class TcxChangeEventsLock {
-public:
-    explicit TcxChangeEventsLock(TcxCustomEdit& edit);
-    ~TcxChangeEventsLock() noexcept(false);
-    TcxChangeEventsLock(const TcxChangeEventsLock&) = delete;
-    TcxChangeEventsLock& operator=(const TcxChangeEventsLock&) = delete;
-
-private:
-    TcxCustomEdit& edit_;
-    int depth_;
-    int exceptionsAtStart_;
 };
 
 } // namespace velkaro

@@ -1,24 +1,23 @@
 #include "editors/cxEdit/cxEditDataBinding.h"
 
-#include "editors/cxEdit/cxEdit.h"
+#include "editors/cxEdit/cxEditValue.h"
 
 namespace velkaro {
 
-TcxEditDataBinding::TcxEditDataBinding(TcxCustomEdit& edit)
-    : edit_(edit), defaultValuesProvider_(std::make_shared<TcxCustomEditDefaultValuesProvider>()) {}
+TcxEditDataBinding::TcxEditDataBinding(TcxEditValue& value)
+    : value_(value),
+      defaultValuesProvider_(std::make_shared<TcxCustomEditDefaultValuesProvider>()) {}
 
 bool TcxEditDataBinding::Modified() const {
-    return edit_.TextModified();
+    return value_.TextModified();
 }
 
 void TcxEditDataBinding::SetDisplayValue(const Variant& value) {
-    if (IcxCustomInnerEdit* inner = edit_.InnerEdit()) {
-        inner->SetEditValue(value);
-    }
+    value_.Text().SetDisplayValue(value);
 }
 
 void TcxEditDataBinding::UpdateDisplayValue() {
-    edit_.RefreshDisplayFromValue();
+    value_.Text().RefreshDisplayFromValue();
 }
 
 } // namespace velkaro

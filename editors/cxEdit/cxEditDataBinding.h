@@ -1,6 +1,6 @@
 #pragma once
-// The edit's link to a value source. Stand-alone edits use this plain form: the value lives in
-// the edit, posting keeps nothing, editing may always begin.
+// The edit's value model's link to a value source. Stand-alone edits use this plain form: the value
+// lives in the edit, posting keeps nothing, editing may always begin.
 #include "editors/cxEdit/cxEditDefaultValuesProvider.h"
 #include "runtime/Variant.h"
 
@@ -8,16 +8,16 @@
 
 namespace velkaro {
 
-class TcxCustomEdit;
+class TcxEditValue;
 
 class TcxEditDataBinding {
 public:
-    explicit TcxEditDataBinding(TcxCustomEdit& edit);
+    explicit TcxEditDataBinding(TcxEditValue& value);
     virtual ~TcxEditDataBinding() = default;
     TcxEditDataBinding(const TcxEditDataBinding&) = delete;
     TcxEditDataBinding& operator=(const TcxEditDataBinding&) = delete;
 
-    TcxCustomEdit& Edit() const { return edit_; }
+    TcxEditValue& Value() const { return value_; }
     const std::shared_ptr<IcxEditDefaultValuesProvider>& DefaultValuesProvider() const {
         return defaultValuesProvider_;
     }
@@ -28,7 +28,7 @@ public:
     virtual bool CanModify() const { return true; }
     // Editing may begin now.
     virtual bool SetEditMode() { return true; }
-    // Puts a display value into the inner edit.
+    // Puts a display value into the text.
     virtual void SetDisplayValue(const Variant& value);
     // The edit shows the source's value again.
     virtual void UpdateDisplayValue();
@@ -39,7 +39,7 @@ public:
     virtual void Initialize() {}
 
 private:
-    TcxCustomEdit& edit_;
+    TcxEditValue& value_;
     std::shared_ptr<IcxEditDefaultValuesProvider> defaultValuesProvider_;
 };
 

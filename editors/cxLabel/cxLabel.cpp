@@ -148,23 +148,18 @@ void TcxCustomLabel::SetName(const std::wstring& name) {
     }
 }
 
-void TcxCustomLabel::AssignEditValue(const Variant& value) {
-    TcxCustomEdit::AssignEditValue(value);
+TAccessibleDescription TcxCustomLabel::AccessibleDescription() {
+    return DescribeStaticText(TcxCustomEdit::AccessibleDescription(), caption_);
+}
+
+// The caption is what the label shows, in its display form wherever the focus is.
+void TcxCustomLabel::RefreshDisplayFromValue() {
     std::wstring caption = Properties().MakeDisplayValue(EditValue(), false).ToString();
     const bool renamed = caption != caption_ && AccessibleName().empty();
     caption_ = std::move(caption);
     if (renamed) {
         NotifyAccessibleEvent(Handle(), EVENT_OBJECT_NAMECHANGE);
     }
-    Properties().AnnounceChange();
-}
-
-TAccessibleDescription TcxCustomLabel::AccessibleDescription() {
-    return DescribeStaticText(TcxCustomEdit::AccessibleDescription(), caption_);
-}
-
-void TcxCustomLabel::RefreshDisplayFromValue() {
-    // The caption is what the label shows: nothing to convert, only to repaint.
     Properties().AnnounceChange();
 }
 

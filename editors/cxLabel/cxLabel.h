@@ -76,7 +76,6 @@ public:
 protected:
     TcxCustomLabel(TControl* parent, const TcxEditPropertiesFactory& createProperties);
 
-    void AssignEditValue(const Variant& value) override;
     void RefreshDisplayFromValue() override;
     void ApplyPropertiesChange() override;
     std::wstring GetDisplayText() const override { return caption_; }

@@ -33,7 +33,7 @@ TcxCustomMaskEditProperties& TcxCustomMaskEdit::Properties() const {
 void TcxCustomMaskEdit::EndLoad() {
     TcxCustomTextEdit::EndLoad();
     if (IsMasked()) {
-        const TcxChangeEventsLock lock(*this);
+        const TcxChangeEventsLock lock(ValueModel());
         StoreDisplayValue(Variant(GetDisplayText()));
     }
 }
@@ -54,7 +54,7 @@ void TcxCustomMaskEdit::StoreDisplayValue(const Variant& DisplayValue) {
     // mask, and validation then reports it.
     if (!IsMasked() || IsLoading()) {
         TcxCustomTextEdit::StoreDisplayValue(DisplayValue);
-    } else if (ChangeByUser()) {
+    } else if (ValueModel().ChangeByUser()) {
         // A paste of the characters shown ("0" over the blank "0") changes no text but fills
         // the positions: the native edit hears of no change, the field does.
         const std::wstring shown = DisplayValue.ToString();

@@ -37,7 +37,7 @@ public:
     void SetSelStart(int start) override { SetCaretStart(start); }
     void SetSelLength(int length) override { SetSelectionLength(length); }
     void SetEditValue(const Variant& value) override { TcxCustomTextEdit::SetEditValue(value); }
-    bool TextModified() const override { return TcxCustomTextEdit::TextModified(); }
+    bool TextModified() const override { return ValueModel().TextModified(); }
     bool IsDestroying() const override { return TcxCustomTextEdit::IsDestroying(); }
     void NotifyHostKey(std::uint16_t& key, TShiftState shift) override {
         TcxCustomTextEdit::NotifyHostKey(key, shift);

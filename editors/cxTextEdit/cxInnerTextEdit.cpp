@@ -346,7 +346,7 @@ LRESULT TcxCustomInnerTextEdit::AnswerDialogCode(WPARAM wParam, LPARAM lParam) {
     }
     // Escape belongs to the edit while typed text can be abandoned; then a cancel button can
     // have it.
-    if (wParam == VK_ESCAPE && container_.TextModified()) {
+    if (wParam == VK_ESCAPE && container_.ValueModel().TextModified()) {
         code |= DLGC_WANTALLKEYS;
     }
     return code;

@@ -120,8 +120,8 @@ Variant TcxCustomTextEdit::MakeEditValue(const Variant& DisplayValue, bool) {
 bool TcxCustomTextEdit::ApplyDisplayText(const std::wstring& text) {
     Variant displayValue(TextBeforeNul(text));
     bool ok = Properties().AcceptDisplayValue(displayValue, InEditForm());
-    if (ok && ChangeByUser()) {
-        ok = RequestEditing();
+    if (ok && ValueModel().ChangeByUser()) {
+        ok = ValueModel().RequestEditing();
     }
     if (ok) {
         StoreDisplayValue(displayValue);
@@ -131,12 +131,12 @@ bool TcxCustomTextEdit::ApplyDisplayText(const std::wstring& text) {
 
 void TcxCustomTextEdit::StoreDisplayValue(const Variant& DisplayValue) {
     DataBinding().SetDisplayValue(DisplayValue);
-    if (ChangeByUser()) {
+    if (ValueModel().ChangeByUser()) {
         return;
     }
     ResetLookupSelection();
     RefreshValueFromDisplay();
-    MarkSetByCode();
+    ValueModel().MarkSetByCode();
 }
 
 void TcxCustomTextEdit::ShowDisplayValue(const Variant& DisplayValue) {
@@ -159,15 +159,16 @@ void TcxCustomTextEdit::CommitDisplayValue(const Variant& DisplayValue) {
 }
 
 void TcxCustomTextEdit::RefreshValueFromDisplay() {
-    const Variant old = EditValue();
-    SetStoredEditValue(MakeEditValue(Variant(GetDisplayText()), InEditForm()));
-    if (ChangeByUser()) {
-        MarkModified();
+    TcxEditValue& value = ValueModel();
+    const Variant old = value.EditValue();
+    value.StoreEditValue(MakeEditValue(Variant(GetDisplayText()), InEditForm()));
+    if (value.ChangeByUser()) {
+        value.MarkModified();
     } else {
-        MarkSetByCode();
+        value.MarkSetByCode();
     }
-    if (!(old == EditValue())) {
-        FireEditValueChanged();
+    if (!(old == value.EditValue())) {
+        value.FireEditValueChanged();
     }
 }
 
@@ -190,7 +191,7 @@ void TcxCustomTextEdit::RefreshDisplayFromValue() {
         }
     }
     {
-        const TcxModifiedStateSave saved(EditState());
+        const TcxModifiedStateSave saved(ValueModel().State());
         DataBinding().SetDisplayValue(displayValue);
     }
     ResetLookupSelection();
@@ -224,7 +225,7 @@ void TcxCustomTextEdit::CompleteLookup() {
         if (matches && candidate.starts_with(wanted) && item.size() > typed.size()) {
             {
                 const auto internal = ScopedValue(internalChangeCount_, internalChangeCount_ + 1);
-                const auto byUser = UserChange();
+                const auto byUser = ValueModel().UserChange();
                 ApplyDisplayText(typed + item.substr(typed.size()));
             }
             SetCaretStart(static_cast<int>(typed.size()));
@@ -357,7 +358,7 @@ void TcxCustomTextEdit::ApplyPropertiesChange() {
         RangeCheckHook();
     }
     // Typed text waits for validation, and a value being posted is already shown.
-    if (!IsPosting() && !TextModified()) {
+    if (!ValueModel().IsPosting() && !ValueModel().TextModified()) {
         RefreshDisplayFromValue();
     }
     RefreshView();
@@ -452,8 +453,8 @@ bool TcxCustomTextEdit::InnerKeyUp(std::uint16_t& key, TShiftState shift) {
 }
 
 bool TcxCustomTextEdit::InnerUndoPermitted() {
-    const auto byUser = UserChange();
-    return RequestEditing();
+    const auto byUser = ValueModel().UserChange();
+    return ValueModel().RequestEditing();
 }
 
 // Clipboard.
@@ -470,7 +471,7 @@ void TcxCustomTextEdit::CopyText() {
 }
 
 void TcxCustomTextEdit::CutText() {
-    if ((ChangeByUser() && Properties().LookupOnly()) || HidesText()) {
+    if ((ValueModel().ChangeByUser() && Properties().LookupOnly()) || HidesText()) {
         return;
     }
     const auto result = DeleteSelectionText(GetDisplayText(), {SelStart(), SelLength()});
@@ -515,7 +516,7 @@ std::size_t TcxCustomTextEdit::PasteRoom() const {
 }
 
 void TcxCustomTextEdit::ReplaceSelection(const std::wstring& text) {
-    const int maxLength = ChangeByUser() ? Properties().MaxLength() : 0;
+    const int maxLength = ValueModel().ChangeByUser() ? Properties().MaxLength() : 0;
     const auto result =
         ReplaceSelectionText(GetDisplayText(), {SelStart(), SelLength()}, text, maxLength);
     if (result && ApplyDisplayText(result->Text)) {

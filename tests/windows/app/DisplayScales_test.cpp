@@ -7,6 +7,7 @@
 #include "framework/Application.h"
 #include "framework/Canvas.h"
 #include "framework/Edit.h"
+#include "framework/Image.h"
 #include "settings/RegistrySettingsKey.h"
 #include "tests/windows/support/WindowDriver.h"
 #include "tests/windows/support/DisplayScale.h"
@@ -175,6 +176,13 @@ void CheckWindow(HWND window, const std::string& name, std::vector<std::string>&
                      << WidthOf(shown->Area) << "x" << HeightOf(shown->Area);
                 problems.push_back(line.str());
             }
+        }
+        if (auto* image = dynamic_cast<TImage*>(TControl::FromHandle(child));
+            image != nullptr && IconWidth(image->Icon()) != WidthOf(bounds)) {
+            std::ostringstream text;
+            text << where << ": an icon of " << IconWidth(image->Icon()) << " in "
+                 << WidthOf(bounds); // stretched, and blurred, by the drawing
+            problems.push_back(text.str());
         }
         if (auto* edit = dynamic_cast<TEdit*>(TControl::FromHandle(child))) {
             // A line of text, its frame and a little air: never a second line's worth.

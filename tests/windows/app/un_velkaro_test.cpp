@@ -265,27 +265,90 @@ TEST(ProgramClock, StandsAtAFixedTimeOfDayOnlyForHoursAndMinutes) {
     }
 }
 
+// Every rectangle the window takes while the hook lives (the position changes it is told of).
+class WindowMoves {
+public:
+    explicit WindowMoves(HWND window) : window_(window) {
+        current_ = this;
+        hook_ = SetWindowsHookExW(WH_CALLWNDPROC, Hook, nullptr, GetCurrentThreadId());
+    }
+    ~WindowMoves() {
+        UnhookWindowsHookEx(hook_);
+        current_ = nullptr;
+    }
+    WindowMoves(const WindowMoves&) = delete;
+    WindowMoves& operator=(const WindowMoves&) = delete;
+
+    std::vector<RECT> Rectangles;
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && current_ != nullptr && call->hwnd == current_->window_ &&
+            call->message == WM_WINDOWPOSCHANGED) {
+            const auto* place = reinterpret_cast<const WINDOWPOS*>(call->lParam);
+            if ((place->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) {
+                current_->Rectangles.push_back(
+                    {place->x, place->y, place->x + place->cx, place->y + place->cy});
+            }
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline WindowMoves* current_ = nullptr;
+    HWND window_;
+    HHOOK hook_ = nullptr;
+};
+
+// The messages of Windows 10 (1703 on) for a move between monitors of different scales, sent as
+// the system sends them: first WM_GETDPISCALEDSIZE, whose answer sizes the rectangle that
+// WM_DPICHANGED then suggests; systems without the first suggest the old size scaled. The window
+// is to be laid out again and moved there in one move (the documented handling of WM_DPICHANGED):
+// a resize at the old place first can push it back across the edge to the other monitor.
 TEST_F(WindowTest, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgainWhereTheSystemSays) {
     auto window = MakeWindow({L"1000000", L"1500000", L"250000"});
     window->Show();
     struct Layout {
+        const char* name;
         int pixelsPerInch;
-        RECT suggested;
+        POINT place;
+        bool sizeAsked; // the system asks for the size; else it suggests this one
         SIZE client;
         int startFont, wordsFont;
     };
-    // There and back: the designed layout is not worn down by the round trip.
-    for (const Layout& layout : {Layout{144, {40, 30, 440, 330}, {330, 209}, 32, 29},
-                                 Layout{96, {60, 50, 300, 250}, {220, 139}, 21, 19}}) {
-        SCOPED_TRACE(layout.pixelsPerInch);
-        RECT suggested = layout.suggested;
+    // There and back, twice: the designed layout is not worn down by the round trips.
+    for (const Layout& layout : {
+             Layout{"to a monitor left of and above", 144, {-500, -400}, true, {330, 209}, 32, 29},
+             Layout{"back", 96, {60, 50}, true, {220, 139}, 21, 19},
+             Layout{"the size not asked for", 144, {40, 30}, false, {330, 209}, 32, 29},
+             Layout{"back, the size not asked for", 96, {60, 50}, false, {220, 139}, 21, 19},
+         }) {
+        SCOPED_TRACE(layout.name);
+        SIZE size = {400, 300};
+        if (layout.sizeAsked) {
+            ASSERT_TRUE(SendMessageW(window->Handle(), kGetDpiScaledSizeMessage,
+                                     static_cast<WPARAM>(layout.pixelsPerInch),
+                                     reinterpret_cast<LPARAM>(&size)));
+        }
+        RECT suggested = {layout.place.x, layout.place.y, layout.place.x + size.cx,
+                          layout.place.y + size.cy};
+        const WindowMoves moves(window->Handle());
         SendMessageW(window->Handle(), WM_DPICHANGED,
                      MAKEWPARAM(layout.pixelsPerInch, layout.pixelsPerInch),
                      reinterpret_cast<LPARAM>(&suggested));
-        RECT frame{};
-        GetWindowRect(window->Handle(), &frame);
-        EXPECT_EQ(frame.left, layout.suggested.left);
-        EXPECT_EQ(frame.top, layout.suggested.top);
+
+        // Straight to the suggested place, at the proposed size where the system asked for one;
+        // never anywhere else. There the window's frame is that of the new scale, the one the
+        // size was proposed for, and the move is the last; Wine keeps the frame of the system's
+        // scale, so a correction of the size at the same place follows there.
+        ASSERT_FALSE(moves.Rectangles.empty());
+        if (layout.sizeAsked) {
+            EXPECT_TRUE(EqualRect(&moves.Rectangles.front(), &suggested));
+        }
+        for (const RECT& rectangle : moves.Rectangles) {
+            EXPECT_EQ(rectangle.left, layout.place.x);
+            EXPECT_EQ(rectangle.top, layout.place.y);
+        }
         const RECT client = test::ClientBounds(window->Handle());
         EXPECT_EQ(client.right - client.left, layout.client.cx);
         EXPECT_EQ(client.bottom - client.top, layout.client.cy);

@@ -4,6 +4,7 @@
 #include "framework/Form.h"
 #include "framework/Image.h"
 #include "tests/windows/support/ApplicationTest.h"
+#include "tests/windows/support/RealInput.h"
 #include "tests/windows/support/WindowDriver.h"
 
 #include <gtest/gtest.h>
@@ -155,7 +156,8 @@ TEST_F(DialogsTest, LongPromptWrapsAndPushesTheEditAndButtonsDown) {
 
 struct TMessageView {
     std::wstring Caption, Text;
-    HICON Icon = nullptr;
+    const wchar_t* Icon = nullptr;
+    int IconWidth = 0, IconPlaceWidth = 0;
     std::vector<std::wstring> Buttons;
     std::vector<RECT> ButtonBounds;
     RECT Client{}, TextBounds{};
@@ -172,7 +174,10 @@ TMessageView ShowMessage(const std::wstring& message, TMsgDlgType type, TMsgDlgB
         view.Text = TextOf(label);
         view.TextBounds = BoundsInParent(label);
         for (HWND image : ChildrenOf(dialog, L"TImage")) {
-            view.Icon = dynamic_cast<TImage*>(TControl::FromHandle(image))->Icon();
+            const auto* shown = dynamic_cast<TImage*>(TControl::FromHandle(image));
+            view.Icon = shown->SystemIcon();
+            view.IconWidth = IconWidth(shown->Icon());
+            view.IconPlaceWidth = ClientBounds(image).right;
         }
         for (HWND button : ChildrenOf(dialog, L"TButton")) {
             view.Buttons.push_back(TextOf(button));
@@ -190,7 +195,9 @@ TEST_F(DialogsTest, ErrorMessageHasItsCaptionStopIconAndOneTamamForEnterAndEsc) 
             ShowMessage(L"Girdiğinz değer yanlış!", TMsgDlgType::mtError, MsgDlgButton(mbOK), key);
         EXPECT_EQ(view.Caption, L"Hata");
         EXPECT_EQ(view.Text, L"Girdiğinz değer yanlış!");
-        EXPECT_EQ(view.Icon, LoadIconW(nullptr, IDI_HAND));
+        EXPECT_EQ(view.Icon, IDI_HAND);
+        // Loaded at the size of the dialog's scale, not stretched from the system's.
+        EXPECT_EQ(view.IconWidth, view.IconPlaceWidth);
         EXPECT_EQ(view.Buttons, std::vector<std::wstring>{L"Tamam"});
         EXPECT_EQ(view.Result, mrOk) << "key " << key;
     }
@@ -252,8 +259,7 @@ TEST_F(DialogsTest, MessageTypesAndButtonSets) {
     for (const auto& c : cases) {
         const TMessageView view = ShowMessage(L"Emin misiniz?", c.Type, c.Buttons, c.Key);
         EXPECT_EQ(view.Caption, c.Caption);
-        EXPECT_EQ(view.Icon, c.Icon != nullptr ? LoadIconW(nullptr, c.Icon) : nullptr)
-            << static_cast<int>(c.Type);
+        EXPECT_EQ(view.Icon, c.Icon) << static_cast<int>(c.Type);
         EXPECT_EQ(view.Buttons, c.Captions);
         EXPECT_EQ(view.Result, c.Result) << view.Caption;
     }
@@ -303,6 +309,94 @@ TEST_F(DialogsTest, CtrlCCopiesCaptionMessageAndButtons) {
     EXPECT_EQ(ClipboardText(), dashes + L"Onay\r\n" + dashes + L"Kaydetmek ister misiniz?\r\n" +
                                    dashes + L"Evet   Hayır   Vazgeç   \r\n" + dashes);
     EXPECT_TRUE(ReportedErrors().empty());
+}
+
+// The UI-state changes asked of the windows of this thread while it lives, in order.
+class TUiStateWatch {
+public:
+    struct TChange {
+        HWND Window;
+        WPARAM Change; // MAKEWPARAM(action, flags)
+    };
+    TUiStateWatch()
+        : hook_(SetWindowsHookExW(WH_CALLWNDPROC, Called, nullptr, GetCurrentThreadId())) {
+        changes_.clear();
+    }
+    ~TUiStateWatch() { UnhookWindowsHookEx(hook_); }
+    TUiStateWatch(const TUiStateWatch&) = delete;
+    TUiStateWatch& operator=(const TUiStateWatch&) = delete;
+
+    static std::vector<WPARAM> Of(HWND window) {
+        std::vector<WPARAM> asked;
+        for (const TChange& change : changes_) {
+            if (change.Window == window) {
+                asked.push_back(change.Change);
+            }
+        }
+        return asked;
+    }
+
+private:
+    static LRESULT CALLBACK Called(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && call->message == WM_CHANGEUISTATE) {
+            changes_.push_back({call->hwnd, call->wParam});
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline std::vector<TChange> changes_;
+    HHOOK hook_;
+};
+
+// A native dialog hides the focus rectangle until the keyboard is used, unless the keyboard
+// cues setting is on, and shows it from the first Tab on: the dialog manager asks the dialog for
+// WM_CHANGEUISTATE with UIS_CLEAR and UISF_HIDEFOCUS, and Windows' DefWindowProc passes the new
+// state to every child (WM_UPDATEUISTATE), whose buttons then draw it. Wine 8 keeps no UI state
+// (WM_QUERYUISTATE answers 0 whatever was asked, and its buttons always draw the rectangle), so
+// what the dialogs ask for is watched.
+TEST_F(DialogsTest, TabShowsTheFocusRectangleOnTheButtonItReaches) {
+    const auto message = [] {
+        MessageDlg(L"Girdiğinz değer yanlış!", TMsgDlgType::mtError, MsgDlgButton(mbOK), 0);
+    };
+    const auto prompt = [] { InputBox(L"Fiyat", L"Birinci fiyat", L"0"); };
+    const WPARAM hidden = MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS);
+    const WPARAM shown = MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS);
+    const struct {
+        const char* Name;
+        const wchar_t* ClassName;
+        std::function<void()> Open;
+        BOOL KeyboardCues;
+        WPARAM Opened;
+    } dialogs[] = {
+        {"the message dialog, whose Tab stays on Tamam", L"TMessageForm", message, FALSE, hidden},
+        {"the prompt, whose Tab goes from the edit to Tamam", L"TInputQueryForm", prompt, FALSE,
+         hidden},
+        {"the message dialog with the cues always shown", L"TMessageForm", message, TRUE, shown},
+    };
+    BOOL keyboardCues = FALSE;
+    SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &keyboardCues, 0);
+    for (const auto& dialog : dialogs) {
+        SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(dialog.KeyboardCues),
+                              0);
+        const TUiStateWatch watch;
+        std::vector<WPARAM> opened, tabbed;
+        bool reached = false;
+        const TWindowAnswer answer(dialog.ClassName, [&](HWND window) {
+            opened = TUiStateWatch::Of(window);
+            TypeChord({VK_TAB});
+            reached = GetFocus() == ChildrenOf(window, L"TButton").at(0);
+            tabbed = TUiStateWatch::Of(window);
+            PostMessageW(window, WM_CLOSE, 0, 0);
+        });
+        dialog.Open();
+        ASSERT_TRUE(answer.Answered()) << dialog.Name;
+        EXPECT_EQ(opened, std::vector<WPARAM>{dialog.Opened}) << dialog.Name;
+        EXPECT_TRUE(reached) << dialog.Name;
+        ASSERT_FALSE(tabbed.empty()) << dialog.Name;
+        EXPECT_EQ(tabbed.back(), shown) << dialog.Name;
+    }
+    SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(keyboardCues), 0);
 }
 
 TEST_F(DialogsTest, CtrlCWhileTheClipboardIsHeldElsewhereIsReportedAndTheDialogGoesOn) {

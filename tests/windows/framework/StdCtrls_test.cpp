@@ -7,8 +7,11 @@
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <type_traits>
+#include <vector>
 
 namespace velkaro::test {
 namespace {
@@ -119,6 +122,30 @@ TEST_F(StdCtrlsTest, EditLimitsAndRefusesTyping) {
     EXPECT_EQ(edit.Text(), L"123");
     EXPECT_EQ(TextOf(edit.Handle()), L"123");
     EXPECT_GT(edit.Height(), edit.Font().Height());
+}
+
+// The dialog font as the system gives it: an outline face, so that every scale gets the height
+// its layout measured (a bitmap face snaps to its few sizes), with every Turkish letter (a face in
+// the letters of a code page that is not Turkish reads "bes" for "beş"). The heights are those
+// the windows use at 96, 120, 144 and 192 pixels per inch.
+TEST_F(StdCtrlsTest, TheDialogFontScalesToEveryHeightAndHasEveryTurkishLetter) {
+    const std::wstring turkish = L"ğĞşŞıİçÇöÖüÜ";
+    for (const int height : {11, 14, 16, 19, 21, 22, 24, 26, 29, 32, 38, 42}) {
+        for (const TFontStyles style : {TFontStyles{0}, TFontStyles{fsBold}}) {
+            TFont font;
+            font.SetHeight(height);
+            font.SetStyle(style);
+            const TMeasureCanvas canvas(font.Handle());
+            const TEXTMETRICW metrics = canvas.Metrics();
+            EXPECT_NE(metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE), 0) << height;
+            // Ascent and descent are rounded each on its own: a pixel either way.
+            EXPECT_LE(std::abs(metrics.tmHeight - metrics.tmInternalLeading - height), 1) << height;
+            std::vector<WORD> glyphs(turkish.size());
+            GetGlyphIndicesW(canvas.Handle(), turkish.c_str(), static_cast<int>(turkish.size()),
+                             glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
+            EXPECT_EQ(std::count(glyphs.begin(), glyphs.end(), WORD{0xFFFF}), 0) << height;
+        }
+    }
 }
 
 // Moved to a monitor of one and a half times the scale, an edit that takes its form's font is as

@@ -87,6 +87,18 @@ RECT ClientBounds(HWND window) {
     return rect;
 }
 
+int IconWidth(HICON icon) {
+    ICONINFO info{};
+    if (icon == nullptr || !GetIconInfo(icon, &info)) {
+        return 0;
+    }
+    BITMAP image{};
+    GetObjectW(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof(image), &image);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return image.bmWidth;
+}
+
 void PostKey(HWND window, WORD key) {
     PostMessageW(window, WM_KEYDOWN, key, 1);
     PostMessageW(window, WM_KEYUP, key, 0xC0000001);
@@ -97,18 +109,6 @@ void HoldControlKey(bool held) {
     GetKeyboardState(state);
     state[VK_CONTROL] = held ? 0x80 : 0;
     SetKeyboardState(state);
-}
-
-std::wstring ClipboardText() {
-    std::wstring text;
-    if (OpenClipboard(nullptr)) {
-        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-            text = static_cast<const wchar_t*>(GlobalLock(data));
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-    }
-    return text;
 }
 
 namespace {

@@ -43,6 +43,8 @@ private:
 // A child's rectangle in its parent's client coordinates.
 RECT BoundsInParent(HWND child);
 RECT ClientBounds(HWND window);
+// The width of an icon's image (0 for none).
+int IconWidth(HICON icon);
 
 // Posts a key press, with Ctrl held for the receiving thread when asked.
 void PostKey(HWND window, WORD key);

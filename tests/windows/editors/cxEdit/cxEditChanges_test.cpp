@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cwctype>
 #include <functional>
 #include <vector>
 
@@ -51,7 +50,7 @@ TEST_F(EditChangesTest, ClipboardChangesAreCommittedOnLeaving) {
         SendClipboardCommand(edit, route.message);
         EXPECT_EQ(edit.Text(), route.changed) << route.name;
         EXPECT_EQ(edit.EditValue(), Variant(L"abcdef")) << route.name;
-        EXPECT_TRUE(edit.TextModified()) << route.name;
+        EXPECT_TRUE(edit.ValueModel().TextModified()) << route.name;
         EXPECT_EQ(counts, (TChangeCounts{1, 0})) << route.name;
         PressKey(VK_TAB);
         EXPECT_EQ(edit.EditValue(), Variant(route.changed)) << route.name;
@@ -72,7 +71,7 @@ TEST_F(EditChangesTest, ClipboardChangesAskOnEditing) {
         form.Show();
         SendClipboardCommand(edit, route.message);
         EXPECT_EQ(edit.Text(), L"abcdef") << route.name;
-        EXPECT_FALSE(edit.TextModified()) << route.name;
+        EXPECT_FALSE(edit.ValueModel().TextModified()) << route.name;
         EXPECT_EQ(asked, 1) << route.name;
     }
 }
@@ -111,20 +110,6 @@ TEST_F(EditChangesTest, AnErrorOnLeavingSelectsTheWholeText) {
     EXPECT_EQ(edit.SelLength(), 3);
 }
 
-TEST_F(EditChangesTest, EscapeAfterEnterReturnsToTheValueOnEntry) {
-    TEditForm form;
-    TcxTextEdit& edit = form.Edit(0);
-    edit.Properties().SetValidateOnEnter(true);
-    edit.SetText(L"start");
-    form.Show();
-    TypeText(L"x");
-    PressKey(VK_RETURN);
-    EXPECT_EQ(edit.EditValue(), Variant(L"x"));
-    PressKey(VK_ESCAPE);
-    EXPECT_EQ(edit.Text(), L"start");
-    EXPECT_EQ(edit.EditValue(), Variant(L"start"));
-}
-
 // Whether the edit took a key for itself (the message answered 0) or left it to the native edit
 // (which answers 1 under Wine).
 struct KeptKeyCase {
@@ -153,30 +138,6 @@ TEST_F(EditChangesTest, KeysTheEditKeepsAndKeysItLeaves) {
         EXPECT_EQ(answer == 0, c.kept) << c.name;
         EXPECT_EQ(edit.Text(), L"start") << c.name;
     }
-}
-
-TEST_F(EditChangesTest, ChangeEventsOfEnterFireOnceTheValueIsCommitted) {
-    TEditForm form;
-    TcxTextEdit& edit = form.Edit(0);
-    TcxTextEditProperties& properties = edit.Properties();
-    properties.SetValidateOnEnter(true);
-    properties.OnValidate = [](TObject*, Variant& display, std::wstring&, bool&) {
-        std::wstring text = display.ToString();
-        for (wchar_t& c : text) {
-            c = static_cast<wchar_t>(std::towupper(c));
-        }
-        display = Variant(text);
-    };
-    form.Show();
-    TypeText(L"ab");
-    std::vector<Variant> seenByChange;
-    int valueChanges = 0;
-    properties.OnChange = [&](TObject*) { seenByChange.push_back(edit.EditValue()); };
-    properties.OnEditValueChanged = [&](TObject*) { ++valueChanges; };
-    PressKey(VK_RETURN);
-    EXPECT_EQ(edit.Text(), L"AB");
-    EXPECT_EQ(seenByChange, std::vector<Variant>{Variant(L"AB")});
-    EXPECT_EQ(valueChanges, 1);
 }
 
 // Characters its value source takes, and the ones the edit adds.

@@ -79,7 +79,7 @@ TEST_F(EditFocusTest, LeavingWithInvalidTextKeepsTheFocusAndSkipsOnExit) {
     EXPECT_EQ(enters, 0);
     EXPECT_EQ(edit.Text(), L"bad");
     EXPECT_TRUE(edit.EditValue().IsNull());
-    EXPECT_TRUE(edit.TextModified());
+    EXPECT_TRUE(edit.ValueModel().TextModified());
 
     // Corrected, it leaves; the next exit validates again.
     TypeText(L"good");
@@ -127,7 +127,7 @@ TEST_F(EditFocusTest, EnterStillDeliversTheCharacterAfterValidation) {
         EXPECT_EQ(pressed, L"\r") << valid;
         EXPECT_EQ(ReportedErrors().size(), valid ? 0u : 1u) << valid;
         EXPECT_EQ(edit.EditValue(), valid ? Variant(L"ok") : Variant()) << valid;
-        EXPECT_EQ(edit.InputChecked(), valid) << valid;
+        EXPECT_EQ(edit.ValueModel().InputChecked(), valid) << valid;
         // Checked text is not validated again on exit.
         PressKey(VK_TAB);
         EXPECT_EQ(validations, valid ? 1 : 2) << valid;
@@ -143,12 +143,12 @@ TEST_F(EditFocusTest, EscapeIsLeftAloneUntilTheUserEdits) {
     form.Show();
     edit.OnKeyUp = [&keysUp](TObject*, std::uint16_t& key, TShiftState) { keysUp.push_back(key); };
     PressKey(VK_ESCAPE);
-    EXPECT_FALSE(edit.EditingActive());
+    EXPECT_FALSE(edit.ValueModel().EditingActive());
     TypeText(L"zz");
     PressKey(VK_ESCAPE);
     EXPECT_EQ(edit.Text(), L"code");
-    EXPECT_FALSE(edit.TextModified());
-    EXPECT_TRUE(edit.EditingActive());
+    EXPECT_FALSE(edit.ValueModel().TextModified());
+    EXPECT_TRUE(edit.ValueModel().EditingActive());
     EXPECT_EQ(edit.SelLength(), 4);
 }
 

@@ -1,6 +1,7 @@
 #include "editors/cxLabel/cxLabelPainter.h"
 
 #include "framework/Canvas.h"
+#include "framework/Font.h"
 #include "runtime/Utf.h"
 #include "tests/windows/support/RealInput.h"
 
@@ -58,7 +59,7 @@ TcxLabelPaintValues Values(HFONT font, const std::wstring& text, SIZE size) {
 }
 
 TEST(LabelPainter, TheMinutesAreCentredInTheirLabel) {
-    const TTestFont font(L"MS Sans Serif", 11);
+    const TTestFont font(kDialogFontName, 11);
     const std::wstring text = L"75 dak.";
     const SIZE extent = test::TextExtent(font.Get(), text);
     const TPixels painted = PaintLabelValues(Values(font.Get(), text, {97, 17}));
@@ -73,7 +74,7 @@ TEST(LabelPainter, TheMinutesAreCentredInTheirLabel) {
 }
 
 TEST(LabelPainter, VerticalAlignmentLeavesASingleLineCentred) {
-    const TTestFont font(L"MS Sans Serif", 11);
+    const TTestFont font(kDialogFontName, 11);
     TcxLabelPaintValues values = Values(font.Get(), L"75 dak.", {97, 40});
     const TPixels centred = PaintLabelValues(values);
     for (const auto vert : {taTopJustify, taBottomJustify}) {
@@ -83,7 +84,7 @@ TEST(LabelPainter, VerticalAlignmentLeavesASingleLineCentred) {
 }
 
 TEST(LabelPainter, WrappedWordsStartAtTheTopLeftWhateverTheAlignment) {
-    const TTestFont font(L"MS Sans Serif", 19);
+    const TTestFont font(kDialogFontName, 19);
     const std::wstring text = L"bir milyon iki yüz elli bin Türk lirası";
     for (const auto horz : {taCenter, taLeftJustify}) {
         TcxLabelPaintValues values = Values(font.Get(), text, {217, 49});
@@ -101,7 +102,7 @@ TEST(LabelPainter, WrappedWordsStartAtTheTopLeftWhateverTheAlignment) {
 }
 
 TEST(LabelPainter, ACoolShadowLiesDepthPixelsAwayAndThePairIsCentred) {
-    const TTestFont font(L"MS Sans Serif", 11);
+    const TTestFont font(kDialogFontName, 11);
     const std::wstring text = L"75 dak.";
     const SIZE extent = test::TextExtent(font.Get(), text);
     TcxLabelPaintValues values = Values(font.Get(), text, {97, 17});
@@ -121,7 +122,7 @@ TEST(LabelPainter, ACoolShadowLiesDepthPixelsAwayAndThePairIsCentred) {
 }
 
 TEST(LabelPainter, FunShadowsStepTowardTheBackground) {
-    const TTestFont font(L"MS Sans Serif", 11);
+    const TTestFont font(kDialogFontName, 11);
     TcxLabelPaintValues values = Values(font.Get(), L"75 dak.", {97, 17});
     values.Depth = 3;
     values.Effect = cxleFun;
@@ -164,7 +165,7 @@ TEST(LabelPainter, RaisedAndLoweredTextIsDrawnInLayersOffsetByOneAndTwo) {
     };
     for (const Case c : {Case{11, cxlsRaised}, Case{24, cxlsRaised}, Case{24, cxlsLowered}}) {
         SCOPED_TRACE(testing::Message() << c.Height << " " << c.Style);
-        const TTestFont font(L"MS Sans Serif", c.Height);
+        const TTestFont font(kDialogFontName, c.Height);
         const SIZE extent = test::TextExtent(font.Get(), text);
         TcxLabelPaintValues values = Values(font.Get(), text, {120, 40});
         values.Background = kGreen;
@@ -187,7 +188,7 @@ TEST(LabelPainter, RaisedAndLoweredTextIsDrawnInLayersOffsetByOneAndTwo) {
 }
 
 TEST(LabelPainter, LeftAlignedTextStartsOnePixelFromTheEdge) {
-    const TTestFont font(L"MS Sans Serif", 11);
+    const TTestFont font(kDialogFontName, 11);
     TcxLabelPaintValues values = Values(font.Get(), L"75 dak.", {97, 17});
     values.Horz = taLeftJustify;
     const SIZE extent = test::TextExtent(font.Get(), values.Text);
@@ -205,7 +206,7 @@ TEST(LabelPainter, LeftAlignedTextStartsOnePixelFromTheEdge) {
 }
 
 TEST(LabelPainter, TransparentLabelsKeepWhatLiesUnderThem) {
-    const TTestFont font(L"MS Sans Serif", 11);
+    const TTestFont font(kDialogFontName, 11);
     TcxLabelPaintValues values = Values(font.Get(), L"75 dak.", {97, 17});
     values.Transparent = true;
     const TPixels painted = PaintLabelValues(values, kGreen);
@@ -215,7 +216,7 @@ TEST(LabelPainter, TransparentLabelsKeepWhatLiesUnderThem) {
 }
 
 TEST(LabelPainter, AnEmptyCaptionPaintsOnlyTheBackground) {
-    const TTestFont font(L"MS Sans Serif", 11);
+    const TTestFont font(kDialogFontName, 11);
     TcxLabelPaintValues values = Values(font.Get(), L"", {97, 17});
     values.Depth = 3;
     values.Effect = cxleFun;
@@ -310,7 +311,7 @@ TEST(LabelPainter, AGlyphFillsTheLettersOfATrueTypeFont) {
 }
 
 TEST(LabelPainter, EndEllipsisCutsTextThatDoesNotFit) {
-    const TTestFont font(L"MS Sans Serif", 11);
+    const TTestFont font(kDialogFontName, 11);
     TcxLabelPaintValues values =
         Values(font.Get(), L"bir milyon iki yüz elli bin Türk lirası", {60, 17});
     values.Horz = taLeftJustify;

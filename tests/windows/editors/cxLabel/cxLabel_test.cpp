@@ -21,10 +21,9 @@ public:
     using TcxLabel::TcxLabel;
     int ValueWrites = 0;
 
-protected:
-    void AssignEditValue(const Variant& value) override {
+    void SetEditValue(const Variant& value) override {
         ++ValueWrites;
-        TcxLabel::AssignEditValue(value);
+        TcxLabel::SetEditValue(value);
     }
 };
 
@@ -58,7 +57,7 @@ struct TLabelForm {
         label.Properties().Alignment().SetHorz(taCenter);
         label.Properties().Alignment().SetVert(taVCenter);
         TFont& font = label.Style().Font();
-        font.SetName(L"MS Sans Serif");
+        font.SetName(kDialogFontName);
         font.SetHeight(fontHeight);
         font.SetColor(clBlue);
     }

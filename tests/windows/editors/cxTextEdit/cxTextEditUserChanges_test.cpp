@@ -131,7 +131,7 @@ TEST_F(TextEditUserChangesTest, UndoAsksOnEditingAsEveryChangeDoes) {
             asked = 0;
             route.run(InnerWindow(edit));
             EXPECT_EQ(edit.Text(), allowed ? L"start" : L"typed") << route.name << allowed;
-            EXPECT_EQ(edit.TextModified(), allowed) << route.name << allowed;
+            EXPECT_EQ(edit.ValueModel().TextModified(), allowed) << route.name << allowed;
             EXPECT_EQ(asked, 1) << route.name << allowed;
         }
     }

@@ -94,7 +94,7 @@ TEST_F(TextEditViewTest, TextWrittenByCodeShowsItsDisplayFormOnceTheFocusHasPass
     EXPECT_EQ(amount.Text(), L"1250000");
     EXPECT_EQ(amount.EditValue(), Variant(1250000.0));
     EXPECT_EQ(form.Counts, (TChangeCounts{1, 1}));
-    EXPECT_FALSE(amount.TextModified());
+    EXPECT_FALSE(amount.ValueModel().TextModified());
 
     amount.SetFocus();
     EXPECT_EQ(amount.Text(), L"1250000");

@@ -141,10 +141,10 @@ TEST_F(TextEditTest, TextSetByCodeForgetsAPendingUserModification) {
     form.Edit(0).SetText(L"abc");
     form.Show();
     TypeText(L"d");
-    EXPECT_TRUE(form.Edit(0).TextModified());
+    EXPECT_TRUE(form.Edit(0).ValueModel().TextModified());
     form.Edit(0).SetText(L"d");
-    EXPECT_FALSE(form.Edit(0).TextModified());
-    EXPECT_FALSE(form.Edit(0).EditingActive());
+    EXPECT_FALSE(form.Edit(0).ValueModel().TextModified());
+    EXPECT_FALSE(form.Edit(0).ValueModel().EditingActive());
 }
 
 TEST_F(TextEditTest, WindowTextMessagesFollowTheBufferRules) {
