@@ -3,6 +3,7 @@
 #include "app/InputBoxPrompt.h"
 #include "app/un_hakkinda.h"
 #include "core/sayiyazi.h"
+#include "framework/Announcement.h"
 #include "framework/Dialogs.h"
 #include "runtime/Conversions.h"
 #include "settings/RegistrySettingsKey.h"
@@ -78,6 +79,9 @@ void Tfr_velkaro::LayOutControls() {
     rb_fiyat1.SetChecked(true);
     rb_fiyat1.SetTabStop(true);
     // Handlers last: checking the first button above is layout, not a tariff choice.
+    // Both read "rb_fiyat1" until the prices are known: a screen reader tells them apart by these.
+    rb_fiyat1.SetAccessibleDescription(L"1. tarife");
+    rb_fiyat2.SetAccessibleDescription(L"2. tarife");
     for (TcxRadioButton* button : {&rb_fiyat1, &rb_fiyat2}) {
         button->SetCaption(L"rb_fiyat1");
         button->OnClick = [this](TObject* sender) { rb_fiyat1Click(sender); };
@@ -129,14 +133,19 @@ void Tfr_velkaro::hesapla() {
         return;
     }
     const std::int32_t dakika = GecenDakika(baslangic, simdi.Hour, simdi.Minute);
-    lb_sure.SetCaption(IntToStr(dakika) + L" dak.");
+    const std::wstring sure = IntToStr(dakika) + L" dak.";
+    lb_sure.SetCaption(sure);
     const int tarife = rb_fiyat1.Checked() ? 1 : 2;
     const std::int64_t tutar = DakikaTutari(dakika, tarife, Ayarlar);
     tx_para.SetText(IntToStr(tutar));
     // Passing through the amount field makes it show the amount in its display format.
     tx_para.SetFocus();
-    lb_para.SetCaption(SayiYazi(static_cast<long double>(tutar)));
+    const std::wstring yazi = SayiYazi(static_cast<long double>(tutar));
+    lb_para.SetCaption(yazi);
     tx_saat.SetFocus();
+    // A screen reader has spoken the focus pass, not the result: it hears that once, whole (the
+    // words begin with a blank, and there are none for nothing).
+    Announce(lb_para.Handle(), yazi.empty() ? sure : sure + L"," + yazi);
 }
 
 std::wstring Tfr_velkaro::SayiYazi(long double tutar) const {

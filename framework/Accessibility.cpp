@@ -1,56 +1,12 @@
 #include "framework/Accessibility.h"
 
-#include "framework/SystemLibrary.h"
-
-#include <oleacc.h>
+#include "framework/AccessibilityLibraries.h"
 
 #include <atomic>
 
 namespace velkaro {
 
 namespace {
-
-// The system's accessibility libraries are loaded when assistive technology first asks for an
-// object, so that a start without a screen reader does not pay for them.
-class AccessibilityLibraries {
-public:
-    static const AccessibilityLibraries& Get() {
-        static const AccessibilityLibraries libraries;
-        return libraries;
-    }
-
-    bool Loaded() const {
-        return createStdAccessibleObject && lresultFromObject && sysAllocStringLen;
-    }
-
-    decltype(&::CreateStdAccessibleObject) createStdAccessibleObject = nullptr;
-    decltype(&::LresultFromObject) lresultFromObject = nullptr;
-    decltype(&::SysAllocStringLen) sysAllocStringLen = nullptr;
-
-private:
-    AccessibilityLibraries() {
-        HMODULE com = LoadSystemLibrary(L"ole32.dll");
-        HMODULE automation = LoadSystemLibrary(L"oleaut32.dll");
-        HMODULE accessibility = LoadSystemLibrary(L"oleacc.dll");
-        if (com == nullptr || automation == nullptr || accessibility == nullptr) {
-            return;
-        }
-        // The objects are handed to other processes through COM on this (the interface) thread.
-        if (const auto initialize = Function<decltype(&::CoInitializeEx)>(com, "CoInitializeEx");
-            initialize == nullptr || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED))) {
-            return;
-        }
-        createStdAccessibleObject = Function<decltype(createStdAccessibleObject)>(
-            accessibility, "CreateStdAccessibleObject");
-        lresultFromObject =
-            Function<decltype(lresultFromObject)>(accessibility, "LresultFromObject");
-        sysAllocStringLen = Function<decltype(sysAllocStringLen)>(automation, "SysAllocStringLen");
-    }
-
-    template <class T> static T Function(HMODULE module, const char* name) {
-        return reinterpret_cast<T>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-    }
-};
 
 bool IsSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
@@ -60,8 +16,8 @@ HRESULT ReturnText(const std::optional<std::wstring>& text, BSTR* result) {
     if (result == nullptr) {
         return E_INVALIDARG;
     }
-    *result = AccessibilityLibraries::Get().sysAllocStringLen(text->data(),
-                                                              static_cast<UINT>(text->size()));
+    *result = TAccessibilityLibraries::Get().sysAllocStringLen(text->data(),
+                                                               static_cast<UINT>(text->size()));
     return *result != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -69,8 +25,7 @@ HRESULT ReturnText(const std::optional<std::wstring>& text, BSTR* result) {
 // (CHILDID_SELF); queries about children and every other member go to the proxy unchanged.
 class AnnotatedProxy final : public IAccessible {
 public:
-    AnnotatedProxy(HWND window, IAccessible* proxy, TAccessibleDescriber describe)
-        : window_(window), proxy_(proxy), describe_(describe) {}
+    AnnotatedProxy(HWND window, IAccessible* proxy) : window_(window), proxy_(proxy) {}
 
     // IUnknown: the proxy's further interfaces (child enumeration, window) are handed out as the
     // proxy's own.
@@ -114,24 +69,20 @@ public:
 
     // IAccessible: the overlaid members.
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        if (IsSelf(child)) {
-            if (const auto description = describe_(window_); description && description->Name) {
-                return ReturnText(description->Name, name);
-            }
-        }
-        return proxy_->get_accName(child, name);
+        return OverlaidText(child, name, &TAccessibleDescription::Name, &IAccessible::get_accName);
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        if (IsSelf(child)) {
-            if (const auto description = describe_(window_); description && description->Value) {
-                return ReturnText(description->Value, value);
-            }
-        }
-        return proxy_->get_accValue(child, value);
+        return OverlaidText(child, value, &TAccessibleDescription::Value,
+                            &IAccessible::get_accValue);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+        return OverlaidText(child, text, &TAccessibleDescription::Description,
+                            &IAccessible::get_accDescription);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         if (IsSelf(child) && role != nullptr) {
-            if (const auto description = describe_(window_); description && description->Role) {
+            if (const auto description = AccessibleDescriptionOf(window_);
+                description && description->Role) {
                 role->vt = VT_I4;
                 role->lVal = *description->Role;
                 return S_OK;
@@ -142,7 +93,7 @@ public:
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
         const HRESULT result = proxy_->get_accState(child, state);
         if (SUCCEEDED(result) && IsSelf(child) && state->vt == VT_I4) {
-            if (const auto description = describe_(window_)) {
+            if (const auto description = AccessibleDescriptionOf(window_)) {
                 state->lVal |= description->State;
             }
         }
@@ -158,9 +109,6 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
         return proxy_->get_accChild(child, object);
-    }
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
-        return proxy_->get_accDescription(child, description);
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
         return proxy_->get_accHelp(child, help);
@@ -206,13 +154,39 @@ public:
 private:
     ~AnnotatedProxy() { proxy_->Release(); }
 
+    // The control's text where its description has one for the object itself, else the proxy's.
+    HRESULT OverlaidText(VARIANT child, BSTR* result,
+                         std::optional<std::wstring> TAccessibleDescription::*text,
+                         HRESULT (STDMETHODCALLTYPE IAccessible::*proxyText)(VARIANT, BSTR*)) {
+        if (IsSelf(child)) {
+            if (const auto description = AccessibleDescriptionOf(window_);
+                description && *description.*text) {
+                return ReturnText(*description.*text, result);
+            }
+        }
+        return (proxy_->*proxyText)(child, result);
+    }
+
     std::atomic<ULONG> references_{1};
     HWND window_;
     IAccessible* proxy_;
-    TAccessibleDescriber describe_;
 };
 
 } // namespace
+
+namespace {
+TAccessibleDescriber describer = nullptr;
+}
+
+void SetAccessibleDescriber(TAccessibleDescriber describe) {
+    describer = describe;
+}
+
+std::optional<TAccessibleDescription> AccessibleDescriptionOf(HWND window) {
+    return describer != nullptr ? describer(window) : std::nullopt;
+}
+return control->AccessibleDescription();
+}
 
 TAccessibleDescription DescribeStaticText(TAccessibleDescription description,
                                           const std::wstring& caption) {
@@ -224,24 +198,18 @@ TAccessibleDescription DescribeStaticText(TAccessibleDescription description,
     return description;
 }
 
-LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam, TAccessibleDescriber describe) {
-    const AccessibilityLibraries& libraries = AccessibilityLibraries::Get();
+LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam) {
+    const TAccessibilityLibraries& libraries = TAccessibilityLibraries::Get();
     IAccessible* proxy = nullptr;
     if (!libraries.Loaded() ||
         FAILED(libraries.createStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
                                                    reinterpret_cast<void**>(&proxy)))) {
         return 0;
     }
-    auto* annotated = new AnnotatedProxy(window, proxy, describe);
+    auto* annotated = new AnnotatedProxy(window, proxy);
     const LRESULT result = libraries.lresultFromObject(__uuidof(IAccessible), wParam, annotated);
     annotated->Release(); // LresultFromObject holds its own reference until the object is fetched
     return result >= 0 ? result : 0;
-}
-
-void NotifyAccessibleEvent(HWND window, DWORD event) {
-    if (window != nullptr) {
-        NotifyWinEvent(event, window, OBJID_CLIENT, CHILDID_SELF);
-    }
 }
 
 } // namespace velkaro

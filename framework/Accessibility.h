@@ -13,7 +13,8 @@ struct TAccessibleDescription {
     std::optional<long> Role; // ROLE_SYSTEM_*; none keeps the proxy's
     std::optional<std::wstring> Name;
     std::optional<std::wstring> Value;
-    long State = 0; // STATE_SYSTEM_* flags added to the proxy's
+    std::optional<std::wstring> Description; // what the control is for, where its name cannot say
+    long State = 0;                          // STATE_SYSTEM_* flags added to the proxy's
 };
 
 // A static text, named by its caption unless the control was given a name of its own.
@@ -23,12 +24,13 @@ TAccessibleDescription DescribeStaticText(TAccessibleDescription description,
 // The description of the control behind a window, asked at every query; none once the window
 // has outlived its control, when the proxy alone answers.
 using TAccessibleDescriber = std::optional<TAccessibleDescription> (*)(HWND window);
+// Installed by the controls, which lie above this file, before anything asks.
+void SetAccessibleDescriber(TAccessibleDescriber describe);
+// The description of the control behind the window; none for a window that is not ours.
+std::optional<TAccessibleDescription> AccessibleDescriptionOf(HWND window);
 
 // Answers WM_GETOBJECT for the window's client object: the standard proxy overlaid with the
-// description the describer gives. Zero when the system cannot build the proxy.
-LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam, TAccessibleDescriber describe);
-
-// Tells listening assistive technology that the client object of the window changed.
-void NotifyAccessibleEvent(HWND window, DWORD event);
+// description of the control behind the window. Zero when the system cannot build the proxy.
+LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam);
 
 } // namespace velkaro

@@ -1,5 +1,6 @@
 #include "framework/Control.h"
 
+#include "framework/AccessibleAnnotation.h"
 #include "framework/CommonControls.h"
 #include "framework/DeferredWork.h"
 #include "framework/Menus.h"
@@ -142,6 +143,7 @@ void TControl::MessageArriving(UINT message, WPARAM wParam) {
     switch (message) {
     case WM_SETFOCUS: {
         FocusArrivedAt(handle_);
+        AnnotateAccessible(handle_); // a state written for screen readers tells the focus too
         // The focus moves on from where it went: a held loss is given first.
         const THeldFocusLoss& held = HeldFocusLoss();
         if (held.Holder != nullptr && held.Holder != this && handle_ != held.To) {
@@ -152,6 +154,7 @@ void TControl::MessageArriving(UINT message, WPARAM wParam) {
     case WM_KILLFOCUS: {
         const auto to = reinterpret_cast<HWND>(wParam);
         FocusLeftFor(to, FromHandle(to) != nullptr);
+        AnnotateAccessible(handle_);
         const THeldFocusLoss& held = HeldFocusLoss();
         if (held.Holder != nullptr && held.Holder != this && to != held.Holder->handle_) {
             SettleHeldFocusLoss();
@@ -159,6 +162,7 @@ void TControl::MessageArriving(UINT message, WPARAM wParam) {
         break;
     }
     case WM_NCDESTROY:
+        ClearAccessibleAnnotation(handle_);
         FocusWindowDestroyed(handle_);
         TakeBackFocusLoss();
         break;
@@ -238,6 +242,7 @@ HWND TControl::HandleNeeded() {
         }
         CreateWnd();
         HandleCreated();
+        AnnotateAccessible(handle_);
     }
     return handle_;
 }
@@ -552,9 +557,10 @@ LRESULT TControl::AnswerSetCursor(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TControl::AnswerGetObject(WPARAM wParam, LPARAM lParam) {
+    SetAccessibleDescriber(DescriptionOf);
+    AccessibilityRequested();
     if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
-        if (const LRESULT object = AnswerAccessibleObject(handle_, wParam, DescriptionOf);
-            object != 0) {
+        if (const LRESULT object = AnswerAccessibleObject(handle_, wParam); object != 0) {
             return object;
         }
     }
@@ -855,10 +861,20 @@ void TControl::SetAccessibleName(const std::wstring& name) {
     }
 }
 
+void TControl::SetAccessibleDescription(const std::wstring& text) {
+    if (text != accessibleDescription_) {
+        accessibleDescription_ = text;
+        NotifyAccessibleEvent(handle_, EVENT_OBJECT_DESCRIPTIONCHANGE);
+    }
+}
+
 TAccessibleDescription TControl::AccessibleDescription() {
     TAccessibleDescription description;
     if (!accessibleName_.empty()) {
         description.Name = accessibleName_;
+    }
+    if (!accessibleDescription_.empty()) {
+        description.Description = accessibleDescription_;
     }
     return description;
 }
@@ -981,8 +997,7 @@ void TControl::SetFocus() {
     request.EndIfRefused();
 }
 
-TFocusRequest::TFocusRequest(const TControl& target)
-    : target_(target), errors_(ErrorsPutOff()) {}
+TFocusRequest::TFocusRequest(const TControl& target) : target_(target), errors_(ErrorsPutOff()) {}
 
 void TFocusRequest::EndIfRefused() const {
     if (ErrorsPutOff() == errors_) {

@@ -131,6 +131,8 @@ public:
     // is (an edit field's caption is its content); empty leaves the caption or the system's name.
     const std::wstring& AccessibleName() const { return accessibleName_; }
     void SetAccessibleName(const std::wstring& name);
+    // What the control is for, where its name does not say; empty for none.
+    void SetAccessibleDescription(const std::wstring& text);
     // Role, name, value and state as assistive technology reads them; kinds add their own.
     virtual TAccessibleDescription AccessibleDescription();
 
@@ -313,6 +315,7 @@ private:
     int pixelsPerInch_ = kDesignPixelsPerInch;
     std::wstring caption_;
     std::wstring accessibleName_;
+    std::wstring accessibleDescription_;
     TFont font_;
     TColor color_ = clBtnFace;
     bool parentFont_ = true;

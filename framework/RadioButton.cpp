@@ -1,5 +1,6 @@
 #include "framework/RadioButton.h"
 
+#include "framework/AccessibleAnnotation.h"
 #include "runtime/ScopedRestore.h"
 
 #include <oleacc.h>

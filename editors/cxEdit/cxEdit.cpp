@@ -3,6 +3,7 @@
 #include "editors/cxEdit/cxEditBeep.h"
 #include "editors/cxEdit/cxEditConsts.h"
 #include "editors/cxEdit/cxEditKeys.h"
+#include "framework/AccessibleAnnotation.h"
 #include "framework/Application.h"
 #include "framework/Canvas.h"
 #include "framework/DeferredWork.h"

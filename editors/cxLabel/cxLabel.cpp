@@ -2,6 +2,7 @@
 
 #include "editors/cxEdit/cxEditBeep.h"
 #include "framework/Accelerator.h"
+#include "framework/AccessibleAnnotation.h"
 #include "framework/Canvas.h"
 
 #include <algorithm>

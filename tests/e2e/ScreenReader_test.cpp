@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
+#include <functional>
+
 namespace velkaro::test {
 namespace {
 
@@ -57,6 +59,9 @@ TEST_F(ScreenReader, ReadsEveryControlAndHearsTheResultOfACalculation) {
         {"rb_fiyat2", main.rb_fiyat2, ROLE_SYSTEM_RADIOBUTTON, L"1.500.000", std::nullopt, 0,
          STATE_SYSTEM_CHECKED},
     });
+    // Both read "rb_fiyat1" until the prices are known.
+    EXPECT_EQ(ReadAccessible(main.rb_fiyat1)->Description, L"1. tarife");
+    EXPECT_EQ(ReadAccessible(main.rb_fiyat2)->Description, L"2. tarife");
 
     AccessibleEventRecorder events(program.ProcessId());
     // Five minutes before now: 83.333 lira rounded up to one step of 250.000.
@@ -72,6 +77,43 @@ TEST_F(ScreenReader, ReadsEveryControlAndHearsTheResultOfACalculation) {
         {"lb_para", main.lb_para, ROLE_SYSTEM_STATICTEXT, L" iki y\u00FCz elli bin", std::nullopt,
          0, 0},
     });
+}
+
+// EVENT_OBJECT_LIVEREGIONCHANGED, which the headers for Windows 7 lack.
+constexpr DWORD kLiveRegionChanged = 0x8019;
+
+// The result is announced once per calculation. Wine 8 has no UIA notification
+// (UiaRaiseNotificationEvent is missing from its uiautomationcore), so the program falls back to
+// the live-region event of the words label, which a hook in another process hears.
+TEST_F(ScreenReader, HearsEachCalculationsResultOnce) {
+    ProgramUnderTest program(kConfigured);
+    const MainWindow main(program);
+    // A reader looks at the window before it listens: the program tells nobody before that.
+    ASSERT_TRUE(ReadAccessible(main.tx_saat).has_value());
+    AccessibleEventRecorder events(program.ProcessId());
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        int announcements;
+    } steps[] = {
+        {"Enter", [&] { main.Calculate(DigitsOfStartBefore(75)); }, 1},
+        {"the other tariff", [&] { main.ClickTariff(main.rb_fiyat2); }, 1},
+        {"a start that is no time of day",
+         [&] {
+             SendText(L"9999");
+             SendKey(VK_RETURN);
+             PostMessageW(program.WaitForWindow(L"TMessageForm", L"Hata"), WM_CLOSE, 0, 0);
+         },
+         0},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        events.Clear();
+        step.act();
+        program.WaitIdle();
+        EXPECT_EQ(events.Count(kLiveRegionChanged, main.lb_para), step.announcements);
+    }
+    EXPECT_EQ(ReadAccessible(main.lb_para)->Name, L" iki milyon");
 }
 
 } // namespace

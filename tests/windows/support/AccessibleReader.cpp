@@ -61,6 +61,7 @@ std::optional<AccessibleReading> ReadAccessible(HWND window) {
     }
     reading.Name = ReadText(*accessible, &IAccessible::get_accName, self);
     reading.Value = ReadText(*accessible, &IAccessible::get_accValue, self);
+    reading.Description = ReadText(*accessible, &IAccessible::get_accDescription, self);
     accessible->Release();
     return reading;
 }
@@ -79,13 +80,18 @@ AccessibleEventRecorder::~AccessibleEventRecorder() {
 }
 
 bool AccessibleEventRecorder::Raised(DWORD event, HWND window) {
+    return Count(event, window) > 0;
+}
+
+int AccessibleEventRecorder::Count(DWORD event, HWND window) {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
     const auto& events = RecordedEvents();
-    return std::find(events.begin(), events.end(), std::make_pair(event, window)) != events.end();
+    return static_cast<int>(
+        std::count(events.begin(), events.end(), std::make_pair(event, window)));
 }
 
 bool AccessibleEventRecorder::WaitFor(DWORD event, HWND window, DWORD milliseconds) {

@@ -13,6 +13,7 @@ struct AccessibleReading {
     long Role = 0;
     std::optional<std::wstring> Name;
     std::optional<std::wstring> Value;
+    std::optional<std::wstring> Description;
     long State = 0;
 };
 
@@ -34,6 +35,9 @@ public:
     bool Raised(DWORD event, HWND window);
     // The same, waiting up to the time for an event from another process.
     bool WaitFor(DWORD event, HWND window, DWORD milliseconds);
+    // How many times the event was raised for the window's client object, pending messages
+    // dispatched first.
+    int Count(DWORD event, HWND window);
     void Clear();
 
 private:
