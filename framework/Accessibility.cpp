@@ -172,11 +172,10 @@ private:
     IAccessible* proxy_;
 };
 
-} // namespace
-
-namespace {
+// Installed by the controls; nothing to describe until then.
 TAccessibleDescriber describer = nullptr;
-}
+
+} // namespace
 
 void SetAccessibleDescriber(TAccessibleDescriber describe) {
     describer = describe;
@@ -184,8 +183,6 @@ void SetAccessibleDescriber(TAccessibleDescriber describe) {
 
 std::optional<TAccessibleDescription> AccessibleDescriptionOf(HWND window) {
     return describer != nullptr ? describer(window) : std::nullopt;
-}
-return control->AccessibleDescription();
 }
 
 TAccessibleDescription DescribeStaticText(TAccessibleDescription description,
