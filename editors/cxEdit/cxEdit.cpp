@@ -6,8 +6,8 @@
 #include "framework/AccessibleAnnotation.h"
 #include "framework/Application.h"
 #include "framework/Canvas.h"
-#include "framework/DeferredWork.h"
 #include "framework/Form.h"
+#include "framework/WindowText.h"
 #include "runtime/Exceptions.h"
 
 #include <cassert>
@@ -33,50 +33,35 @@ const bool kStringTableLoaderInstalled = (SetResourceStringLoader(LoadEditString
 
 TcxCustomEdit::TcxCustomEdit(TControl* parent, const TcxEditPropertiesFactory& createProperties)
     : TcxContainer(parent),
+      properties_(*this, createProperties, [this] { ApplyPropertiesChange(); }),
       value_(*this, *this, [this]() -> TcxCustomEditProperties& { return ActiveProperties(); }) {
     (void)kStringTableLoaderInstalled;
-    properties_ = createProperties(this);
     SetTabStop(true);
     // Like a native edit, it takes the platform's visual style where one is active.
     LookAndFeel().SetNativeStyle(true);
     value_.ChangeEvents().CanFire = [this] { return !loading_ && !destroying_; };
-    AttachPropertiesHook();
 }
 
 TcxCustomEdit::~TcxCustomEdit() {
     destroying_ = true;
-    if (repositoryItem_ != nullptr) {
-        repositoryItem_->RemoveListener(*this);
-    }
     innerEdit_ = nullptr;
-    if (properties_) {
-        properties_->SetDefaultValuesProvider(nullptr);
-        DetachPropertiesHook();
-    }
+    properties_.Own().SetDefaultValuesProvider(nullptr);
 }
 
 void TcxCustomEdit::AfterConstruction() {
-    properties_->SetDefaultValuesProvider(DataBinding().DefaultValuesProvider());
+    properties_.Own().SetDefaultValuesProvider(DataBinding().DefaultValuesProvider());
     DataBinding().Initialize();
     ApplyPropertiesChange();
     DataBinding().UpdateDisplayValue();
 }
 
-void TcxCustomEdit::AttachPropertiesHook() {
-    properties_->OnPropertiesChanged = [this](TObject*) { ApplyPropertiesChange(); };
-}
-
-void TcxCustomEdit::DetachPropertiesHook() {
-    properties_->OnPropertiesChanged = nullptr;
-}
-
 TcxCustomEditProperties& TcxCustomEdit::ActiveProperties() const {
-    return repositoryItem_ != nullptr ? repositoryItem_->Properties() : *properties_;
+    return properties_.InUse();
 }
 
 void TcxCustomEdit::SetProperties(const TcxCustomEditProperties& value) {
-    if (repositoryItem_ == nullptr) {
-        properties_->Assign(value);
+    if (RepositoryItem() == nullptr) {
+        properties_.Own().Assign(value);
     }
 }
 
@@ -116,15 +101,15 @@ void TcxCustomEdit::HookInnerEdit() {
 
 void TcxCustomEdit::BeginLoad() {
     loading_ = true;
-    DetachPropertiesHook();
+    properties_.DetachOwnHook();
 }
 
 void TcxCustomEdit::EndLoad() {
     loading_ = false;
     DataBinding().Initialize();
     ApplyAutoSize();
-    if (repositoryItem_ == nullptr) {
-        AttachPropertiesHook();
+    if (RepositoryItem() == nullptr) {
+        properties_.AttachOwnHook();
     }
     ApplyPropertiesChange();
     StyleChanged();
@@ -199,23 +184,12 @@ void TcxCustomEdit::NotifyHostKey(std::uint16_t& key, TShiftState shift) {
 
 // Focus.
 
-bool TcxCustomEdit::HasFocusWindow(HWND window) const {
-    if (window == nullptr) {
-        return false;
-    }
-    if (HandleAllocated() && window == Handle()) {
-        return true;
-    }
-    return innerEdit_ != nullptr && innerEdit_->Control().HandleAllocated() &&
-           window == innerEdit_->Control().Handle();
-}
-
 bool TcxCustomEdit::InEditForm() const {
     // Without a window, neither its own nor its inner edit's, it cannot have the focus: asking the
     // system which window has it would cost a round trip for every property set before it shows.
     const bool windowed =
         HandleAllocated() || (innerEdit_ != nullptr && innerEdit_->Control().HandleAllocated());
-    return windowed && HasFocusWindow(FocusedWindow());
+    return windowed && focus_.HasWindow(FocusedWindow());
 }
 
 bool TcxCustomEdit::HasInputFocus() const {
@@ -239,40 +213,14 @@ void TcxCustomEdit::SetFocus() {
     // window the focus would change twice, each a round of requests to the window server.
     const TForm* form = ParentForm();
     if (innerEdit_ != nullptr && innerEdit_->Control().HandleAllocated() && HandleAllocated() &&
-        form != nullptr && form->Visible() && CanFocus() && !DefersInnerFocus()) {
+        form != nullptr && form->Visible() && CanFocus() && !focus_.DefersInner()) {
         const TFocusRequest request(*this);
         innerEdit_->SafelySetFocus();
         request.EndIfRefused();
         return;
     }
     TcxContainer::SetFocus();
-    PassFocusToInnerEdit();
-}
-
-void TcxCustomEdit::SetFocusAtOnce() {
-    const auto atOnce = ScopedValue(innerFocusAtOnce_, true);
-    SetFocus();
-}
-
-// A hidden inner edit takes the focus once the handler's messages are done, if the control
-// still has it then: a focus that only passes through (a calculation's through the amount
-// field) makes and destroys no caret, a round of some dozen requests to the window server.
-bool TcxCustomEdit::DefersInnerFocus() const {
-    return !innerFocusAtOnce_ && innerEdit_ != nullptr && !innerEdit_->Control().Visible();
-}
-
-// The typing belongs in the inner edit, when there is one to take it.
-void TcxCustomEdit::PassFocusToInnerEdit() {
-    if (innerEdit_ == nullptr || !innerEdit_->Control().HandleAllocated() || !HandleAllocated() ||
-        FocusedWindow() != Handle()) {
-        return;
-    }
-    if (!DefersInnerFocus()) {
-        innerEdit_->SafelySetFocus();
-    } else {
-        pending_.InnerFocus = true;
-        viewSync_.Schedule();
-    }
+    focus_.PassToInner();
 }
 
 void TcxCustomEdit::DoEnter() {
@@ -287,7 +235,7 @@ void TcxCustomEdit::GainFocus() {
     if (destroying_) {
         return;
     }
-    const auto changing = ScopedValue(focusChanging_, true);
+    const auto step = focus_.Step();
     if (!showingError_) {
         value_.Enter([this] { TcxContainer::DoEnter(); });
     }
@@ -298,7 +246,7 @@ void TcxCustomEdit::LoseFocus() {
     if (destroying_ || showingError_) {
         return;
     }
-    const auto changing = ScopedValue(focusChanging_, true);
+    const auto step = focus_.Step();
     const TcxInputVerdict verdict = value_.Leave([this] {
         RefreshView();
         UpdateViewState();
@@ -317,15 +265,10 @@ void TcxCustomEdit::UpdateFocusState(HWND focusWindow) {
     if (destroying_ || showingError_) {
         return;
     }
-    // A window of the thread that has the focus is inside its active window: only a window
-    // that may not have it any more needs the system asked.
-    const bool focused = HasFocusWindow(focusWindow) &&
-                         (focusWindow == FocusedWindow() || GetActiveWindow() != nullptr);
-    if (focused == focusReported_) {
+    if (!focus_.Report(focusWindow)) {
         return;
     }
-    focusReported_ = focused;
-    const auto changing = ScopedValue(focusChanging_, true);
+    const auto step = focus_.Step();
     if (OnFocusChanged) {
         RunFocusStep([this] { OnFocusChanged(this); });
     }
@@ -340,83 +283,14 @@ void TcxCustomEdit::UpdateFocusState(HWND focusWindow) {
 }
 
 void TcxCustomEdit::UpdateViewState() {
-    ShowInnerEditAsViewed();
+    view_.ShowInnerEdit();
     ApplyAutoSize();
     InvalidateView();
 }
 
-// Inside an event handler the inner edit is shown or hidden when the handler's messages are done,
-// before anything is painted: a focus that passes through the control and back moves no window,
-// and each move is a round of requests to the window server.
-void TcxCustomEdit::ShowInnerEditAsViewed() {
-    if (innerEdit_ == nullptr) {
-        return;
-    }
-    if (!HandleAllocated()) {
-        ApplyInnerEditShown();
-    } else {
-        pending_.InnerEditShown = true;
-        viewSync_.Schedule();
-    }
-}
-
-// A focus change inside an event handler repaints a kind that can tell its look only when,
-// the handler done, the look differs from the one painted last: a focus that comes and goes
-// repaints nothing.
-void TcxCustomEdit::InvalidateView() {
-    if (focusChanging_ && paintedLook_ && HandleAllocated()) {
-        pending_.Look = true;
-        viewSync_.Schedule();
-    } else {
-        Invalidate();
-    }
-}
-
-// The inner edit shown before it takes the focus: a screen reader hears the focus land on the
-// window it then reads.
-void TcxCustomEdit::SyncView() {
-    if (destroying_) {
-        return;
-    }
-    if (pending_.InnerEditShown) {
-        ApplyInnerEditShown();
-    }
-    if (pending_.InnerFocus) {
-        pending_.InnerFocus = false;
-        const auto atOnce = ScopedValue(innerFocusAtOnce_, true);
-        PassFocusToInnerEdit();
-    }
-    if (pending_.Look) {
-        pending_.Look = false;
-        if (Look() != paintedLook_) {
-            Invalidate();
-        }
-    }
-}
-
-TcxEditLook TcxCustomEdit::FrameLook() const {
-    TcxEditLook look;
-    look.Frame = Frame();
-    look.Background = ViewBackgroundColor();
-    look.Text = ViewTextColor();
-    const RECT client = ClientRect();
-    look.Width = client.right - client.left;
-    look.Height = client.bottom - client.top;
-    return look;
-}
-
-void TcxCustomEdit::ApplyInnerEditShown() {
-    pending_.InnerEditShown = false;
-    TControl& inner = innerEdit_->Control();
-    const bool shown = IsInnerEditShown();
-    if (inner.Visible() != shown) {
-        inner.SetVisible(shown);
-    }
-}
-
 void TcxCustomEdit::PositionInnerEdit(int) {
     if (innerEdit_ != nullptr) {
-        const RECT content = ContentRect();
+        const RECT content = EditContentRect(*this);
         innerEdit_->Control().SetBounds(content.left, content.top, content.right - content.left,
                                         content.bottom - content.top);
     }
@@ -445,37 +319,8 @@ void TcxCustomEdit::ApplyAutoSize() {
     }
 }
 
-TcxEditFrame TcxCustomEdit::Frame() const {
-    auto& self = const_cast<TcxCustomEdit&>(*this);
-    TcxCustomEditStyle& style = self.Style();
-    TcxEditFrame frame;
-    frame.BorderStyle = style.BorderStyle();
-    frame.BorderColor = style.BorderColor();
-    frame.Themed = style.LookAndFeel().NativeStyle() && AreVisualStylesActive();
-    frame.Enabled = Enabled();
-    frame.ReadOnly = ActiveProperties().ReadOnly();
-    frame.Focused = focusReported_;
-    frame.PixelsPerInch = PixelsPerInch();
-    return frame;
-}
-
-RECT TcxCustomEdit::ContentRect() const {
-    RECT rect = ClientRect();
-    const int border = EditBorderWidth(Frame());
-    InflateRect(&rect, -border, -border);
-    return rect;
-}
-
-TColor TcxCustomEdit::ViewBackgroundColor() const {
-    return EditBackgroundColor(const_cast<TcxCustomEdit*>(this)->Style().Color(), Enabled());
-}
-
-TColor TcxCustomEdit::ViewTextColor() const {
-    return EditTextColor(const_cast<TcxCustomEdit*>(this)->Style().Font().Color(), Enabled());
-}
-
 void TcxCustomEdit::PaintViewBackground(HDC dc, const RECT& client) {
-    FillSolid(dc, client, ColorToRGB(ViewBackgroundColor()));
+    FillSolid(dc, client, ColorToRGB(EditViewBackgroundColor(*this)));
 }
 
 void TcxCustomEdit::Paint() {
@@ -484,9 +329,9 @@ void TcxCustomEdit::Paint() {
     const TBufferedPaint buffer(target.Handle(), client);
     const HDC dc = buffer.Handle();
     PaintViewBackground(dc, client);
-    const RECT content = DrawEditFrame(dc, Handle(), client, Frame());
+    const RECT content = DrawEditFrame(dc, Handle(), client, EditFrame(*this));
     PaintContent(dc, content);
-    paintedLook_ = Look();
+    view_.Painted(Look());
 }
 
 // Keys.
@@ -639,41 +484,19 @@ void TcxCustomEdit::ClickDefaultButton() {
 // Repository.
 
 bool TcxCustomEdit::IsRepositoryItemAcceptable(TcxEditRepositoryItem& item) const {
-    return typeid(item.Properties()) == typeid(*properties_);
+    return typeid(item.Properties()) == typeid(properties_.Own());
 }
 
 void TcxCustomEdit::SetRepositoryItem(TcxEditRepositoryItem* item) {
-    if (item == repositoryItem_) {
+    if (item == RepositoryItem()) {
         return;
     }
     if (item != nullptr && !IsRepositoryItemAcceptable(*item)) {
         throw Exception(cxGetResourceString(cxSEditRepositoryItemNotAcceptable));
     }
-    if (repositoryItem_ != nullptr) {
-        repositoryItem_->RemoveListener(*this);
-    }
-    repositoryItem_ = item;
-    if (item != nullptr) {
-        item->AddListener(*this);
-        DetachPropertiesHook();
-        ApplyPropertiesChange();
-    } else {
-        if (!loading_ && !destroying_) {
-            AttachPropertiesHook();
-        }
-        properties_->SetDefaultValuesProvider(DataBinding().DefaultValuesProvider());
-    }
-}
-
-void TcxCustomEdit::ItemPropertiesChanged(TcxEditRepositoryItem&) {
-    ApplyPropertiesChange();
-}
-
-void TcxCustomEdit::ItemRemoved(TcxEditRepositoryItem&) {
-    repositoryItem_ = nullptr;
-    if (!destroying_) {
-        AttachPropertiesHook();
-        ApplyPropertiesChange();
+    properties_.SetItem(item, !loading_ && !destroying_);
+    if (item == nullptr) {
+        properties_.Own().SetDefaultValuesProvider(DataBinding().DefaultValuesProvider());
     }
 }
 
@@ -686,29 +509,10 @@ void TcxCustomEdit::CreateParams(TCreateParams& params) {
 }
 
 void TcxCustomEdit::HandleCreated() {
-    // A former window's view work went with it, and the new one painted nothing yet.
-    pending_ = {};
-    viewSync_.Cancel();
-    paintedLook_.reset();
+    view_.Reset();
     TcxContainer::HandleCreated();
     ApplyAutoSize();
     UpdateViewState();
-}
-
-LRESULT TcxCustomEdit::AnswerGetText(WPARAM bufferSize, LPARAM buffer) const {
-    if (bufferSize < 1 || buffer == 0) {
-        return 0;
-    }
-    const std::wstring text = ReadWindowText();
-    const std::size_t count = std::min<std::size_t>(text.size(), bufferSize - 1);
-    auto* target = reinterpret_cast<wchar_t*>(buffer);
-    text.copy(target, count);
-    target[count] = L'\0';
-    return static_cast<LRESULT>(count);
-}
-
-LRESULT TcxCustomEdit::AnswerGetTextLength() const {
-    return static_cast<LRESULT>(ReadWindowText().size());
 }
 
 void TcxCustomEdit::HandleClipboardMessage(UINT message) {
@@ -740,49 +544,15 @@ void TcxCustomEdit::HandleClipboardMessage(UINT message) {
     }
 }
 
-LRESULT TcxCustomEdit::AnswerSetText(LPARAM text) {
-    return WriteWindowText(text != 0 ? reinterpret_cast<const wchar_t*>(text) : L"") ? 1 : 0;
-}
-
-// Back from the own inner edit nothing changes for the form; from elsewhere the focus is
-// processed. Either way the typing belongs in the inner edit.
-LRESULT TcxCustomEdit::FocusArrived(WPARAM wParam, LPARAM lParam) {
-    const auto from = reinterpret_cast<HWND>(wParam);
-    const TFocusGeneration arrival;
-    const LRESULT result = from != nullptr && HasFocusWindow(from)
-                               ? DefaultHandler(WM_SETFOCUS, wParam, lParam)
-                               : TcxContainer::WndProc(WM_SETFOCUS, wParam, lParam);
-    // Unless a step of the arrival moved the focus on (the control that had it took it back).
-    if (!arrival.Superseded()) {
-        UpdateFocusState(Handle());
-        PassFocusToInnerEdit();
-    }
-    return result;
-}
-
-void TcxCustomEdit::FocusLeaving(HWND to) {
-    if (!HasFocusWindow(to)) {
-        UpdateFocusState(to);
-    }
-}
-
-bool TcxCustomEdit::FocusOnClick() {
-    if (InEditForm() || !CanFocus()) {
-        return true;
-    }
-    const TInputWatch press;
-    SetFocus();
-    return !press.Interrupted();
-}
-
 LRESULT TcxCustomEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_GETTEXT:
-        return AnswerGetText(wParam, lParam);
+        return AnswerGetText(ReadWindowText(), wParam, lParam);
     case WM_GETTEXTLENGTH:
-        return AnswerGetTextLength();
+        return AnswerGetTextLength(ReadWindowText());
     case WM_SETTEXT:
-        return AnswerSetText(lParam);
+        return AnswerSetText(lParam,
+                             [this](const std::wstring& text) { return WriteWindowText(text); });
     case WM_CUT:
     case WM_COPY:
     case WM_PASTE:
@@ -803,12 +573,12 @@ LRESULT TcxCustomEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETDLGCODE:
         return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_WANTTAB;
     case WM_SETFOCUS:
-        return FocusArrived(wParam, lParam);
+        return focus_.Arrived(wParam, lParam);
     case WM_KILLFOCUS:
-        FocusLeaving(reinterpret_cast<HWND>(wParam));
+        focus_.Leaving(reinterpret_cast<HWND>(wParam));
         break;
     case WM_LBUTTONDOWN:
-        if (!FocusOnClick()) {
+        if (!focus_.Click()) {
             return 0; // the press is over: its focus move was refused, or a window ran modal
         }
         break;

@@ -1,18 +1,22 @@
 #pragma once
 // The base of every edit control of the family: the window of an edit value (its rules in
-// TcxEditValue, which the window only asks and tells), the properties object, the report of
-// invalid input, focus, keys, the clipboard and the view. A kind adds its own conversions
+// TcxEditValue, which the window only asks and tells), the properties object (own or a
+// repository item's, TcxEditRepositoryLink), the report of invalid input, focus (its bookkeeping
+// between the control and its inner edit in TcxEditFocus), keys, the clipboard and the view (its
+// work put off in TcxEditViewSync, its frame in cxEditFrame.h). A kind adds its own conversions
 // (IcxEditValueText) and keys by overriding the slots below; a kind with an inner native edit
 // (the text edit) reaches it only through IcxCustomInnerEdit / IcxInnerTextEdit.
 #include "editors/cxEdit/cxContainer.h"
 #include "editors/cxEdit/cxEditDataBinding.h"
+#include "editors/cxEdit/cxEditFocus.h"
+#include "editors/cxEdit/cxEditFrame.h"
 #include "editors/cxEdit/cxEditProperties.h"
-#include "editors/cxEdit/cxEditRepository.h"
+#include "editors/cxEdit/cxEditRepositoryLink.h"
 #include "editors/cxEdit/cxEditStyle.h"
 #include "editors/cxEdit/cxEditValue.h"
 #include "editors/cxEdit/cxEditValueSource.h"
+#include "editors/cxEdit/cxEditViewSync.h"
 #include "editors/cxEdit/cxInnerEdit.h"
-#include "framework/DeferredWork.h"
 
 #include <cstdint>
 #include <functional>
@@ -32,27 +36,10 @@ template <class Properties> TcxEditPropertiesFactory MakePropertiesFactory() {
     return [](IcxEditPropertiesOwner* owner) { return std::make_unique<Properties>(owner); };
 }
 
-// Everything a paint of an edit shows: two equal looks paint the same pixels.
-struct TcxEditLook {
-    TcxEditFrame Frame;
-    TColor Background = 0;
-    TColor Text = 0;
-    int Width = 0;
-    int Height = 0;
-    // The kind's content.
-    bool InnerEditShown = false;
-    std::wstring PaintedText;
-    HFONT Font = nullptr;
-    TAlignment Horz = taLeftJustify;
-    TcxEditVertAlignment Vert = taTopJustify;
-    friend bool operator==(const TcxEditLook&, const TcxEditLook&) = default;
-};
-
 class TcxCustomEdit : public TcxContainer,
                       public IcxEditValueSource,
                       protected IcxEditValueText,
-                      protected IcxEditPropertiesOwner,
-                      private IcxEditRepositoryItemListener {
+                      protected IcxEditPropertiesOwner {
 public:
     ~TcxCustomEdit() override;
 
@@ -79,7 +66,7 @@ public:
 
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool value);
-    TcxEditRepositoryItem* RepositoryItem() const { return repositoryItem_; }
+    TcxEditRepositoryItem* RepositoryItem() const { return properties_.Item(); }
     void SetRepositoryItem(TcxEditRepositoryItem* item);
     TcxEditDataBinding& DataBinding() const { return value_.DataBinding(); }
     IcxCustomInnerEdit* InnerEdit() const { return innerEdit_; }
@@ -88,7 +75,8 @@ public:
     bool InEditForm() const override;
     virtual bool HasInputFocus() const;
     bool IsInPlace() const { return false; }
-    bool ShowingError() const { return showingError_; }
+    // The focus state last processed (the frame shows it).
+    bool FocusReported() const { return focus_.Reported(); }
     bool IsDestroying() const override { return destroying_; }
     bool IsLoading() const { return loading_; }
 
@@ -116,9 +104,8 @@ protected:
     // Completes the creation with the final class's slots; the constructor of each published
     // class calls it last (again when a class derives from a published one).
     void AfterConstruction();
-    // SetFocus with the inner edit taking the focus at once, where what follows needs it there
-    // (a click passed on to it).
-    void SetFocusAtOnce();
+    // Where the focus is between the control and its inner edit, and where it goes.
+    TcxEditFocus& Focus() { return focus_; }
 
     // The hooks a kind overrides, grouped by the path that calls them. Each line says when the
     // hook runs, what it may change and what it must not do; an override calls its base unless
@@ -213,10 +200,8 @@ protected:
     // What a paint shows, to tell whether a change shows at all; none when the kind cannot tell
     // (it is then repainted on every change).
     virtual std::optional<TcxEditLook> Look() const { return std::nullopt; }
-    // The look's part that the core paints: background, frame and size.
-    TcxEditLook FrameLook() const;
     // Invalidates the view (or, inside a focus change, compares its look later).
-    void InvalidateView();
+    void InvalidateView() { view_.Invalidate(); }
     // Places the inner edit for a text line of the height.
     virtual void PositionInnerEdit(int height);
     // The height of the content for AutoSize, or 0 when the kind has no opinion.
@@ -229,11 +214,6 @@ protected:
     virtual void PaintViewBackground(HDC dc, const RECT& client);
     // Paints what lies inside the frame (the background is painted already).
     virtual void PaintContent(HDC, const RECT&) {}
-    // The frame as the look-and-feel paints it, and the area inside it.
-    TcxEditFrame Frame() const;
-    RECT ContentRect() const;
-    TColor ViewBackgroundColor() const;
-    TColor ViewTextColor() const;
 
     // The properties, the inner edit and the repository.
     // Each change the properties announce, and once after creation and loading: passes them on
@@ -259,61 +239,33 @@ protected:
     // A style font left unassigned follows the control's (its parent's) font.
     void FontChanged() override;
 
-    // The window-text messages with their buffer rules.
-    LRESULT AnswerGetText(WPARAM bufferSize, LPARAM buffer) const;
-    LRESULT AnswerGetTextLength() const;
-    // The focus leaves one of the control's windows for another window, and is processed
-    // unless it stays within the control.
-    void FocusLeaving(HWND to);
-
     // The inner edit, set by kinds that have one (before AfterConstruction).
     void SetInnerEdit(IcxCustomInnerEdit* innerEdit);
-    bool HasFocusWindow(HWND window) const;
 
     // IcxEditValueText: the text is the inner edit's, OnEditing the permission.
     void SetDisplayValue(const Variant& value) override;
     bool EditingPermitted() override;
 
 private:
-    void ItemPropertiesChanged(TcxEditRepositoryItem& item) override;
-    void ItemRemoved(TcxEditRepositoryItem& item) override;
-    void AttachPropertiesHook();
-    void DetachPropertiesHook();
+    friend class TcxEditFocus;
+    friend class TcxEditViewSync;
+
     void HandleClipboardMessage(UINT message);
-    // The handlers of the window procedure.
-    LRESULT AnswerSetText(LPARAM text);
-    LRESULT FocusArrived(WPARAM wParam, LPARAM lParam);
-    // Answers whether the press goes on.
-    bool FocusOnClick();
-    void PassFocusToInnerEdit();
-    bool DefersInnerFocus() const;
-    void ShowInnerEditAsViewed();
-    void ApplyInnerEditShown();
-    void SyncView();
     void TabToNextControl(bool forward);
     void ClickDefaultButton();
     void Paint();
 
-    std::unique_ptr<TcxCustomEditProperties> properties_;
-    TcxEditValue value_;
-    TcxEditRepositoryItem* repositoryItem_ = nullptr;
-    IcxCustomInnerEdit* innerEdit_ = nullptr;
+    // Set before the properties are made: their announcements ask IsDestroying.
     bool autoSize_ = true;
-    int pressedButton_ = -1;
-    bool focusReported_ = false;
     bool showingError_ = false;
-    bool focusChanging_ = false;
-    std::optional<TcxEditLook> paintedLook_;
-    // What a handler's changes left for the view, done once the handler is.
-    struct TPendingView {
-        bool InnerFocus = false;     // the focus passes inward
-        bool InnerEditShown = false; // the inner edit shown or hidden as viewed
-        bool Look = false;           // repainted if the look differs from the one painted
-    } pending_;
-    TDeferred viewSync_{[this] { SyncView(); }};
-    bool innerFocusAtOnce_ = false;
     bool destroying_ = false;
     bool loading_ = false;
+    TcxEditRepositoryLink properties_;
+    TcxEditValue value_;
+    IcxCustomInnerEdit* innerEdit_ = nullptr;
+    int pressedButton_ = -1;
+    TcxEditFocus focus_{*this};
+    TcxEditViewSync view_{*this};
 };
 
 } // namespace velkaro

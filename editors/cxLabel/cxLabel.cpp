@@ -206,12 +206,12 @@ bool TcxCustomLabel::DialogChar(wchar_t key) {
 }
 
 int TcxCustomLabel::ContentHeight() {
-    const int border = EditBorderWidth(Frame());
+    const int border = EditBorderWidth(EditFrame(*this));
     return viewData_.ContentSize(Width() - 2 * border).cy + 2 * border;
 }
 
 int TcxCustomLabel::ContentWidth() {
-    const int border = EditBorderWidth(Frame());
+    const int border = EditBorderWidth(EditFrame(*this));
     return viewData_.ContentSize(Width() - 2 * border).cx + 2 * border;
 }
 

@@ -415,7 +415,7 @@ LRESULT TcxCustomInnerTextEdit::FocusLeft(WPARAM wParam, LPARAM lParam) {
     } else {
         result = TEdit::WndProc(WM_KILLFOCUS, wParam, lParam);
     }
-    container_.FocusLeaving(to);
+    container_.Focus().Leaving(to);
     return result;
 }
 

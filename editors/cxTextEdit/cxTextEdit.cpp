@@ -251,7 +251,7 @@ void TcxCustomTextEdit::RefreshView() {
 }
 
 std::optional<TcxEditLook> TcxCustomTextEdit::Look() const {
-    TcxEditLook look = FrameLook();
+    TcxEditLook look = EditFrameLook(*this);
     look.InnerEditShown = IsInnerEditShown();
     look.PaintedText = paintedText_;
     look.Font = const_cast<TcxCustomTextEdit*>(this)->Style().Font().Handle();
@@ -270,19 +270,19 @@ void TcxCustomTextEdit::ApplyInnerEditStyle() {
     TFont& font = Style().Font();
     TFont& innerFont = inner.Font();
     // Only a real change reaches the native edit, which resets its margins on a new font.
-    if (!innerFont.SameFace(font) || innerFont.Color() != ViewTextColor()) {
+    if (!innerFont.SameFace(font) || innerFont.Color() != EditViewTextColor(*this)) {
         innerFont.Assign(font);
-        innerFont.SetColor(ViewTextColor());
+        innerFont.SetColor(EditViewTextColor(*this));
     }
-    inner.SetColor(ViewBackgroundColor());
+    inner.SetColor(EditViewBackgroundColor(*this));
 }
 
 int TcxCustomTextEdit::ContentHeight() {
-    return EditContentHeight(Style().Font().Handle(), Frame());
+    return EditContentHeight(Style().Font().Handle(), EditFrame(*this));
 }
 
 RECT TcxCustomTextEdit::InnerEditBounds(int lineHeight) const {
-    const RECT content = ContentRect();
+    const RECT content = EditContentRect(*this);
     RECT bounds;
     bounds.left = content.left + 1;
     bounds.right = content.right;
@@ -321,7 +321,7 @@ void TcxCustomTextEdit::PaintContent(HDC dc, const RECT&) {
         return;
     }
     const RECT area = InnerEditBounds(EditLineHeight(Style().Font().Handle()));
-    DrawEditText(dc, area, paintedText_, Style().Font().Handle(), ViewTextColor(),
+    DrawEditText(dc, area, paintedText_, Style().Font().Handle(), EditViewTextColor(*this),
                  HorizontalFlag(Properties().Alignment().Horz()));
 }
 
@@ -574,7 +574,7 @@ LRESULT TcxCustomTextEdit::LeftButtonDown(WPARAM wParam, LPARAM lParam) {
 bool TcxCustomTextEdit::FocusInnerEditByMouse() {
     TcxCustomInnerTextEdit& inner = *innerControl_;
     inner.SetFocusByMouse(true);
-    SetFocusAtOnce();
+    Focus().SetAtOnce();
     inner.SetFocusByMouse(false);
     return inner.HandleAllocated() && FocusedWindow() == inner.Handle();
 }

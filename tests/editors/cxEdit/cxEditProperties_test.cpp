@@ -1,5 +1,6 @@
 #include "editors/cxEdit/cxEditProperties.h"
 #include "editors/cxEdit/cxEditRepository.h"
+#include "editors/cxEdit/cxEditRepositoryLink.h"
 
 #include "runtime/Exceptions.h"
 
@@ -293,6 +294,82 @@ TEST(EditRepository, ItemSharesItsPropertiesAndTellsItsEdits) {
     repository.RemoveItem(item);
     EXPECT_EQ(repository.Count(), 0);
     EXPECT_EQ(edit.events, (std::vector<std::string>{"changed", "removed"}));
+}
+
+class LinkedEdit : public IcxEditPropertiesOwner {
+public:
+    bool IsDestroying() const override { return destroying; }
+    bool destroying = false;
+};
+
+// The edit hears the changes of the properties in use, and of its own only while no item is set
+// and loading has not detached them.
+TEST(EditRepositoryLink, TheEditHearsThePropertiesInUse) {
+    using Steps = std::function<void(TcxEditRepositoryLink&, TcxEditRepository&,
+                                     TcxEditRepositoryItem&, LinkedEdit&)>;
+    struct Row {
+        const char* name;
+        Steps steps;
+        bool ownHeard;
+        bool itemInUse;
+    };
+    const Row rows[] = {
+        {"own", [](auto&, auto&, auto&, auto&) {}, true, false},
+        {"an item set", [](auto& link, auto&, auto& item, auto&) { link.SetItem(&item, true); },
+         false, true},
+        {"the item left",
+         [](auto& link, auto&, auto& item, auto&) {
+             link.SetItem(&item, true);
+             link.SetItem(nullptr, true);
+         },
+         true, false},
+        {"the item left while loading",
+         [](auto& link, auto&, auto& item, auto&) {
+             link.SetItem(&item, true);
+             link.SetItem(nullptr, false);
+         },
+         false, false},
+        {"loading", [](auto& link, auto&, auto&, auto&) { link.DetachOwnHook(); }, false, false},
+        {"the item removed",
+         [](auto& link, auto& repository, auto& item, auto&) {
+             link.SetItem(&item, true);
+             repository.RemoveItem(item);
+         },
+         true, false},
+        {"the item removed while destroying",
+         [](auto& link, auto& repository, auto& item, auto& edit) {
+             link.SetItem(&item, true);
+             edit.destroying = true;
+             repository.RemoveItem(item);
+             edit.destroying = false;
+         },
+         false, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TcxEditRepository repository;
+        auto& item = repository.CreateItem(L"item", [](IcxEditPropertiesOwner* owner) {
+            return std::make_unique<TcxCustomEditProperties>(owner);
+        });
+        LinkedEdit edit;
+        int heard = 0;
+        TcxEditRepositoryLink link(
+            edit,
+            [](IcxEditPropertiesOwner* owner) {
+                return std::make_unique<TcxCustomEditProperties>(owner);
+            },
+            [&heard] { ++heard; });
+        row.steps(link, repository, item, edit);
+        EXPECT_EQ(link.Item(), row.itemInUse ? &item : nullptr);
+        EXPECT_EQ(&link.InUse(), row.itemInUse ? &item.Properties() : &link.Own());
+        heard = 0;
+        link.Own().SetReadOnly(true);
+        EXPECT_EQ(heard, row.ownHeard ? 1 : 0);
+        if (row.itemInUse) {
+            item.Properties().SetReadOnly(true);
+            EXPECT_EQ(heard, 1);
+        }
+    }
 }
 
 } // namespace
