@@ -207,6 +207,19 @@ TEST_F(PointerAndMenusTest, MovesReachTheControlInItsOwnCoordinatesWithTheButton
     EXPECT_EQ(form.Take(), std::vector<std::wstring>{L"edit leave"});
 }
 
+// A click on the centred edit's painted text goes on to its inner edit, which places the caret
+// where it lands, as in a native edit, rather than selecting all as a focus by code or key does.
+TEST_F(PointerAndMenusTest, AClickOnTheCentredEditsTextPlacesTheCaretThere) {
+    TPointerForm form;
+    form.Centred.SetText(L"abcdefgh");
+    ClickAt(form.Centred.Handle(), 75, 12);
+    Pump();
+    EXPECT_EQ(GetFocus(), InnerOf(form.Centred));
+    EXPECT_EQ(form.Centred.SelLength(), 0);
+    EXPECT_GT(form.Centred.SelStart(), 0);
+    MovePointer(form.Form.Handle(), 250, 10);
+}
+
 TEST_F(PointerAndMenusTest, TheLabelAndTheRadioButtonAreEnteredAndLeftToo) {
     TPointerForm form;
     EXPECT_EQ(Walk(form, {{form.Label.Handle(), {5, 5}},
