@@ -17,6 +17,15 @@ namespace {
 
 using TLog = std::vector<std::string>;
 
+// The text edit's answers, or the core's (a kind such as the label, whose change of text is also
+// a change of value).
+class StandInProperties : public TcxTextEditProperties {
+public:
+    bool ComparesEditValues() const override { return !coreAnswers; }
+    bool ChangeFollowsText() const override { return !coreAnswers; }
+    bool coreAnswers = false;
+};
+
 class TextStandIn : public TObject, public IcxEditValueSource, public IcxEditValueText {
 public:
     TextStandIn() {
@@ -87,7 +96,7 @@ public:
 
     static std::string Narrow(const std::wstring& text) { return {text.begin(), text.end()}; }
 
-    TcxTextEditProperties properties;
+    StandInProperties properties;
     std::wstring text;
     bool focused = false;
     std::function<bool()> onEditing = [] { return true; };
@@ -200,6 +209,20 @@ TEST(EditValueTest, ChangeEventsFireInOrderOrOnceWhenHeldBack) {
              e.value.SetEditValue(Variant());
          },
          {"editing?", "editing?", "change /", "value "}},
+        {"a kind that compares no values: a value by code is a change of text and of value, once",
+         [](TextStandIn& e) {
+             e.properties.coreAnswers = true;
+             e.value.SetEditValue(Variant(L"ab"));
+         },
+         {"change ab/ab", "value ab"}},
+        {"a kind that compares no values: typing changes the value too",
+         [](TextStandIn& e) {
+             e.properties.coreAnswers = true;
+             e.Focus();
+             e.log.clear();
+             e.Type(L"x");
+         },
+         {"change x/", "value "}},
         {"a read-only edit: OnEditing is not asked",
          [](TextStandIn& e) {
              e.properties.SetReadOnly(true);
