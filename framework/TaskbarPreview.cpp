@@ -61,7 +61,7 @@ void Print(HWND window, HDC dc, POINT origin) {
     const HWND top = GetWindow(window, GW_CHILD);
     for (HWND child = top != nullptr ? GetWindow(top, GW_HWNDLAST) : nullptr; child != nullptr;
          child = GetWindow(child, GW_HWNDPREV)) {
-        if ((GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) != 0) {
+        if ((GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE) != 0) {
             RECT place{};
             GetWindowRect(child, &place);
             Print(child, dc,
