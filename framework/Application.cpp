@@ -272,6 +272,10 @@ bool TApplication::ProcessMessage() {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
+        // The operator's input may have changed what the pictures of the taskbar button show.
+        if (message.message == WM_KEYUP || message.message == WM_LBUTTONUP) {
+            InvalidateIconicPictures(handle_);
+        }
     } catch (const std::exception& error) {
         HandleException(error);
     }
