@@ -124,9 +124,10 @@ struct MinimizeCase {
 
 // The taskbar minimises and restores a program by sending its taskbar window WM_SYSCOMMAND with
 // SC_MINIMIZE and SC_RESTORE; the windows an owner owns are hidden while it is minimised. Win+M
-// and Win+D minimise the windows that have taskbar buttons without a system command, and another
-// program may call ShowWindow on any window: ShowWindow sends the window WM_SIZE with
-// SIZE_MINIMIZED or SIZE_RESTORED, and SW_RESTORE activates it.
+// minimises the windows that have taskbar buttons without a system command, and another program
+// may call ShowWindow on any window: ShowWindow sends the window WM_SIZE with SIZE_MINIMIZED or
+// SIZE_RESTORED; SW_MINIMIZE activates the next window (the other program may be activated
+// then), SW_RESTORE activates the window restored.
 const MinimizeCase kMinimizeCases[] = {
     {"the main window's system command", {false, true}, {false, false}},
     {"the taskbar window's system commands", {false, false}, {false, false}},
