@@ -3,8 +3,6 @@
 #include "runtime/TimeParse.h"
 
 #include <functional>
-#include <optional>
-#include <string_view>
 
 namespace velkaro {
 
@@ -12,9 +10,6 @@ using TClock = std::function<TimeOfDay()>;
 
 // The local time of the system's clock.
 TimeOfDay SystemClock();
-
-// "HH:MM" as a time of day, or nothing for any other text.
-std::optional<TimeOfDay> FixedTimeOfDay(std::wstring_view text);
 
 // The clock the program runs with: the system's, unless the environment variable
 // VELKARO_FIXED_CLOCK holds a time of day "HH:MM" for the clock to stand at. The end-to-end tests

@@ -5,6 +5,7 @@
 #include "framework/DeferredWork.h"
 #include "framework/ProgramIcon.h"
 #include "framework/TaskbarPreview.h"
+#include "runtime/ErrorReportText.h"
 #include "runtime/Exceptions.h"
 #include "runtime/FormatSettings.h"
 #include "runtime/ScopedRestore.h"
@@ -47,14 +48,6 @@ void ReportAnyError(std::exception_ptr error) {
 TApplication& Application() {
     static TApplication application;
     return application;
-}
-
-std::wstring ErrorReportText(const std::wstring& message) {
-    std::wstring text = message;
-    if (!text.empty() && text.back() > L'.') {
-        text += L'.';
-    }
-    return text;
 }
 
 void TApplication::Initialize() {

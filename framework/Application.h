@@ -77,9 +77,6 @@ private:
 
 TApplication& Application();
 
-// The text of the report: the message with a full stop when its last character sorts after ".".
-std::wstring ErrorReportText(const std::wstring& message);
-
 // Disables the thread's other enabled top-level windows while a modal window or box is up, and
 // gives them back (with the active window) when restored or destroyed.
 class TDisabledWindows {

@@ -1,6 +1,6 @@
 #include "framework/DeferredWork.h"
 
-#include "framework/FocusState.h"
+#include "framework/FocusGeneration.h"
 #include "runtime/ScopedRestore.h"
 
 #include <utility>

@@ -112,4 +112,19 @@ bool TryStrToTime(std::wstring_view text, TimeOfDay& result) {
     return true;
 }
 
+std::optional<TimeOfDay> FixedTimeOfDay(std::wstring_view text) {
+    const auto digit = [&](std::size_t at) { return text[at] >= L'0' && text[at] <= L'9'; };
+    const auto number = [&](std::size_t at) {
+        return digit(at) && digit(at + 1) ? (text[at] - L'0') * 10 + (text[at + 1] - L'0') : -1;
+    };
+    if (text.size() != 5 || text[2] != L':') {
+        return std::nullopt;
+    }
+    const int hour = number(0), minute = number(3);
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59) {
+        return std::nullopt;
+    }
+    return TimeOfDay{hour, minute};
+}
+
 } // namespace velkaro

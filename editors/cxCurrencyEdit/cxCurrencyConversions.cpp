@@ -1,6 +1,7 @@
 #include "editors/cxCurrencyEdit/cxCurrencyConversions.h"
 
 #include "runtime/Conversions.h"
+#include "runtime/Currency.h"
 #include "runtime/Exceptions.h"
 #include "runtime/FormatSettings.h"
 
@@ -65,6 +66,37 @@ bool TryTextToAmount(std::wstring_view text, double& value) {
     }
     value = static_cast<double>(result);
     return true;
+}
+
+double AmountOfEditValue(const Variant& value) {
+    if (value.IsNull()) {
+        return 0;
+    }
+    if (value.Kind() == VariantKind::String &&
+        StrToCurrDef(value.AsString(), Currency{}) == Currency{}) {
+        return 0;
+    }
+    return value.ToDouble();
+}
+
+double ClampAmount(double value, double minValue, double maxValue) {
+    if (minValue == maxValue) {
+        return value;
+    }
+    if (value < minValue) {
+        return minValue;
+    }
+    return value <= maxValue ? value : maxValue;
+}
+
+bool IsPastedAmount(std::wstring_view text) {
+    try {
+        StrToFloat(text);
+    } catch (const EConvertError&) {
+        return false;
+    }
+    double amount = 0;
+    return TryTextToAmount(text, amount);
 }
 
 Variant AmountEditValue(std::wstring_view text, bool nullable, std::wstring_view nullString) {

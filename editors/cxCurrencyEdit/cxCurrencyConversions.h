@@ -21,6 +21,16 @@ bool TryTextToAmount(std::wstring_view text, double& value);
 // nullable, else the currency 0.
 Variant AmountEditValue(std::wstring_view text, bool nullable, std::wstring_view nullString);
 
+// The number an edit value reads as: 0 for no value and for text that is no amount.
+double AmountOfEditValue(const Variant& value);
+
+// Kept within minValue..maxValue; bounds that are equal set no range.
+double ClampAmount(double value, double minValue, double maxValue);
+
+// Whether the text a paste left is kept: a number in the locale's form within an amount's range
+// ("1e400" would silently become no value on leaving).
+bool IsPastedAmount(std::wstring_view text);
+
 // What a currency edit's settings are for the display of its value.
 struct TcxAmountDisplaySettings {
     bool Nullable = true;

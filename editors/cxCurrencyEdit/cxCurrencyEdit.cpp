@@ -3,9 +3,6 @@
 #include "editors/cxCurrencyEdit/cxCurrencyConversions.h"
 #include "editors/cxEdit/cxEditBeep.h"
 #include "editors/cxFormats/cxFormatsWindow.h"
-#include "runtime/Conversions.h"
-#include "runtime/Currency.h"
-#include "runtime/Exceptions.h"
 
 namespace velkaro {
 
@@ -68,16 +65,7 @@ void TcxCustomCurrencyEdit::PasteText() {
     }
     const std::wstring previous = GetDisplayText();
     TcxCustomTextEdit::PasteText();
-    // A number beyond an amount's range ("1e400") would silently become no value on leaving.
-    bool converts = true;
-    try {
-        StrToFloat(GetDisplayText());
-        double amount = 0;
-        converts = TryTextToAmount(GetDisplayText(), amount);
-    } catch (const EConvertError&) {
-        converts = false;
-    }
-    if (!converts) {
+    if (!IsPastedAmount(GetDisplayText())) {
         ApplyDisplayText(previous);
         SelectAllText();
     }
@@ -119,27 +107,12 @@ void TcxCurrencyEdit::CreateParams(TCreateParams& params) {
 }
 
 double TcxCurrencyEdit::Value() const {
-    const Variant value = EditValue();
-    if (value.IsNull()) {
-        return 0;
-    }
-    if (value.Kind() == VariantKind::String &&
-        StrToCurrDef(value.AsString(), Currency{}) == Currency{}) {
-        return 0;
-    }
-    return value.ToDouble();
+    return AmountOfEditValue(EditValue());
 }
 
 void TcxCurrencyEdit::SetValue(double value) {
     const TcxCurrencyEditProperties& properties = Properties();
-    if (properties.MinValue() != properties.MaxValue()) {
-        if (value < properties.MinValue()) {
-            value = properties.MinValue();
-        } else if (!(value <= properties.MaxValue())) {
-            value = properties.MaxValue();
-        }
-    }
-    SetEditValue(value);
+    SetEditValue(ClampAmount(value, properties.MinValue(), properties.MaxValue()));
     LoseFocus();
 }
 

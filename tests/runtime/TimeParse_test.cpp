@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
+
 namespace velkaro::test {
 namespace {
 
@@ -84,6 +87,25 @@ TEST(TryStrToTime, EmptyDesignatorsNeverMatch) {
     settings.TimePMString.clear();
     LocaleScope scope(settings);
     ExpectTimes({{L"14:05", 14, 5, 0, 0}});
+}
+
+// The time the program's clock can be fixed at (VELKARO_FIXED_CLOCK).
+TEST(FixedTimeOfDay, IsHoursAndMinutesOnly) {
+    struct Case {
+        const wchar_t* text;
+        std::optional<std::pair<int, int>> time;
+    };
+    for (const Case& c :
+         {Case{L"14:30", {{14, 30}}}, Case{L"00:00", {{0, 0}}}, Case{L"23:59", {{23, 59}}},
+          Case{L"24:00", {}}, Case{L"12:60", {}}, Case{L"1:30", {}}, Case{L"12:305", {}},
+          Case{L"12.30", {}}, Case{L"+1:30", {}}, Case{L"", {}}}) {
+        SCOPED_TRACE(c.text);
+        const std::optional<TimeOfDay> time = FixedTimeOfDay(c.text);
+        ASSERT_EQ(time.has_value(), c.time.has_value());
+        if (time) {
+            EXPECT_EQ(std::pair(time->Hour, time->Minute), *c.time);
+        }
+    }
 }
 
 } // namespace

@@ -162,6 +162,37 @@ TEST_F(TurkishSeparators, NonNumbersAreShownAsTheyAreAndKeepTheirKind) {
     EXPECT_EQ(AmountDisplayValue(true, false, settings).ToString(), L"-1 TL");
 }
 
+TEST(AmountValue, IsClampedOnlyWhenTheBoundsDifferAndReadsNoAmountAsZero) {
+    const struct {
+        double minValue, maxValue, written, read;
+    } clamps[] = {
+        {0, 100, 150, 100}, {0, 100, -3, 0},    {0, 100, 42.5, 42.5},
+        {0, 0, 150, 150},   {5, 5, -1e9, -1e9},
+    };
+    for (const auto& c : clamps) {
+        EXPECT_EQ(ClampAmount(c.written, c.minValue, c.maxValue), c.read) << c.written;
+    }
+    EXPECT_EQ(AmountOfEditValue(Variant()), 0);
+    EXPECT_EQ(AmountOfEditValue(Variant(L"abc")), 0);
+    EXPECT_EQ(AmountOfEditValue(Variant(L"12")), 12);
+    EXPECT_EQ(AmountOfEditValue(Variant(42.5)), 42.5);
+}
+
+// "12" with the clipboard pasted at its end; numbers beyond an amount's range would be lost on
+// leaving.
+TEST_F(TurkishSeparators, APasteIsKeptOnlyWhereItLeavesAnAmount) {
+    const struct {
+        const wchar_t* text;
+        bool kept;
+    } cases[] = {
+        {L"1234", true}, {L"12,5", true},    {L"12abc", false},   {L"121.000", false},
+        {L"12-", false}, {L"12e400", false}, {L"12e-400", false}, {L"12e300", true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsPastedAmount(c.text), c.kept) << ToUtf8(c.text);
+    }
+}
+
 struct KeyCase {
     const wchar_t* text;
     std::size_t selectionStart;

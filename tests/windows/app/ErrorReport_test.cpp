@@ -31,30 +31,6 @@ protected:
     decltype(TApplication::ShowErrorBox) systemBox_ = nullptr;
 };
 
-TEST_F(ErrorReportTest, AFullStopFollowsALastCharacterThatSortsAfterIt) {
-    const struct {
-        std::wstring Message, Text;
-    } cases[] = {
-        {L"", L""},
-        {L"x", L"x."},
-        {L"x.", L"x."},
-        {L"x!", L"x!"},
-        {L"x?", L"x?."},
-        {L"abc", L"abc."},
-        {L"x-", L"x-"},
-        {L"x ", L"x "},
-        {L"x)", L"x)"},
-        {L"x/", L"x/."},
-        {L"x0", L"x0."},
-        {L"Pano a\u00E7\u0131lam\u0131yor", L"Pano a\u00E7\u0131lam\u0131yor."},
-        {L"de\u011Fi\u015F", L"de\u011Fi\u015F."},
-        {L"\u0130", L"\u0130."},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ErrorReportText(c.Message), c.Text);
-    }
-}
-
 TEST_F(ErrorReportTest, AnAbortIsSilentAndOtherErrorsAreReported) {
     Application().HandleException(EAbort());
     Application().HandleException(std::runtime_error("library error"));

@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -245,24 +244,6 @@ TEST_F(WindowTest, AWindowHandedNoClockCountsToTheSystemClock) {
     } while (before.wMinute != after.wMinute);
     EXPECT_EQ(window->lb_sure.Caption(),
               std::to_wstring(before.wHour * 60 + before.wMinute) + L" dak.");
-}
-
-TEST(ProgramClock, StandsAtAFixedTimeOfDayOnlyForHoursAndMinutes) {
-    struct Case {
-        const wchar_t* text;
-        std::optional<std::pair<int, int>> time;
-    };
-    for (const Case& c :
-         {Case{L"14:30", {{14, 30}}}, Case{L"00:00", {{0, 0}}}, Case{L"23:59", {{23, 59}}},
-          Case{L"24:00", {}}, Case{L"12:60", {}}, Case{L"1:30", {}}, Case{L"12:305", {}},
-          Case{L"12.30", {}}, Case{L"+1:30", {}}, Case{L"", {}}}) {
-        SCOPED_TRACE(c.text);
-        const std::optional<TimeOfDay> time = FixedTimeOfDay(c.text);
-        ASSERT_EQ(time.has_value(), c.time.has_value());
-        if (time) {
-            EXPECT_EQ(std::pair(time->Hour, time->Minute), *c.time);
-        }
-    }
 }
 
 // Every rectangle the window takes while the hook lives (the position changes it is told of).

@@ -276,23 +276,16 @@ TEST_F(CurrencyEditTest, EnterReportsATypedAmountOutsideTheRange) {
     EXPECT_EQ(form.Amount.EditValue(), Variant(99.5));
 }
 
-struct PasteCase {
-    const wchar_t* clipboard;
-    const wchar_t* text;
-    bool allSelected;
-};
-
+// Which pasted texts leave an amount is the conversions' rule (tested natively); here, what the
+// field does with each kind.
 TEST_F(CurrencyEditTest, PasteThatLeavesNoNumberIsUndoneWithTheTextSelected) {
-    const PasteCase cases[] = {
+    const struct {
+        const wchar_t* clipboard;
+        const wchar_t* text;
+        bool allSelected;
+    } cases[] = {
         {L"34", L"1234", false},
-        {L",5", L"12,5", false},
         {L"abc", L"12", true},
-        {L"1.000", L"12", true},
-        {L"-", L"12", true},
-        // Numbers, but beyond an amount's range: they would be lost on leaving.
-        {L"e400", L"12", true},
-        {L"e-400", L"12", true},
-        {L"e300", L"12e300", false},
     };
     for (const auto& c : cases) {
         TTypingForm form;
@@ -309,34 +302,17 @@ TEST_F(CurrencyEditTest, PasteThatLeavesNoNumberIsUndoneWithTheTextSelected) {
     }
 }
 
-struct ValueCase {
-    double minValue;
-    double maxValue;
-    double written;
-    double read;
-};
-
-TEST_F(CurrencyEditTest, ValueIsClampedOnlyWhenTheBoundsDiffer) {
-    const ValueCase cases[] = {
-        {0, 100, 150, 100}, {0, 100, -3, 0},    {0, 100, 42.5, 42.5},
-        {0, 0, 150, 150},   {5, 5, -1e9, -1e9},
-    };
+// The clamp and the reading are the conversions' rules (tested natively); the field stores the
+// number and shows it as after leaving.
+TEST_F(CurrencyEditTest, AValueWrittenIsClampedStoredAsANumberAndShown) {
     TAmountForm form;
-    for (const auto& c : cases) {
-        // The maximum first, so that the minimum is never raised above the previous maximum.
-        form.Amount.Properties().SetMaxValue(c.maxValue);
-        form.Amount.Properties().SetMinValue(c.minValue);
-        form.Amount.SetValue(c.written);
-        EXPECT_EQ(form.Amount.Value(), c.read) << c.written;
-        EXPECT_EQ(form.Amount.EditValue().Kind(), VariantKind::Double);
-        EXPECT_EQ(form.Amount.Text(), FormatFloat(L",0 TL", c.read)) << c.written;
-    }
-    form.Amount.SetEditValue(Variant());
-    EXPECT_EQ(form.Amount.Value(), 0);
+    form.Amount.Properties().SetMaxValue(100);
+    form.Amount.SetValue(150);
+    EXPECT_EQ(form.Amount.Value(), 100);
+    EXPECT_EQ(form.Amount.EditValue().Kind(), VariantKind::Double);
+    EXPECT_EQ(form.Amount.Text(), L"100 TL");
     form.Amount.SetEditValue(Variant(L"abc"));
     EXPECT_EQ(form.Amount.Value(), 0);
-    form.Amount.SetEditValue(Variant(L"12"));
-    EXPECT_EQ(form.Amount.Value(), 12);
 }
 
 TEST_F(CurrencyEditTest, UnassignedFormatIsTheLocaleCurrencyFormat) {

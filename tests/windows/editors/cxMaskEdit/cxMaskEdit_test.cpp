@@ -206,12 +206,6 @@ TEST_F(MaskEditTest, EscapeReturnsToTheValueAtEntry) {
     EXPECT_FALSE(form.Time.TextModified());
 }
 
-TEST_F(MaskEditTest, MaxLengthReadsZeroUnderAMask) {
-    TimeForm form;
-    form.Time.Properties().SetMaxLength(5);
-    EXPECT_EQ(form.Time.Properties().MaxLength(), 0);
-}
-
 TEST_F(MaskEditTest, MaskOfSpacesIsAPlainTextEdit) {
     TBeepCounter beeps;
     TimeForm form;
