@@ -4,9 +4,11 @@
 #include "framework/Control.h"
 #include "framework/DeferredWork.h"
 #include "framework/ProgramIcon.h"
+#include "framework/TaskbarPreview.h"
 #include "runtime/ErrorReportText.h"
 #include "runtime/Exceptions.h"
 #include "runtime/FormatSettings.h"
+#include "runtime/ScopedRestore.h"
 #include "runtime/Utf.h"
 
 #include <algorithm>
@@ -68,8 +70,13 @@ void TApplication::Initialize() {
                               WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                               GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2,
                               0, 0, nullptr, nullptr, instance, nullptr);
+    // Its thumbnail and live preview show the main form, not the empty window.
+    UseIconicPictures(handle_);
     if (ShowErrorBox == nullptr) {
         ShowErrorBox = ShowSystemErrorBox;
+    }
+    if (HandOverPicture == nullptr) {
+        HandOverPicture = velkaro::HandOverPicture;
     }
     SetErrorReport(ReportAnyError);
 }
@@ -86,6 +93,13 @@ LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT message, WPARAM wPar
         return SendMessageW(application.mainForm_->Handle(), WM_CLOSE, 0, 0);
     }
     if (message == WM_SYSCOMMAND && application.HandleSystemCommand(wParam)) {
+        return 0;
+    }
+    if (message == WM_SIZE) {
+        application.Resized(wParam);
+    }
+    if (message == WM_DWMSENDICONICTHUMBNAIL || message == WM_DWMSENDICONICLIVEPREVIEWBITMAP) {
+        application.SendPicture(message, lParam);
         return 0;
     }
     if (message == WM_SETFOCUS) {
@@ -111,20 +125,36 @@ bool TApplication::HandleSystemCommand(WPARAM command) {
 }
 
 void TApplication::Minimize() {
-    if (IsIconic(handle_)) {
-        return;
+    if (!IsIconic(handle_) && !showingForms_) {
+        ShowWindow(handle_, SW_MINIMIZE); // the forms follow (Resized)
     }
-    // The forms go with it, as the system hides the windows an owner owns when it is minimised
-    // (the system's own minimising of the taskbar window hides them only when it is active,
-    // which it never is: a form is).
-    ShowOwnedPopups(handle_, FALSE);
-    ShowWindow(handle_, SW_MINIMIZE);
 }
 
 void TApplication::Restore() {
-    ShowOwnedPopups(handle_, TRUE);
-    ShowWindow(handle_, SW_RESTORE);
-    ActivateLastForm();
+    if (IsIconic(handle_)) {
+        ShowWindow(handle_, SW_RESTORE); // the forms follow (Resized)
+    }
+}
+
+// However the taskbar window was minimised or restored (its system commands, the shell's Win+M,
+// another program's ShowWindow), the forms follow it.
+void TApplication::Resized(WPARAM kind) {
+    if (kind == SIZE_MINIMIZED && !minimized_) {
+        minimized_ = true;
+        // The forms go with it, as the system hides the windows an owner owns when it is
+        // minimised (the system's own minimising of the taskbar window hides them only when it
+        // is active, which it never is: a form is).
+        ShowOwnedPopups(handle_, FALSE);
+        InvalidateIconicPictures(handle_);
+    } else if (kind != SIZE_MINIMIZED && minimized_) {
+        minimized_ = false;
+        {
+            // A form minimised by itself is shown minimised: not a new minimise of the program.
+            const auto showing = ScopedValue(showingForms_, true);
+            ShowOwnedPopups(handle_, TRUE);
+        }
+        ActivateLastForm();
+    }
 }
 
 void TApplication::ActivateLastForm() {
@@ -134,10 +164,23 @@ void TApplication::ActivateLastForm() {
     for (const TControl* form : {lastActive_, mainForm_}) {
         if (form != nullptr && form->HandleAllocated() && IsWindowVisible(form->Handle()) &&
             IsWindowEnabled(form->Handle())) {
+            if (IsIconic(form->Handle())) {
+                ShowWindow(form->Handle(), SW_RESTORE); // minimised by itself: back as it was
+            }
             // Activated, it gives the focus back to the control that had it.
             SetForegroundWindow(form->Handle());
             return;
         }
+    }
+}
+
+void TApplication::SendPicture(UINT request, LPARAM lParam) {
+    if (mainForm_ == nullptr || !mainForm_->HandleAllocated()) {
+        return;
+    }
+    const TGdiObject<HBITMAP> picture = RequestedPicture(mainForm_->Handle(), request, lParam);
+    if (picture.Handle() != nullptr) {
+        HandOverPicture(handle_, mainForm_->Handle(), request, picture.Handle());
     }
 }
 
@@ -221,6 +264,10 @@ bool TApplication::ProcessMessage() {
         if (!IsKeyMessage(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
+        }
+        // The operator's input may have changed what the pictures of the taskbar button show.
+        if (message.message == WM_KEYUP || message.message == WM_LBUTTONUP) {
+            InvalidateIconicPictures(handle_);
         }
     } catch (const std::exception& error) {
         HandleException(error);

@@ -29,7 +29,8 @@ public:
     void FormActivated(TControl* form);
 
     // Minimises the taskbar window with the forms it owns, as the taskbar's minimise does;
-    // restoring it activates the form that was active, with the focus where it was.
+    // restoring it activates the form that was active, with the focus where it was. The same
+    // follows when the taskbar window is minimised or restored otherwise.
     void Minimize();
     void Restore();
 
@@ -47,6 +48,8 @@ public:
     // Replaces the message box of the report (tests capture the text instead).
     void (*ShowErrorBox)(HWND owner, const std::wstring& text,
                          const std::wstring& caption) = nullptr;
+    // Hands the pictures of the taskbar button over to the window manager (tests capture them).
+    void (*HandOverPicture)(HWND button, HWND shown, UINT request, HBITMAP picture) = nullptr;
 
     // Whether a change of the regional settings is followed (re-read and announced).
     bool UpdateFormatSettings = true;
@@ -56,7 +59,10 @@ private:
     bool IsKeyMessage(const MSG& message);
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool HandleSystemCommand(WPARAM command);
+    void Resized(WPARAM kind);
     void ActivateLastForm();
+    // Answers the window manager's request for a picture of the taskbar button: the main form.
+    void SendPicture(UINT request, LPARAM lParam);
     // The window the error report is owned by: the active form, or this one when none is.
     HWND ReportOwner() const;
 
@@ -65,6 +71,8 @@ private:
     TControl* mainForm_ = nullptr;
     TControl* lastActive_ = nullptr;
     bool terminated_ = false;
+    bool minimized_ = false;
+    bool showingForms_ = false;
 };
 
 TApplication& Application();

@@ -438,6 +438,14 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
+    case WM_SIZE:
+        // Minimised or restored otherwise (another program's ShowWindow): the program follows.
+        if (wParam == SIZE_MINIMIZED) {
+            Application().Minimize();
+        } else if (wParam == SIZE_RESTORED) {
+            Application().Restore();
+        }
+        break;
     default:
         break;
     }

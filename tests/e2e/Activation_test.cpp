@@ -109,34 +109,66 @@ TEST(Activation, EveryModalWindowGivesTheActivationBackToTheCalculator) {
     }
 }
 
+// A minimise or a restore of one of the calculator's windows: the taskbar window or the main one.
+struct StateChange {
+    // Another program's ShowWindow, else the window's system command.
+    bool ByOtherProgram;
+    bool OfMainWindow;
+};
+
 struct MinimizeCase {
     const char* Name;
-    // The window whose system command minimises the program.
-    bool ByMainWindow;
+    StateChange Minimize;
+    StateChange Restore;
 };
 
 // The taskbar minimises and restores a program by sending its taskbar window WM_SYSCOMMAND with
-// SC_MINIMIZE and SC_RESTORE; the windows an owner owns are hidden while it is minimised.
+// SC_MINIMIZE and SC_RESTORE; the windows an owner owns are hidden while it is minimised. Win+M
+// minimises the windows that have taskbar buttons without a system command, and another program
+// may call ShowWindow on any window: ShowWindow sends the window WM_SIZE with SIZE_MINIMIZED or
+// SIZE_RESTORED; SW_MINIMIZE activates the next window (the other program may be activated
+// then), SW_RESTORE activates the window restored.
+const MinimizeCase kMinimizeCases[] = {
+    {"the main window's system command", {false, true}, {false, false}},
+    {"the taskbar window's system commands", {false, false}, {false, false}},
+    {"another program's ShowWindow of the taskbar window", {true, false}, {true, false}},
+    {"another program's ShowWindow of the main window", {true, true}, {true, true}},
+    {"the main window minimised by another program, restored from the taskbar",
+     {true, true},
+     {false, false}},
+};
+
+void Change(const StateChange& change, bool minimize, const OtherProgram& other, HWND mainWindow,
+            HWND taskbarWindow) {
+    const HWND window = change.OfMainWindow ? mainWindow : taskbarWindow;
+    if (change.ByOtherProgram) {
+        other.ShowWindowOf(window, minimize ? SW_MINIMIZE : SW_RESTORE);
+    } else {
+        PostMessageW(window, WM_SYSCOMMAND, minimize ? SC_MINIMIZE : SC_RESTORE, 0);
+    }
+}
+
 TEST(Activation, AfterAMinimiseAndARestoreTheKeysGoIntoTheStartField) {
-    for (const MinimizeCase& minimize : {MinimizeCase{"through the main window", true},
-                                         MinimizeCase{"through the taskbar window", false}}) {
-        SCOPED_TRACE(minimize.Name);
+    for (const MinimizeCase& c : kMinimizeCases) {
+        SCOPED_TRACE(c.Name);
         const OtherProgram other;
         ProgramUnderTest program(kConfigured);
         const MainWindow main(program);
         const HWND taskbarWindow = program.WaitForWindow(L"TApplication");
         ASSERT_NE(taskbarWindow, nullptr);
 
-        PostMessageW(minimize.ByMainWindow ? main.Window : taskbarWindow, WM_SYSCOMMAND,
-                     SC_MINIMIZE, 0);
+        Change(c.Minimize, true, other, main.Window, taskbarWindow);
         ASSERT_TRUE(WaitUntil([&] { return IsIconic(taskbarWindow) && Gone(main.Window); }));
         // An operator restores it later: the window system's news of the minimise has arrived.
         program.WaitIdle();
-        PostMessageW(taskbarWindow, WM_SYSCOMMAND, SC_RESTORE, 0);
+        const int activations = other.Activations();
+        Change(c.Restore, false, other, main.Window, taskbarWindow);
         ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main.Window) != FALSE; }));
         program.WaitIdle();
         EXPECT_FALSE(IsIconic(taskbarWindow));
+        EXPECT_FALSE(IsIconic(main.Window));
         EXPECT_EQ(GetForegroundWindow(), main.Window);
+        EXPECT_EQ(other.Activations(), activations) << "the other program was activated";
         EXPECT_EQ(GetParent(FocusOf(main.Window)), main.tx_saat);
         ExpectTheKeysInTheStartField(main);
     }

@@ -214,6 +214,10 @@ int OtherProgram::Activations() const {
     return std::stoi(caption.substr(caption.find(L' ') + 1));
 }
 
+void OtherProgram::ShowWindowOf(HWND window, int command) const {
+    PostMessageW(window_, WM_APP, reinterpret_cast<WPARAM>(window), command);
+}
+
 SIZE ClientSize(HWND window) {
     RECT rect{};
     GetClientRect(window, &rect);

@@ -70,6 +70,8 @@ public:
     HWND Window() const { return window_; }
     // How often its window has been activated so far.
     int Activations() const;
+    // Has it call ShowWindow on a window (of the calculator), as another program may.
+    void ShowWindowOf(HWND window, int command) const;
 
 private:
     void End();

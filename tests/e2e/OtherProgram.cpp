@@ -1,11 +1,14 @@
 // Another program on the operator's desktop: a plain window, shown in front when it starts, that
 // counts in its caption how often it was activated ("activated 3"). A test reads the caption to
-// tell whether a step of the calculator handed the activation to it.
+// tell whether a step of the calculator handed the activation to it. Asked by kShowWindowMessage,
+// it shows or minimises a window of another program as a program may (ShowWindow).
 #include <windows.h>
 
 #include <string>
 
 namespace {
+
+constexpr UINT kShowWindowMessage = WM_APP; // wParam: the window, lParam: the SW_ command
 
 unsigned activations = 0;
 
@@ -21,6 +24,9 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             ShowCount(window);
         }
         break;
+    case kShowWindowMessage:
+        ShowWindow(reinterpret_cast<HWND>(wParam), static_cast<int>(lParam));
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
