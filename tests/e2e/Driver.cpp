@@ -117,15 +117,39 @@ ProgramUnderTest::~ProgramUnderTest() {
     }
 }
 
+namespace {
+
+// Waits until the window has been painted anew. A window's paint is taken only after every input
+// message queued before it: GetMessage takes sent, posted and input messages first, then
+// WM_PAINT. So a paint asked for now and done means the input sent so far has been taken.
+void WaitForRepaint(HWND window) {
+    InvalidateRect(window, nullptr, FALSE);
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    while (GetUpdateRect(window, nullptr, FALSE) && IsWindowVisible(window) &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(5ms);
+    }
+}
+
+} // namespace
+
 void ProgramUnderTest::WaitIdle() const {
     WaitForInputIdle(process_.hProcess, 10000);
-    // The idle wait answers at once once the program has been idle after its start, so a
-    // message round trip makes sure the handler now running has ended.
+    // The idle wait answers at once once the program has been idle after its start, and a
+    // message sent from another thread is handled before queued input: the input sent is
+    // waited for by a repaint, then a message round trip makes sure the handler now running
+    // has ended.
     const std::vector<HWND> windows = TopLevelWindows([&](HWND window) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
         return owner == process_.dwProcessId;
     });
+    for (HWND window : windows) {
+        if (IsWindowVisible(window) && ClientSize(window).cx > 0) {
+            WaitForRepaint(window);
+            break;
+        }
+    }
     if (!windows.empty()) {
         DWORD_PTR result = 0;
         SendMessageTimeoutW(windows.front(), WM_NULL, 0, 0, SMTO_BLOCK, 10000, &result);

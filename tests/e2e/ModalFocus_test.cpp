@@ -45,7 +45,8 @@ TEST(ModalFocus, AfterTheDialogOfATariffClickTheNextClickIntoTheStartIsNotSwallo
     SendKey(VK_RETURN);
     program.WaitIdle();
     EXPECT_EQ(program.WaitForWindow(L"TMessageForm", L"Hata", 1s), nullptr) << "shown again";
-    EXPECT_EQ(CaptureOf(main.Window), nullptr) << "the tariff button still holds the mouse";
+    const HWND capture = CaptureOf(main.Window);
+    EXPECT_EQ(capture, nullptr) << "a window still holds the mouse: " << ClassOf(capture);
 
     SendClick(main.tx_saat, {30, 16});
     SendKey(VK_HOME);

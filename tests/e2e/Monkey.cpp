@@ -62,6 +62,13 @@ std::wstring Describe(HWND dialog) {
     return kind + L" \"" + text + L"\"";
 }
 
+// Whose a window is: the program's, or another's.
+std::wstring Owner(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return L" of process " + std::to_wstring(process);
+}
+
 class Monkey {
 public:
     Monkey(const ProgramUnderTest& program, const MainWindow& main, unsigned run,
@@ -73,12 +80,16 @@ public:
         for (long index = 0; index < count; ++index) {
             const bool menuOpen = MenuOpen();
             // Keys go to the foreground window: every dialog closed gives the activation back.
-            if (!menuOpen && GetForegroundWindow() != main_.Window) {
-                violation = L"the main window is not in front";
+            if (const HWND front = GetForegroundWindow(); !menuOpen && front != main_.Window) {
+                violation = L"the main window is not in front: " +
+                            (front == nullptr ? L"no window is" : Describe(front) + Owner(front));
                 return index;
             }
             const MonkeyEvent event = events_.Next(menuOpen);
             lastEvent_ = event.Description;
+            // The reads that settle the window are handled before queued input: the event is
+            // taken first.
+            program_.WaitIdle();
             Settle();
             if (program_.WaitForExit(0ms)) {
                 violation = L"the program ended";
