@@ -1,7 +1,7 @@
-// A clipboard far larger than any field needs: each kind of edit takes what a text can use and
-// refuses the rest with its beep. The room and the cut are the kinds' rules; the masked kinds
-// paste into the model of the native edit, the others into the text as the text edit replaces
-// its selection.
+// What a paste puts into each kind of edit: a clipboard far larger than any field needs is cut to
+// what a text can use, the rest refused with the edit's beep; a limit cuts it silently. The room
+// and the cut are the kinds' rules; the masked kinds paste into the model of the native edit, the
+// others into the text as the text edit replaces its selection.
 #include "editors/cxCurrencyEdit/cxCurrencyConversions.h"
 #include "editors/cxMaskEdit/cxMaskEditKeys.h"
 #include "editors/cxTextEdit/cxTextEditing.h"
@@ -21,6 +21,7 @@ enum class Kind { Text, LimitedText, StartTime, Expression, Amount };
 struct Pasted {
     std::wstring Shown;
     int Beeps = 0;
+    int Caret = 0;
 };
 
 // The text edit's paste: the room, the cut and its beep, then the selection replaced; an amount
@@ -33,13 +34,13 @@ Pasted PasteIntoText(Kind kind, const std::wstring& text, TcxTextSelection selec
                                             static_cast<std::size_t>(selection.Length)));
     const int beeps = pasted.Refused ? 1 : 0;
     if (pasted.Refused && pasted.Text.empty()) {
-        return {text, beeps};
+        return {text, beeps, selection.Start};
     }
     const auto result = ReplaceSelectionText(text, selection, pasted.Text, maxLength);
     if (!result || (kind == Kind::Amount && !IsPastedAmount(result->Text))) {
-        return {text, beeps};
+        return {text, beeps, selection.Start};
     }
-    return {result->Text, beeps};
+    return {result->Text, beeps, result->Caret};
 }
 
 // The masked edit's paste: its own room while a standard mask is active, then the mask's
@@ -59,10 +60,10 @@ Pasted PasteIntoMask(Kind kind, const std::wstring& text, TcxTextSelection selec
     if (!pasted.Refused || !pasted.Text.empty()) {
         edit.Paste(pasted.Text);
     }
-    return {edit.Display(), pasted.Refused ? 1 : 0};
+    return {edit.Display(), pasted.Refused ? 1 : 0, edit.SelStart()};
 }
 
-TEST(LongPaste, EachEditTakesWhatATextCanUseAndRefusesTheRestWithABeep) {
+TEST(Paste, EachEditTakesWhatATextCanUseAndRefusesTheRestWithABeep) {
     ResetFormatSettings();
     const struct {
         const char* Name;
@@ -105,6 +106,29 @@ TEST(LongPaste, EachEditTakesWhatATextCanUseAndRefusesTheRestWithABeep) {
         EXPECT_EQ(pasted.Shown.size(), c.Shown.size());
         EXPECT_TRUE(pasted.Shown == c.Shown);
         EXPECT_EQ(pasted.Beeps, c.Beeps);
+    }
+}
+
+TEST(Paste, APasteIsCutToTheLimitAndTheCaretFollowsIt) {
+    const struct {
+        const char* Name;
+        std::wstring Text;
+        int SelStart, SelLength;
+        std::wstring Clipboard;
+        std::wstring Result;
+        int Caret;
+    } cases[] = {
+        {"fits", L"ab", 2, 0, L"cd", L"abcd", 4},
+        {"cut to the limit", L"abc", 3, 0, L"12345", L"abc12", 5},
+        {"nothing at the limit", L"abcde", 5, 0, L"1", L"abcde", 5},
+        {"into a selection", L"abcde", 1, 3, L"123456", L"a1234", 5},
+        {"an empty paste changes nothing", L"abcdefgh", 6, 2, L"", L"abcdefgh", 6},
+    };
+    for (const auto& c : cases) {
+        const Pasted pasted =
+            PasteIntoText(Kind::LimitedText, c.Text, {c.SelStart, c.SelLength}, c.Clipboard);
+        EXPECT_EQ(pasted.Shown, c.Result) << c.Name;
+        EXPECT_EQ(pasted.Caret, c.Caret) << c.Name;
     }
 }
 
