@@ -144,12 +144,14 @@ std::optional<RECT> TForm::OpenerBounds() const {
 }
 
 TMonitor TForm::OpeningMonitor() const {
-    return MonitorOfWindow(DisplayMonitors(), OpenerBounds());
+    const std::optional<RECT> opener = OpenerBounds();
+    return MonitorOfWindow(DisplayMonitors(),
+                           opener ? std::optional(ScreenRectOf(*opener)) : std::nullopt);
 }
 
 RECT TForm::PlacementArea() const {
     if (position_ == TFormPosition::poScreenCenter) {
-        return OpeningMonitor().WorkArea;
+        return RectOf(OpeningMonitor().WorkArea);
     }
     return {Left(), Top(), Left() + Width(), Top() + Height()};
 }
@@ -163,7 +165,7 @@ void TForm::PlaceOnScreen() {
     if (position_ == TFormPosition::poDesigned) {
         return;
     }
-    const RECT placed = CentredIn(PlacementArea(), {Width(), Height()});
+    const RECT placed = RectOf(CentredIn(ScreenRectOf(PlacementArea()), {Width(), Height()}));
     SetBounds(placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top);
 }
 

@@ -120,7 +120,7 @@ public:
 
         message_.SetCaption(message);
         message_.SetWordWrap(true);
-        const RECT screen = OpeningMonitor().Bounds;
+        const RECT screen = RectOf(OpeningMonitor().Bounds);
         const SIZE text = message_.TextSize((screen.right - screen.left) / 2);
 
         std::vector<TMsgDlgBtn> shown;

@@ -1,6 +1,6 @@
 #include "framework/Registry.h"
 
-#include <cstring>
+#include "runtime/Utf.h"
 
 namespace velkaro {
 
@@ -58,10 +58,8 @@ std::wstring TRegistry::ReadStringData(const std::wstring& name) const {
     if (!data) {
         return {};
     }
-    // The data need not end in a NUL; a trailing odd byte is half a character: dropped.
-    std::wstring text(data->Bytes.size() / sizeof(wchar_t), L'\0');
-    std::memcpy(text.data(), data->Bytes.data(), text.size() * sizeof(wchar_t));
-    return text.substr(0, text.find(L'\0'));
+    const std::u16string text = TextOfUtf16Data(data->Bytes);
+    return std::wstring(text.begin(), text.end());
 }
 
 bool TRegistry::WriteString(const std::wstring& name, const std::wstring& value) {

@@ -100,4 +100,16 @@ std::wstring FromUtf8(std::string_view text) {
     return out;
 }
 
+std::u16string TextOfUtf16Data(const std::vector<std::uint8_t>& bytes) {
+    std::u16string text;
+    for (std::size_t at = 0; at + 1 < bytes.size(); at += 2) {
+        const auto unit = static_cast<char16_t>(bytes[at] | (bytes[at + 1] << 8));
+        if (unit == u'\0') {
+            break;
+        }
+        text += unit;
+    }
+    return text;
+}
+
 } // namespace velkaro

@@ -158,4 +158,12 @@ bool AmountKeyAccepted(const TcxAmountKeyContext& context, wchar_t key) {
     return TryTextToAmount(candidate, amount);
 }
 
+TcxAmountTypedKey AmountTypedKey(const TcxAmountKeyContext& context, wchar_t key) {
+    const wchar_t typed = AmountKeyChar(key, context.UseThousandSeparator);
+    if (typed >= 32 && !AmountKeyAccepted(context, typed)) {
+        return {0, true};
+    }
+    return {typed, false};
+}
+
 } // namespace velkaro

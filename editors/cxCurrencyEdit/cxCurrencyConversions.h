@@ -65,4 +65,12 @@ std::wstring TextAfterKey(const TcxAmountKeyContext& context, wchar_t key);
 // "-" into an empty text is let through, so that a negative amount can be started.
 bool AmountKeyAccepted(const TcxAmountKeyContext& context, wchar_t key);
 
+// A key typed into an amount field: the character it types (as AmountKeyChar maps it), or
+// Refused when the filter refuses a printable one; the field then beeps and types nothing.
+struct TcxAmountTypedKey {
+    wchar_t Char = 0;
+    bool Refused = false;
+};
+TcxAmountTypedKey AmountTypedKey(const TcxAmountKeyContext& context, wchar_t key);
+
 } // namespace velkaro

@@ -35,24 +35,24 @@ Variant TcxCustomCurrencyEdit::MakeEditValue(const Variant& DisplayValue, bool) 
     return AmountEditValue(DisplayValue.ToString(), properties.Nullable(), properties.NullString());
 }
 
-bool TcxCustomCurrencyEdit::AcceptsChar(wchar_t c) const {
-    const IcxInnerTextEdit* inner = InnerTextEdit();
-    if (inner == nullptr) {
-        return false;
-    }
+TcxAmountKeyContext TcxCustomCurrencyEdit::KeyContext(const std::wstring& text) const {
+    const IcxInnerTextEdit& inner = *InnerTextEdit();
     const TcxCustomCurrencyEditProperties& properties = Properties();
-    const std::wstring text = inner->Text();
-    const TcxAmountKeyContext context{text, static_cast<std::size_t>(inner->SelStart()),
-                                      static_cast<std::size_t>(inner->SelLength()),
-                                      properties.DecimalPlaces(),
-                                      properties.UseThousandSeparator()};
-    return AmountKeyAccepted(context, c);
+    return {text, static_cast<std::size_t>(inner.SelStart()),
+            static_cast<std::size_t>(inner.SelLength()), properties.DecimalPlaces(),
+            properties.UseThousandSeparator()};
+}
+
+bool TcxCustomCurrencyEdit::AcceptsChar(wchar_t c) const {
+    const std::wstring text = InnerTextEdit()->Text();
+    return AmountKeyAccepted(KeyContext(text), c);
 }
 
 bool TcxCustomCurrencyEdit::KeyPress(wchar_t& key) {
-    key = AmountKeyChar(key, Properties().UseThousandSeparator());
-    if (key >= 32 && !AcceptsChar(key)) {
-        key = 0;
+    const std::wstring text = InnerTextEdit()->Text();
+    const TcxAmountTypedKey typed = AmountTypedKey(KeyContext(text), key);
+    key = typed.Char;
+    if (typed.Refused) {
         EditBeep();
         return true;
     }

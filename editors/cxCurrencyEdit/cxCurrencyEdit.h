@@ -3,8 +3,11 @@
 // through its display format ("1.250.000 TL"), with the focus the plain number for typing; it
 // lets through only keys that keep the text a number, and follows changes of the regional
 // settings through the format controller.
+#include "editors/cxCurrencyEdit/cxCurrencyConversions.h"
 #include "editors/cxCurrencyEdit/cxCurrencyEditProperties.h"
 #include "editors/cxTextEdit/cxTextEdit.h"
+
+#include <string>
 
 namespace velkaro {
 
@@ -33,6 +36,9 @@ protected:
     void ApplyPropertiesChange() override;
 
 private:
+    // The filter's view of the inner edit holding the text.
+    TcxAmountKeyContext KeyContext(const std::wstring& text) const;
+
     TcxFormatController& formatController_;
 };
 

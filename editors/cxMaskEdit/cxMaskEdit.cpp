@@ -236,17 +236,10 @@ void TcxCustomMaskEdit::ReplaceSelection(const std::wstring& text) {
     });
 }
 
-// A paste overwrites from the caret and may run past the mask, where validation refuses it. No
-// mask has this many positions, so the bound cuts nothing a mask could use; without it, every
-// character beyond would make each later key slower, and a large clipboard froze the field. An
-// expression has no positions: its field takes what a text edit takes.
 std::size_t TcxCustomMaskEdit::PasteRoom() const {
-    if (!IsMasked() || mode_->GetMaskKind() != emkStandard) {
-        return TcxCustomTextEdit::PasteRoom();
-    }
-    constexpr std::size_t kPastedPositions = 1024;
-    const auto caret = static_cast<std::size_t>(SelStart());
-    return kPastedPositions > caret ? kPastedPositions - caret : 0;
+    const std::size_t textRoom = TcxCustomTextEdit::PasteRoom();
+    return IsMasked() ? MaskEditPasteRoom(*mode_, static_cast<std::size_t>(SelStart()), textRoom)
+                      : textRoom;
 }
 
 // Focus and mouse.

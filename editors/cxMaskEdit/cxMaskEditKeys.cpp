@@ -123,4 +123,15 @@ void MaskEditReplaceSelection(TcxMaskEditCustomMode& mode, const std::wstring& t
     mode.AfterInsert();
 }
 
+// No mask has this many positions, so the bound cuts nothing a mask could use; without it, every
+// character beyond would make each later key slower, and a large clipboard froze the field.
+std::size_t MaskEditPasteRoom(const TcxMaskEditCustomMode& mode, std::size_t caret,
+                              std::size_t textRoom) {
+    if (mode.GetMaskKind() != emkStandard) {
+        return textRoom;
+    }
+    constexpr std::size_t kPastedPositions = 1024;
+    return kPastedPositions > caret ? kPastedPositions - caret : 0;
+}
+
 } // namespace velkaro

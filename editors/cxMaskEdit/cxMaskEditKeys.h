@@ -3,6 +3,7 @@
 // characters go to the mode's rules; whatever they leave non-zero goes on to the text edit.
 #include "editors/cxMaskEdit/cxMaskEditModes.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -29,5 +30,11 @@ bool MaskEditKeyPress(TcxMaskEditCustomMode& mode, wchar_t& c);
 // replaceSelection is the text edit's own replacement.
 void MaskEditReplaceSelection(TcxMaskEditCustomMode& mode, const std::wstring& text,
                               const std::function<void(const std::wstring&)>& replaceSelection);
+
+// How many characters of a paste a masked edit takes; textRoom is the text edit's. A paste
+// overwrites from the caret and may run past the mask, where validation refuses it; an
+// expression has no positions, and takes what a text edit takes.
+std::size_t MaskEditPasteRoom(const TcxMaskEditCustomMode& mode, std::size_t caret,
+                              std::size_t textRoom);
 
 } // namespace velkaro

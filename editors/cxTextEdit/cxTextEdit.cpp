@@ -10,6 +10,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace velkaro {
 
@@ -489,30 +490,21 @@ void TcxCustomTextEdit::PasteText() {
     if (!text) {
         return;
     }
-    const std::size_t room = PasteRoom();
-    if (text->size() > room) {
-        text->resize(room);
+    const TcxPastedText pasted = PastedText(std::move(*text), PasteRoom());
+    if (pasted.Refused) {
         if (ActiveProperties().BeepOnError()) {
             EditBeep();
         }
-        if (text->empty()) {
+        if (pasted.Text.empty()) {
             return;
         }
     }
-    ReplaceSelection(*text);
+    ReplaceSelection(pasted.Text);
 }
 
 std::size_t TcxCustomTextEdit::PasteRoom() const {
-    if (Properties().MaxLength() > 0) {
-        return std::wstring::npos; // the limit cuts the paste
-    }
-    // Without a limit a paste still leaves no text longer than this: far beyond anything typed
-    // into one line (it is the native edit's own default limit), while a clipboard of megabytes
-    // would stall the field.
-    constexpr std::size_t kLongestPastedText = 32767;
-    const std::size_t shown = GetDisplayText().size();
-    const std::size_t kept = shown - std::min(shown, static_cast<std::size_t>(SelLength()));
-    return kLongestPastedText > kept ? kLongestPastedText - kept : 0;
+    return TextPasteRoom(Properties().MaxLength(), GetDisplayText().size(),
+                         static_cast<std::size_t>(SelLength()));
 }
 
 void TcxCustomTextEdit::ReplaceSelection(const std::wstring& text) {

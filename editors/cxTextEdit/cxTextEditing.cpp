@@ -1,6 +1,7 @@
 #include "editors/cxTextEdit/cxTextEditing.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace velkaro {
 
@@ -46,6 +47,23 @@ std::optional<TcxTextEditResult> DeleteSelectionText(const std::wstring& text,
     result.erase(static_cast<std::size_t>(selection.Start),
                  static_cast<std::size_t>(selection.Length));
     return TcxTextEditResult{result, selection.Start};
+}
+
+std::size_t TextPasteRoom(int maxLength, std::size_t shown, std::size_t selected) {
+    if (maxLength > 0) {
+        return std::wstring::npos;
+    }
+    constexpr std::size_t kLongestPastedText = 32767;
+    const std::size_t kept = shown - std::min(shown, selected);
+    return kLongestPastedText > kept ? kLongestPastedText - kept : 0;
+}
+
+TcxPastedText PastedText(std::wstring clipboard, std::size_t room) {
+    if (clipboard.size() <= room) {
+        return {std::move(clipboard), false};
+    }
+    clipboard.resize(room);
+    return {std::move(clipboard), true};
 }
 
 std::wstring PasswordText(const std::wstring& text) {

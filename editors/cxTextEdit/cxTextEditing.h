@@ -3,6 +3,7 @@
 // selection is replaced, cut or deleted, and how keys and characters are classified.
 #include "runtime/Events.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -36,6 +37,19 @@ std::optional<TcxTextEditResult> ReplaceSelectionText(const std::wstring& text,
 // The text without the selection, the caret at its start; nothing for an empty selection.
 std::optional<TcxTextEditResult> DeleteSelectionText(const std::wstring& text,
                                                      TcxTextSelection selection);
+
+// How many characters of a paste a text edit takes: without a limit (maxLength 0) a paste still
+// leaves no text longer than the native edit's own default limit, while a clipboard of megabytes
+// would stall the field; with one, the limit cuts the paste instead.
+std::size_t TextPasteRoom(int maxLength, std::size_t shown, std::size_t selected);
+
+// The part of a clipboard text that fits the room; Refused when some of it was cut (the edit
+// beeps).
+struct TcxPastedText {
+    std::wstring Text;
+    bool Refused = false;
+};
+TcxPastedText PastedText(std::wstring clipboard, std::size_t room);
 
 // Stars in place of each character of a password.
 std::wstring PasswordText(const std::wstring& text);

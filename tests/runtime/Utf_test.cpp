@@ -38,5 +38,31 @@ TEST(Utf, MalformedInputBecomesReplacementCharacters) {
     }
 }
 
+// Each unit written low byte first, as the registry keeps string data; Bytes cuts the data short.
+TEST(Utf, StringDataIsReadUpToItsFirstNul) {
+    const struct {
+        const char* Name;
+        std::u16string Data;
+        std::size_t Bytes; // 0: the whole data
+        std::u16string Text;
+    } cases[] = {
+        {"EmbeddedNul", {u'1', u'2', u'\0', u'3', u'4', u'\0'}, 0, u"12"},
+        {"Unterminated", {u'1', u'2', u'3', u'4'}, 0, u"1234"},
+        {"OddByteCount", {u'7', u'8'}, 3, u"7"},
+        {"Empty", {}, 0, u""},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::uint8_t> bytes;
+        for (const char16_t unit : c.Data) {
+            bytes.push_back(static_cast<std::uint8_t>(unit & 0xFF));
+            bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
+        }
+        if (c.Bytes != 0) {
+            bytes.resize(c.Bytes);
+        }
+        EXPECT_TRUE(TextOfUtf16Data(bytes) == c.Text) << c.Name;
+    }
+}
+
 } // namespace
 } // namespace velkaro

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace velkaro {
 namespace {
@@ -262,6 +263,70 @@ TEST_F(TurkishSeparators, CommaAndDotTypeTheDecimalSeparator) {
     EXPECT_EQ(AmountKeyChar(L',', false), L'.');
     EXPECT_EQ(AmountKeyChar(L',', true), L',');
     EXPECT_EQ(AmountKeyChar(L'.', true), L'.');
+}
+
+// Keys typed one after the other at the end of the text, as into a focused amount field; the
+// text and the beeps for refused keys.
+std::pair<std::wstring, int> TypeAmount(std::wstring text, const std::wstring& keys,
+                                        int decimalPlaces, bool useThousandSeparator,
+                                        std::size_t selected = 0) {
+    int beeps = 0;
+    for (const wchar_t key : keys) {
+        const TcxAmountKeyContext context{text, text.size() - selected, selected, decimalPlaces,
+                                          useThousandSeparator};
+        const TcxAmountTypedKey typed = AmountTypedKey(context, key);
+        if (typed.Refused) {
+            ++beeps;
+        } else {
+            text = TextAfterKey(context, typed.Char);
+        }
+        selected = 0;
+    }
+    return {text, beeps};
+}
+
+TEST_F(TurkishSeparators, TypingKeepsTheTextANumberAndBeepsForRefusedKeys) {
+    const struct {
+        const wchar_t* keys;
+        int decimalPlaces;
+        bool useThousandSeparator;
+        const wchar_t* text;
+        int beeps;
+    } cases[] = {
+        {L"12.5", 2, false, L"12,5", 0}, {L"12,345", 2, false, L"12,34", 1},
+        {L"-7", 2, false, L"-7", 0},     {L"+", 2, false, L"", 1},
+        {L"x1y", 2, false, L"1", 2},     {L"12E3", 2, false, L"12E3", 0},
+        {L"E", 2, false, L"", 1},        {L"5,", 0, false, L"5,", 0},
+        {L"5,1", 0, false, L"5,", 1},    {L"1.000", 2, true, L"1.000", 0},
+        {L"1,5", 2, true, L"1,5", 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TypeAmount(L"", c.keys, c.decimalPlaces, c.useThousandSeparator),
+                  std::pair(std::wstring(c.text), c.beeps))
+            << ToUtf8(c.keys);
+    }
+    // A minus replaces a wholly selected text.
+    EXPECT_EQ(TypeAmount(L"12", L"-", 2, false, 2), std::pair(std::wstring(L"-"), 0));
+}
+
+// Committed and shown unfocused, a typed amount shows only the digits its number has.
+TEST_F(TurkishSeparators, ATypedAmountShowsOnlyItsOwnDigits) {
+    const struct {
+        const wchar_t* typed;
+        const wchar_t* shown;
+    } cases[] = {
+        {L"1e18", L"1.000.000.000.000.000.000 TL"},
+        {L"1e23", L"99.999.999.999.999.991.611.392 TL"},
+        {L"1e99", L"999.999.999.999.999.967.336.168.804.116.691.273.849.533.185.806.555.472.917."
+                  L"961.779.471.295.845.921.727.862.608.739.868.455.469.056 TL"},
+    };
+    const TcxAmountDisplaySettings settings{true, L"", L",0 TL"};
+    for (const auto& c : cases) {
+        EXPECT_EQ(
+            AmountDisplayValue(AmountEditValue(c.typed, true, L""), false, settings).ToString(),
+            c.shown)
+            << ToUtf8(c.typed);
+    }
 }
 
 TEST(TextAfterKey, ReplacesTheSelection) {

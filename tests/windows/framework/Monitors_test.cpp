@@ -19,50 +19,6 @@ inline void PrintTo(const RECT& rect, std::ostream* out) {
 namespace velkaro::test {
 namespace {
 
-TEST(Monitors, AWindowOpensOnTheMonitorHoldingMostOfItsOpenerAndWholeInItsWorkArea) {
-    // The primary listed second, so that the first of the list is not taken for it.
-    const TMonitors monitors = {
-        {{1920, 0, 3840, 1080}, {1920, 0, 3840, 1080}, false},
-        {{0, 0, 1920, 1080}, {0, 0, 1920, 1040}, true},
-    };
-    const struct {
-        const char* Name;
-        std::optional<RECT> Opener;
-        std::size_t Monitor;
-    } openers[] = {
-        {"no opener: the primary", std::nullopt, 1},
-        {"wholly on the second", RECT{2000, 100, 2300, 300}, 0},
-        {"across the seam, more on the second", RECT{1800, 100, 2100, 300}, 0},
-        {"across the seam, more on the primary", RECT{1700, 100, 2000, 300}, 1},
-        {"off every monitor, nearer the second", RECT{4000, 100, 4300, 300}, 0},
-        {"off every monitor, nearer the primary", RECT{-400, 1200, -100, 1300}, 1},
-    };
-    for (const auto& c : openers) {
-        EXPECT_EQ(&MonitorOfWindow(monitors, c.Opener), &monitors[c.Monitor]) << c.Name;
-    }
-
-    const struct {
-        const char* Name;
-        RECT Area;
-        SIZE Size;
-        RECT Placed;
-    } sizes[] = {
-        {"centred", {0, 0, 1920, 1040}, {300, 200}, {810, 420, 1110, 620}},
-        {"centred in an area away from the origin",
-         {1920, 40, 3840, 1080},
-         {300, 201},
-         {2730, 459, 3030, 660}},
-        {"too wide: as wide as the area",
-         {1920, 40, 3840, 1080},
-         {2000, 200},
-         {1920, 460, 3840, 660}},
-        {"too large: the area itself", {0, 0, 1920, 1040}, {2500, 1500}, {0, 0, 1920, 1040}},
-    };
-    for (const auto& c : sizes) {
-        EXPECT_EQ(CentredIn(c.Area, c.Size), c.Placed) << c.Name;
-    }
-}
-
 // A window the dialogs are opened from, where the test puts it.
 class TOpener : public TForm {
 public:
@@ -102,8 +58,8 @@ protected:
 
     // A window on the monitor.
     RECT Opener(std::size_t monitor) const {
-        const RECT area = monitors_[monitor].WorkArea;
-        return {area.left + 20, area.top + 20, area.left + 320, area.top + 220};
+        const TScreenRect area = monitors_[monitor].WorkArea;
+        return {area.Left + 20, area.Top + 20, area.Left + 320, area.Top + 220};
     }
 
     TMonitors monitors_;
@@ -132,8 +88,9 @@ TEST_F(TwoMonitorsTest, EveryDialogOpensWholeAndCentredOnTheMonitorOfTheWindowIt
             });
             dialog.Open();
             ASSERT_TRUE(answer.Answered()) << dialog.Name;
-            const RECT area = monitors_[monitor].WorkArea;
-            EXPECT_EQ(shown, CentredIn(area, {shown.right - shown.left, shown.bottom - shown.top}))
+            const TScreenRect area = monitors_[monitor].WorkArea;
+            EXPECT_EQ(shown,
+                      RectOf(CentredIn(area, {shown.right - shown.left, shown.bottom - shown.top})))
                 << dialog.Name << " opened from monitor " << monitor;
         }
     }

@@ -98,29 +98,6 @@ TEST_F(RegistrySettingsKeyTest, WrittenTextsReadBackAsStringsThroughAFreshOpen) 
     }
 }
 
-TEST_F(RegistrySettingsKeyTest, StringDataIsReadUpToItsFirstNul) {
-    const struct {
-        const wchar_t* Name;
-        std::vector<wchar_t> Data;
-        DWORD Bytes; // 0: the whole data
-        std::wstring Text;
-    } cases[] = {
-        {L"EmbeddedNul", {L'1', L'2', L'\0', L'3', L'4', L'\0'}, 0, L"12"},
-        {L"Unterminated", {L'1', L'2', L'3', L'4'}, 0, L"1234"},
-        {L"OddByteCount", {L'7', L'8'}, 3, L"7"},
-        {L"Empty", {}, 0, L""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.Name);
-        const DWORD bytes =
-            c.Bytes != 0 ? c.Bytes : static_cast<DWORD>(c.Data.size() * sizeof(wchar_t));
-        StoreRaw(c.Name, REG_SZ, c.Data.data(), bytes);
-        const StoredValue read = keys.Open(SettingsAccess::Read)->Read(c.Name);
-        EXPECT_EQ(read.Kind, StoredValueKind::String);
-        EXPECT_EQ(read.Text, c.Text);
-    }
-}
-
 TEST_F(RegistrySettingsKeyTest, ExpandStringsAreAcceptedUnexpanded) {
     StoreText(L"Yuvarlama", REG_EXPAND_SZ, L"%250000%");
     const auto key = keys.Open(SettingsAccess::Read);

@@ -239,39 +239,6 @@ TEST_F(TextEditTest, PasswordEchoShowsStarsAndKeepsTheText) {
     EXPECT_EQ(SendMessageW(inner, EM_GETPASSWORDCHAR, 0, 0), 0);
 }
 
-struct PasteCase {
-    const char* name;
-    std::wstring text;
-    int selStart;
-    int selLength;
-    std::wstring clipboard;
-    std::wstring result;
-    int caret;
-};
-
-TEST_F(TextEditTest, PasteIsCutToMaxLength) {
-    const PasteCase cases[] = {
-        {"fits", L"ab", 2, 0, L"cd", L"abcd", 4},
-        {"cut to the limit", L"abc", 3, 0, L"12345", L"abc12", 5},
-        {"nothing at the limit", L"abcde", 5, 0, L"1", L"abcde", 5},
-        {"into a selection", L"abcde", 1, 3, L"123456", L"a1234", 5},
-        {"an empty paste changes nothing", L"abcdefgh", 6, 2, L"", L"abcdefgh", 6},
-    };
-    for (const auto& c : cases) {
-        TEditForm form(1);
-        TcxTextEdit& edit = form.Edit(0);
-        edit.Properties().SetMaxLength(5);
-        edit.SetText(c.text);
-        form.Show();
-        edit.SetSelStart(c.selStart);
-        edit.SetSelLength(c.selLength);
-        SetClipboardText(c.clipboard);
-        PressKey('V', ssCtrl);
-        EXPECT_EQ(edit.Text(), c.result) << c.name;
-        EXPECT_EQ(edit.SelStart(), c.caret) << c.name;
-    }
-}
-
 TEST_F(TextEditTest, ClipboardMessagesRespectReadOnly) {
     TEditForm form(1);
     TcxTextEdit& edit = form.Edit(0);
