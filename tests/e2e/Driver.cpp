@@ -265,8 +265,10 @@ void Click(HWND window, int x, int y) {
     PostMessageW(window, WM_LBUTTONUP, 0, position);
 }
 
-void SendKey(WORD virtualKey, bool shift, bool control) {
-    std::vector<INPUT> inputs;
+namespace {
+
+// The inputs of one key press, with Shift and Ctrl held around it as asked.
+void AddKeyPress(std::vector<INPUT>& inputs, WORD virtualKey, bool shift, bool control) {
     const auto key = [&](WORD vk, DWORD flags) {
         INPUT input{};
         input.type = INPUT_KEYBOARD;
@@ -288,6 +290,19 @@ void SendKey(WORD virtualKey, bool shift, bool control) {
     }
     if (shift) {
         key(VK_SHIFT, KEYEVENTF_KEYUP);
+    }
+}
+
+} // namespace
+
+void SendKey(WORD virtualKey, bool shift, bool control) {
+    SendKeys({virtualKey}, shift, control);
+}
+
+void SendKeys(const std::vector<WORD>& virtualKeys, bool shift, bool control) {
+    std::vector<INPUT> inputs;
+    for (WORD key : virtualKeys) {
+        AddKeyPress(inputs, key, shift, control);
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }

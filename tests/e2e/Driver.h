@@ -98,6 +98,10 @@ void Click(HWND window, int x, int y);
 // Real input, as the keyboard and mouse produce it: it goes to the foreground window and the
 // control with the focus there.
 void SendKey(WORD virtualKey, bool shift = false, bool control = false);
+// Several key presses in one go, queued together, so that the program's own input (a move of the
+// pointer that the window system reports when a window opens under it) comes before or after
+// them, not between.
+void SendKeys(const std::vector<WORD>& virtualKeys, bool shift = false, bool control = false);
 void SendText(const std::wstring& text);
 void SendClick(HWND window, POINT client, bool right = false);
 // Waits until the window's text satisfies the predicate; answers the last text read.

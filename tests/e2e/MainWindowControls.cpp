@@ -62,10 +62,11 @@ void ChooseFromMenu(const ProgramUnderTest& program, HWND window, int item) {
             throw std::runtime_error("the menu did not open");
         }
     }
-    for (int down = 0; down <= item; ++down) {
-        SendKey(VK_DOWN);
-    }
-    SendKey(VK_RETURN);
+    // The menu opens under the pointer, and the move reported for that unselects its item:
+    // between the arrows and Enter it would leave nothing chosen.
+    std::vector<WORD> keys(static_cast<std::size_t>(item) + 1, VK_DOWN);
+    keys.push_back(VK_RETURN);
+    SendKeys(keys);
 }
 
 std::wstring DigitsOfStartBefore(int minutesBefore) {
