@@ -62,6 +62,14 @@ void ChooseFromMenu(const ProgramUnderTest& program, HWND window, int item) {
             throw std::runtime_error("the menu did not open");
         }
     }
+    // Keys go to the foreground window's thread: a program just started may not have it yet.
+    if (!WaitUntil([&] {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(GetForegroundWindow(), &owner);
+            return owner == program.ProcessId();
+        })) {
+        throw std::runtime_error("the program is not in the foreground");
+    }
     // The menu opens under the pointer, and the move reported for that unselects its item:
     // between the arrows and Enter it would leave nothing chosen.
     std::vector<WORD> keys(static_cast<std::size_t>(item) + 1, VK_DOWN);
