@@ -10,25 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <thread>
 
 namespace velkaro::test {
 namespace {
-
-bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = 10s) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(20ms);
-    }
-    return true;
-}
-
-bool Gone(HWND window) {
-    return !IsWindow(window) || !IsWindowVisible(window);
-}
 
 void Close(HWND window, WORD key) {
     ASSERT_NE(window, nullptr) << "did not open";

@@ -50,17 +50,22 @@ private:
     PROCESS_INFORMATION process_{};
 };
 
+constexpr wchar_t kPut[] = L"11:30";
+
 // The program after "0845" typed into its start field and all of it selected.
 struct StartFieldTyped {
     StartFieldTyped() : program(kConfigured), main(program) {
         SendText(L"0845");
         WaitForText(inner, [](const std::wstring& text) { return text == L"08:45"; });
         SendMessageW(inner, EM_SETSEL, 0, -1);
-        PutOnClipboard(L"11:30");
+        PutOnClipboard(kPut);
+        put = GetClipboardSequenceNumber();
     }
     ProgramUnderTest program;
     const MainWindow main;
     const HWND inner = FocusOf(main.Window);
+    // The clipboard's sequence number once the text is put on it.
+    DWORD put = 0;
 };
 
 // Held for a second, the clipboard is waited for and the key takes effect; held longer, one
@@ -90,8 +95,15 @@ TEST(Clipboard, HeldByAnotherProgramItIsWaitedForASecondBeforeTheFailureIsReport
             EXPECT_EQ(typed.program.WaitForWindow(L"#32770", L"Velkaro", 2s), nullptr) << c.Name;
             holder.LetGo();
         } else {
+            // The program answers sent messages while it waits for the clipboard, so a message
+            // round trip proves nothing: the key has taken effect once both texts show it.
+            // The clipboard is watched by its sequence number, since opening it to read would
+            // hold it against the program's next try.
             holder.WaitUntilLetGo();
-            typed.program.WaitIdle();
+            WaitUntil([&] {
+                return TextOf(typed.inner) == c.Field &&
+                       (c.Clipboard == kPut || GetClipboardSequenceNumber() != typed.put);
+            });
             EXPECT_EQ(typed.program.WaitForWindow(L"#32770", L"Velkaro", 0ms), nullptr) << c.Name;
         }
         EXPECT_EQ(TextOf(typed.inner), c.Field) << c.Name;

@@ -30,6 +30,24 @@ void WriteRegistry(const RegistryValues& values) {
     RegCloseKey(key);
 }
 
+// The program's visible top-level windows, as "class 'caption'", for a failure's message.
+std::string VisibleWindowsOf(const ProgramUnderTest& program) {
+    std::wstring list;
+    for (HWND window : TopLevelWindows([&](HWND window) {
+             DWORD owner = 0;
+             GetWindowThreadProcessId(window, &owner);
+             return owner == program.ProcessId() && IsWindowVisible(window);
+         })) {
+        list += L" " + ClassOf(window) + L" '" + TextOf(window) + L"'";
+    }
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, list.c_str(), static_cast<int>(list.size()),
+                                          nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, list.c_str(), static_cast<int>(list.size()), narrow.data(),
+                        bytes, nullptr, nullptr);
+    return narrow.empty() ? " none" : narrow;
+}
+
 } // namespace
 
 std::wstring HostPathInWine(const std::wstring& hostPath) {
@@ -271,8 +289,10 @@ void Click(HWND window, int x, int y) {
     PostMessageW(window, WM_LBUTTONUP, 0, position);
 }
 
-void SendKey(WORD virtualKey, bool shift, bool control) {
-    std::vector<INPUT> inputs;
+namespace {
+
+// The inputs of one key press, with Shift and Ctrl held around it as asked.
+void AddKeyPress(std::vector<INPUT>& inputs, WORD virtualKey, bool shift, bool control) {
     const auto key = [&](WORD vk, DWORD flags) {
         INPUT input{};
         input.type = INPUT_KEYBOARD;
@@ -294,6 +314,19 @@ void SendKey(WORD virtualKey, bool shift, bool control) {
     }
     if (shift) {
         key(VK_SHIFT, KEYEVENTF_KEYUP);
+    }
+}
+
+} // namespace
+
+void SendKey(WORD virtualKey, bool shift, bool control) {
+    SendKeys({virtualKey}, shift, control);
+}
+
+void SendKeys(const std::vector<WORD>& virtualKeys, bool shift, bool control) {
+    std::vector<INPUT> inputs;
+    for (WORD key : virtualKeys) {
+        AddKeyPress(inputs, key, shift, control);
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
@@ -324,6 +357,21 @@ std::wstring WaitForText(HWND window, const std::function<bool(const std::wstrin
         text = TextOf(window);
     }
     return text;
+}
+
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(20ms);
+    }
+    return true;
+}
+
+bool Gone(HWND window) {
+    return !IsWindow(window) || !IsWindowVisible(window);
 }
 
 HWND FindChild(HWND parent, const std::wstring& className, std::optional<std::wstring> text) {
@@ -383,6 +431,11 @@ std::optional<std::wstring> AnswerErrorReport(const ProgramUnderTest& program,
     }
     const std::wstring text = MessageBoxText(report);
     PostMessageW(report, WM_COMMAND, IDOK, 0);
+    // A message round trip is answered before the posted command is handled: the box may still
+    // be open, and a caller looking for the next report would find this one.
+    if (!WaitUntil([&] { return Gone(report); })) {
+        throw std::runtime_error("the error report did not close");
+    }
     program.WaitIdle();
     return text;
 }
@@ -391,7 +444,8 @@ std::wstring AnswerPrompt(const ProgramUnderTest& program, const std::wstring& c
                           const std::wstring& answer) {
     HWND prompt = program.WaitForWindow(L"", caption);
     if (prompt == nullptr) {
-        throw std::runtime_error("the prompt did not appear");
+        throw std::runtime_error("the prompt did not appear; the program shows:" +
+                                 VisibleWindowsOf(program));
     }
     HWND edit = FindChild(prompt, L"TEdit");
     if (edit == nullptr) {
@@ -400,10 +454,8 @@ std::wstring AnswerPrompt(const ProgramUnderTest& program, const std::wstring& c
     const std::wstring prefilled = TextOf(edit);
     SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(answer.c_str()));
     PressKey(edit, VK_RETURN, L'\r');
-    const auto deadline = std::chrono::steady_clock::now() + 5s;
-    while (IsWindow(prompt) && IsWindowVisible(prompt) &&
-           std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(20ms);
+    if (!WaitUntil([&] { return Gone(prompt); })) {
+        throw std::runtime_error("the prompt did not close");
     }
     return prefilled;
 }

@@ -98,11 +98,19 @@ void Click(HWND window, int x, int y);
 // Real input, as the keyboard and mouse produce it: it goes to the foreground window and the
 // control with the focus there.
 void SendKey(WORD virtualKey, bool shift = false, bool control = false);
+// Several key presses in one go, queued together, so that the program's own input (a move of the
+// pointer that the window system reports when a window opens under it) comes before or after
+// them, not between.
+void SendKeys(const std::vector<WORD>& virtualKeys, bool shift = false, bool control = false);
 void SendText(const std::wstring& text);
 void SendClick(HWND window, POINT client, bool right = false);
 // Waits until the window's text satisfies the predicate; answers the last text read.
 std::wstring WaitForText(HWND window, const std::function<bool(const std::wstring&)>& done,
                          std::chrono::milliseconds timeout = 5s);
+// Waits until the condition holds, and answers whether it did within the time.
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = 10s);
+// Whether the window is destroyed or hidden.
+bool Gone(HWND window);
 // The first child (at any depth) of a class (any class for an empty name) whose text is given,
 // or of the class at all.
 HWND FindChild(HWND parent, const std::wstring& className, std::optional<std::wstring> text = {});

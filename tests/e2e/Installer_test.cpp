@@ -269,14 +269,6 @@ HWND StartInstalling(const ProgramUnderTest& installer) {
     return wizard;
 }
 
-bool WaitUntilGone(HWND window) {
-    const auto deadline = std::chrono::steady_clock::now() + 10s;
-    while (IsWindow(window) && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(20ms);
-    }
-    return !IsWindow(window);
-}
-
 // The request is asked again as long as the copy runs; Escape in the message box cancels the
 // installation.
 TEST_F(InstallerOverRunningCopy, InteractiveInstallationAsksAgainUntilCancelled) {
@@ -289,7 +281,7 @@ TEST_F(InstallerOverRunningCopy, InteractiveInstallationAsksAgainUntilCancelled)
         MessageBoxText(request),
         L"Velkaro 2 çalışıyor. Kurulumun sürmesi için programı kapatıp Yeniden Dene'ye basın.");
     PressKey(request, VK_RETURN, L'\r'); // the default button, Retry
-    ASSERT_TRUE(WaitUntilGone(request));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(request); }));
     request = WaitForCloseRequest(installer);
     ASSERT_NE(request, nullptr);
     PressKey(request, VK_ESCAPE, L'\x1B');

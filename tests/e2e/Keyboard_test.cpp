@@ -4,14 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
-
 namespace velkaro::test {
 namespace {
-
-std::wstring OtherThan(HWND window, const std::wstring& text) {
-    return WaitForText(window, [&](const std::wstring& now) { return now != text; });
-}
 
 TEST(Keyboard, TheArrowsChooseTheTariffAsAClickDoes) {
     ProgramUnderTest program(kConfigured);
@@ -21,30 +15,23 @@ TEST(Keyboard, TheArrowsChooseTheTariffAsAClickDoes) {
 
     SendKey(VK_TAB); // into the group, on the checked first tariff
     SendKey(VK_RIGHT);
-    EXPECT_EQ(OtherThan(main.tx_para, L"1.250.000 TL"), L"2.000.000 TL");
+    EXPECT_EQ(main.AmountOtherThan(L"1.250.000 TL"), L"2.000.000 TL");
     EXPECT_EQ(TextOf(main.lb_para), L" iki milyon");
     EXPECT_TRUE(Checked(main.rb_fiyat2));
     EXPECT_FALSE(Checked(main.rb_fiyat1));
     // As after a click, the calculation leaves the operator in the start field.
-    program.WaitIdle();
     EXPECT_EQ(GetParent(FocusOf(main.Window)), main.tx_saat);
 
     SendKey(VK_TAB); // the group's stop is now the second tariff
     SendKey(VK_LEFT);
-    EXPECT_EQ(OtherThan(main.tx_para, L"2.000.000 TL"), L"1.250.000 TL");
+    EXPECT_EQ(main.AmountOtherThan(L"2.000.000 TL"), L"1.250.000 TL");
     EXPECT_TRUE(Checked(main.rb_fiyat1));
     EXPECT_FALSE(Checked(main.rb_fiyat2));
 }
 
 bool BringToFront(HWND window) {
     SetForegroundWindow(window);
-    for (int round = 0; round < 100; ++round) {
-        if (GetForegroundWindow() == window) {
-            return true;
-        }
-        std::this_thread::sleep_for(20ms);
-    }
-    return false;
+    return WaitUntil([&] { return GetForegroundWindow() == window; });
 }
 
 DWORD Selection(HWND edit) {
@@ -53,12 +40,8 @@ DWORD Selection(HWND edit) {
 
 // Keys sent are on their way: waits until the caret has moved to the position.
 DWORD WaitForSelectionFrom(HWND edit, WORD start) {
-    DWORD selection = Selection(edit);
-    for (int round = 0; round < 100 && LOWORD(selection) != start; ++round) {
-        std::this_thread::sleep_for(20ms);
-        selection = Selection(edit);
-    }
-    return selection;
+    WaitUntil([&] { return LOWORD(Selection(edit)) == start; });
+    return Selection(edit);
 }
 
 TEST(Keyboard, SwitchingToAnotherProgramAndBackKeepsTheCaretInTheStartField) {
@@ -67,8 +50,7 @@ TEST(Keyboard, SwitchingToAnotherProgramAndBackKeepsTheCaretInTheStartField) {
     // Just back in the field from a calculation that the second tariff's button ran.
     SendKey(VK_TAB);
     SendKey(VK_RIGHT);
-    ASSERT_NE(OtherThan(main.tx_para, L"0 TL"), L"0 TL");
-    program.WaitIdle();
+    ASSERT_NE(main.AmountOtherThan(L"0 TL"), L"0 TL");
     const HWND field = FocusOf(main.Window);
     ASSERT_EQ(GetParent(field), main.tx_saat);
     SendKey(VK_HOME);
@@ -86,7 +68,8 @@ TEST(Keyboard, SwitchingToAnotherProgramAndBackKeepsTheCaretInTheStartField) {
 
     // The next digit goes where the caret was, not over the whole time.
     SendText(L"7");
-    EXPECT_EQ(OtherThan(main.tx_saat, L"00:00"), L"07:00");
+    EXPECT_EQ(WaitForText(main.tx_saat, [](const std::wstring& text) { return text != L"00:00"; }),
+              L"07:00");
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 namespace velkaro::test {
 
 MainWindow::MainWindow(const ProgramUnderTest& program)
-    : Window(program.WaitForWindow(L"Tfr_velkaro")) {
+    : Program(program), Window(program.WaitForWindow(L"Tfr_velkaro")) {
     if (Window == nullptr) {
         throw std::runtime_error("the main window did not appear");
     }
@@ -27,7 +27,12 @@ std::wstring MainWindow::Calculate(const std::wstring& digits) const {
     const std::wstring before = TextOf(lb_sure);
     SendText(digits);
     SendKey(VK_RETURN);
-    return WaitForText(lb_sure, [&](const std::wstring& text) { return text != before; });
+    // The minutes are shown first: once they change the calculation has begun, and a message
+    // round trip then waits for its end (it runs no message loop).
+    const std::wstring minutes =
+        WaitForText(lb_sure, [&](const std::wstring& text) { return text != before; });
+    Program.WaitIdle();
+    return minutes;
 }
 
 std::wstring MainWindow::ClickTariff(HWND button) const {
@@ -35,9 +40,15 @@ std::wstring MainWindow::ClickTariff(HWND button) const {
     RECT bounds{};
     GetClientRect(button, &bounds);
     SendClick(button, {bounds.right / 2, bounds.bottom / 2});
-    return WaitForText(tx_para, [&](const std::wstring& text) {
-        return text != before && text.ends_with(L" TL");
-    });
+    return AmountOtherThan(before);
+}
+
+std::wstring MainWindow::AmountOtherThan(const std::wstring& before) const {
+    WaitForText(tx_para,
+                [&](const std::wstring& text) { return text != before && text.ends_with(L" TL"); });
+    // The words and the focus follow the amount in the same calculation.
+    Program.WaitIdle();
+    return TextOf(tx_para);
 }
 
 // Chooses an item (counted from 0) of the menu that a left click on the bare background opens.
@@ -51,10 +62,19 @@ void ChooseFromMenu(const ProgramUnderTest& program, HWND window, int item) {
             throw std::runtime_error("the menu did not open");
         }
     }
-    for (int down = 0; down <= item; ++down) {
-        SendKey(VK_DOWN);
+    // Keys go to the foreground window's thread: a program just started may not have it yet.
+    if (!WaitUntil([&] {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(GetForegroundWindow(), &owner);
+            return owner == program.ProcessId();
+        })) {
+        throw std::runtime_error("the program is not in the foreground");
     }
-    SendKey(VK_RETURN);
+    // The menu opens under the pointer, and the move reported for that unselects its item:
+    // between the arrows and Enter it would leave nothing chosen.
+    std::vector<WORD> keys(static_cast<std::size_t>(item) + 1, VK_DOWN);
+    keys.push_back(VK_RETURN);
+    SendKeys(keys);
 }
 
 std::wstring DigitsOfStartBefore(int minutesBefore) {

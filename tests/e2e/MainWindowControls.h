@@ -10,11 +10,16 @@ struct MainWindow {
     // Waits for the window and its input idle; throws when it or a control is missing.
     explicit MainWindow(const ProgramUnderTest& program);
 
-    // Types the digits and Enter, and waits for the minutes to change.
+    // Types the digits and Enter, and waits for the minutes to change and the calculation to
+    // end; returns the minutes.
     std::wstring Calculate(const std::wstring& digits) const;
-    // Clicks a tariff button with the mouse and waits for another amount to show; returns it.
+    // Clicks a tariff button with the mouse and waits for another amount; returns it.
     std::wstring ClickTariff(HWND button) const;
+    // Waits for an amount other than the one given, in its display format, and for the
+    // calculation that showed it to end; returns it.
+    std::wstring AmountOtherThan(const std::wstring& before) const;
 
+    const ProgramUnderTest& Program;
     HWND Window, tx_saat, tx_para, lb_sure, lb_para, rb_fiyat1, rb_fiyat2;
 };
 
