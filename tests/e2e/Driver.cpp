@@ -139,14 +139,11 @@ namespace {
 
 // Waits until the window has been painted anew. A window's paint is taken only after every input
 // message queued before it: GetMessage takes sent, posted and input messages first, then
-// WM_PAINT. So a paint asked for now and done means the input sent so far has been taken.
+// WM_PAINT. So a paint asked for once the input is queued (under Wine, as SendInput returns) and
+// done means that input has been taken.
 void WaitForRepaint(HWND window) {
     InvalidateRect(window, nullptr, FALSE);
-    const auto deadline = std::chrono::steady_clock::now() + 10s;
-    while (GetUpdateRect(window, nullptr, FALSE) && IsWindowVisible(window) &&
-           std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(5ms);
-    }
+    WaitUntil([&] { return !GetUpdateRect(window, nullptr, FALSE) || Gone(window); });
 }
 
 } // namespace
