@@ -34,9 +34,7 @@ void WriteRegistry(const RegistryValues& values) {
 std::string VisibleWindowsOf(const ProgramUnderTest& program) {
     std::wstring list;
     for (HWND window : TopLevelWindows([&](HWND window) {
-             DWORD owner = 0;
-             GetWindowThreadProcessId(window, &owner);
-             return owner == program.ProcessId() && IsWindowVisible(window);
+             return ProcessOf(window) == program.ProcessId() && IsWindowVisible(window);
          })) {
         list += L" " + ClassOf(window) + L" '" + TextOf(window) + L"'";
     }
@@ -154,11 +152,8 @@ void ProgramUnderTest::WaitIdle() const {
     // message sent from another thread is handled before queued input: the input sent is
     // waited for by a repaint, then a message round trip makes sure the handler now running
     // has ended.
-    const std::vector<HWND> windows = TopLevelWindows([&](HWND window) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        return owner == process_.dwProcessId;
-    });
+    const std::vector<HWND> windows =
+        TopLevelWindows([&](HWND window) { return ProcessOf(window) == process_.dwProcessId; });
     for (HWND window : windows) {
         if (IsWindowVisible(window) && ClientSize(window).cx > 0) {
             WaitForRepaint(window);
@@ -177,9 +172,7 @@ HWND ProgramUnderTest::WaitForWindow(const std::wstring& className,
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     do {
         const std::vector<HWND> found = TopLevelWindows([&](HWND window) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            return owner == process_.dwProcessId && IsWindowVisible(window) &&
+            return ProcessOf(window) == process_.dwProcessId && IsWindowVisible(window) &&
                    (className.empty() || ClassOf(window) == className) &&
                    (!caption.has_value() || TextOf(window) == *caption);
         });
@@ -224,9 +217,7 @@ OtherProgram::OtherProgram() {
     const auto deadline = std::chrono::steady_clock::now() + 30s;
     while (window_ == nullptr && std::chrono::steady_clock::now() < deadline) {
         const std::vector<HWND> found = TopLevelWindows([&](HWND window) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            return owner == process_.dwProcessId && IsWindowVisible(window);
+            return ProcessOf(window) == process_.dwProcessId && IsWindowVisible(window);
         });
         window_ = found.empty() ? nullptr : found.front();
         std::this_thread::sleep_for(20ms);
@@ -255,6 +246,12 @@ int OtherProgram::Activations() const {
 
 void OtherProgram::ShowWindowOf(HWND window, int command) const {
     PostMessageW(window_, WM_APP, reinterpret_cast<WPARAM>(window), command);
+}
+
+DWORD ProcessOf(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process;
 }
 
 SIZE ClientSize(HWND window) {

@@ -89,6 +89,8 @@ RegistryValues ReadRegistry();
 void DenySettingValues();
 
 SIZE ClientSize(HWND window);
+// The process a window belongs to.
+DWORD ProcessOf(HWND window);
 // Posts a key press (down, character, up) to a window.
 void PressKey(HWND window, WORD virtualKey, wchar_t character = 0);
 void TypeText(HWND window, const std::wstring& text);

@@ -239,9 +239,8 @@ HWND WaitForInstallerWindow(const ProgramUnderTest& installer,
     const auto deadline = std::chrono::steady_clock::now() + 30s;
     do {
         const std::vector<HWND> found = TopLevelWindows([&](HWND window) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            return owner == installer.ProcessId() && IsWindowVisible(window) && keep(window);
+            return ProcessOf(window) == installer.ProcessId() && IsWindowVisible(window) &&
+                   keep(window);
         });
         if (!found.empty()) {
             return found.front();

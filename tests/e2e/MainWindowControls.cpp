@@ -63,11 +63,7 @@ void ChooseFromMenu(const ProgramUnderTest& program, HWND window, int item) {
         }
     }
     // Keys go to the foreground window's thread: a program just started may not have it yet.
-    if (!WaitUntil([&] {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(GetForegroundWindow(), &owner);
-            return owner == program.ProcessId();
-        })) {
+    if (!WaitUntil([&] { return ProcessOf(GetForegroundWindow()) == program.ProcessId(); })) {
         throw std::runtime_error("the program is not in the foreground");
     }
     // The menu opens under the pointer, and the move reported for that unselects its item:

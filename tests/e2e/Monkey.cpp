@@ -37,10 +37,8 @@ const Preset kPresets[] = {
 // application window that stands for it in the taskbar.
 std::vector<HWND> OtherWindows(const ProgramUnderTest& program, HWND main) {
     return TopLevelWindows([&](HWND window) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        return owner == program.ProcessId() && window != main && IsWindowVisible(window) &&
-               ClassOf(window) != L"TApplication";
+        return ProcessOf(window) == program.ProcessId() && window != main &&
+               IsWindowVisible(window) && ClassOf(window) != L"TApplication";
     });
 }
 
@@ -64,9 +62,7 @@ std::wstring Describe(HWND dialog) {
 
 // Whose a window is: the program's, or another's.
 std::wstring Owner(HWND window) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    return L" of process " + std::to_wstring(process);
+    return L" of process " + std::to_wstring(ProcessOf(window));
 }
 
 class Monkey {
